@@ -1,0 +1,14 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "core/game.h"
+
+namespace kararion::LineLEDC {
+
+void LightReelLamp(Game& g, const std::int32_t& index);  // 0..2
+void DimReelLamps(Game& g);
+void StepReelLamps(Game& g);  // one step of the chase
+void ReportReelLampError(Game& g, const std::string& message);
+
+}  // namespace kararion::LineLEDC

@@ -1,0 +1,18 @@
+#pragma once
+// The reel strips: stored as text, split on "<>", read by position.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/picture.h"
+
+namespace kararion {
+
+// Splits on every "<>": "0<>1<>" gives {"0", "1", ""}.
+std::vector<std::string> SplitStrip(std::string_view text);
+
+// A strip element's text as a 16-bit integer, i.e. the Img element it names.
+// Text that is not a number gives 0 (no picture).
+Picture PictureOfElement(const std::string& element);
+
+}  // namespace kararion

@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+
+#include "core/game.h"
+
+namespace kararion::Se {
+
+// Plays one of "BetUp", "BetDown", "Atari", "LineRound", "LineStop", "Error"
+// (exact, case-sensitive). Whatever plays is cut off first, also for a name
+// that is not one of these, which then plays nothing. Never blocks, never fails.
+void PlaySound(Game& g, const std::string& name);
+
+// The wave file of a sound name, or "" for a name that is not one of the six.
+std::string SoundFile(const Game& g, const std::string& name);
+
+}  // namespace kararion::Se
