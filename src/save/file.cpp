@@ -1,0 +1,238 @@
+#include "save/file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <atomic>
+#include <cerrno>
+#include <string_view>
+
+#include "save/coding.h"
+
+namespace kararion::FileC {
+namespace {
+
+const char* const kSaved = "セーブしました。";
+const char* const kNotSaved = "セーブ出来ませんでした。";
+const char* const kLoaded = "ロードしました。";
+const char* const kNotLoaded = "ロード出来ませんでした。";
+const char* const kDone = "完了";
+const char* const kError = "エラー";
+
+constexpr std::string_view kSeparator = "<>";
+constexpr std::size_t kFieldCount = 6;
+
+// The six saved counters, in the order of the file.
+std::array<std::string*, kFieldCount> SavedCounters(Game& g) {
+    InfoWindowState& f = g.form6;
+    return {&f.Coin, &f.Run, &f.Lost, &f.Win, &f.UsedCoin, &f.WinCoin};
+}
+
+// The player types the name, so it must stay a plain name in the data folder:
+// no way up or across into another folder, nothing the C file calls would cut
+// short at a NUL, and nothing that names the folder itself.
+bool IsPlainFileName(const std::string& name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    for (char c : name)
+        if (c == '/' || c == '\\' || c == '\0') return false;
+    return true;
+}
+
+std::string SavePath(const Game& g, const std::string& name) { return g.dataDir + name + ".dat"; }
+
+// The folder part of a path, with its trailing separator ("" for the current folder).
+std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('/') + 1); }
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int get() const { return fd_; }
+    bool Valid() const { return fd_ >= 0; }
+    // Closes now and says whether the close itself went well: on some file
+    // systems a write is refused only at close.
+    bool Close() {
+        int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (written == 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Creates a fresh file of our own in `folder`. The name is hidden and does not
+// end in ".dat", so the dialogs never list it, and it does not grow with the
+// save name, so a name that just fits the file system still gets a temporary.
+int CreateTemporary(const std::string& folder, std::string& tempPath) {
+    static std::atomic<unsigned> serial{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = folder + ".kararion-" + std::to_string(::getpid()) + "-" + std::to_string(serial++) + ".tmp";
+        int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// Puts `contents` at `path` all or nothing: the old file stays in place until
+// the new one is completely on disk, then a rename swaps them in one step. A
+// full disk, a refused folder or a crash part-way leaves the old save as it was.
+bool ReplaceFile(const std::string& path, std::string_view contents) {
+    const std::string folder = FolderOf(path);
+    std::string tempPath;
+    Descriptor file(CreateTemporary(folder, tempPath));
+    if (!file.Valid()) return false;
+    bool ok = WriteAll(file.get(), contents) && ::fsync(file.get()) == 0;
+    ok = file.Close() && ok;
+    if (ok) ok = ::rename(tempPath.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        ::unlink(tempPath.c_str());
+        return false;
+    }
+    // Make the rename itself durable. The save is in place whatever this says.
+    Descriptor dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.Valid()) ::fsync(dir.get());
+    return true;
+}
+
+// A save line is a few hundred bytes at most (six counters of a few hundred
+// digits even for absurd scores). Anything whose first line is longer than
+// this is not a save file, and reading on would only cost memory.
+constexpr std::size_t kMaxLineBytes = 64 * 1024;
+
+// Reads the one item the loader looks at: the first line up to its first
+// comma, leading blanks skipped. False when there is no such line to be had:
+// the file cannot be opened or read, is not a regular file, holds a NUL (not
+// text) or has a first line beyond kMaxLineBytes.
+bool ReadFirstItem(const std::string& path, std::string& item) {
+    // O_NONBLOCK: a FIFO under a save name must not hang the game in open().
+    Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (!file.Valid()) return false;
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+
+    std::string line;
+    char buffer[4096];
+    bool ended = false;
+    while (!ended) {
+        ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (got == 0) break;  // a last line without a line break still counts
+        std::string_view chunk(buffer, static_cast<std::size_t>(got));
+        std::size_t end = chunk.find_first_of("\r\n");
+        if (end != std::string_view::npos) {
+            chunk = chunk.substr(0, end);
+            ended = true;
+        }
+        if (line.size() + chunk.size() > kMaxLineBytes) return false;
+        line.append(chunk);
+    }
+    if (line.find('\0') != std::string::npos) return false;
+
+    std::size_t start = line.find_first_not_of(" \t");
+    if (start == std::string::npos) start = line.size();
+    std::size_t comma = line.find(',', start);
+    item = line.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    return true;
+}
+
+// The first six pieces of `item` split at "<>". False if it has fewer: the
+// final "<>" of a save line makes a seventh, empty piece, which is not needed,
+// so a line without it still has its six fields.
+bool SplitFields(std::string_view item, std::array<std::string, kFieldCount>& fields) {
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        std::size_t end = item.find(kSeparator);
+        if (end == std::string_view::npos) {
+            fields[i] = std::string(item);
+            return i + 1 == kFieldCount;
+        }
+        fields[i] = std::string(item.substr(0, end));
+        item.remove_prefix(end + kSeparator.size());
+    }
+    return true;
+}
+
+}  // namespace
+
+void SaveGame(Game& g, const std::string& name) {
+    if (!IsPlainFileName(name)) {
+        g.fx.MessageBox(kNotSaved, kError);
+        return;
+    }
+    auto counters = SavedCounters(g);
+    std::array<std::string, kFieldCount>& fields = g.fileC.fields;
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        fields[i] = CodingC::EncodeSaveText(g, *counters[i]);
+        if (fields[i] == CodingC::kFailed) {
+            // Nothing is opened, so an older save under this name stays as it is.
+            g.fx.MessageBox(kNotSaved, kError);
+            return;
+        }
+    }
+    std::string line;
+    for (const std::string& field : fields) {
+        line += field;
+        line += kSeparator;
+    }
+    line += "\r\n";
+    // The file is closed again before any message box opens.
+    const bool saved = ReplaceFile(SavePath(g, name), line);
+    if (saved)
+        g.fx.MessageBox(kSaved, kDone);
+    else
+        g.fx.MessageBox(kNotSaved, kError);
+}
+
+void LoadGame(Game& g, const std::string& name) {
+    std::array<std::string, kFieldCount>& fields = g.fileC.fields;
+    std::string item;
+    // Whatever cannot be read changes nothing: no counter has been replaced,
+    // so there is nothing to put back either.
+    if (!IsPlainFileName(name) || !ReadFirstItem(SavePath(g, name), item) || !SplitFields(item, fields)) {
+        g.fx.MessageBox(kNotLoaded, kError);
+        return;
+    }
+    for (std::string& field : fields) {
+        field = CodingC::DecodeSaveText(g, field);
+        if (field == CodingC::kFailed) {
+            // A damaged file: back to a fresh game rather than a mixture of
+            // old and loaded counters. Bet belongs to the game under way.
+            InfoWindowState& f = g.form6;
+            f.Coin = "100";
+            f.Run = "0";
+            f.Lost = "0";
+            f.Win = "0";
+            f.UsedCoin = "0";
+            f.WinCoin = "0";
+            g.fx.MessageBox(kNotLoaded, kError);
+            return;
+        }
+    }
+    auto counters = SavedCounters(g);
+    for (std::size_t i = 0; i < kFieldCount; ++i) *counters[i] = fields[i];
+    g.fx.MessageBox(kLoaded, kDone);
+}
+
+}  // namespace kararion::FileC

@@ -1,0 +1,76 @@
+#pragma once
+// A machine whose data folder is a fresh temporary folder, and the few file
+// chores the save tests need.
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <stdexcept>
+#include <string>
+
+#include "save/coding.h"
+#include "save/file.h"
+#include "support/harness.h"
+
+namespace kararion::testing {
+
+class SaveTest : public ::testing::Test {
+protected:
+    SaveTest() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "kararion-save-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
+        root = pattern;
+        std::filesystem::create_directory(root / "data");
+        g.dataDir = (root / "data").string() + "/";
+    }
+    ~SaveTest() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(root, ignored);
+    }
+
+    Machine m;
+    Game& g = m.game;
+    RecordingEffects& fx = m.fx;
+    std::filesystem::path root;
+
+    std::filesystem::path Data(const std::string& file) const { return root / "data" / file; }
+
+    void Write(const std::filesystem::path& path, const std::string& bytes) const {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    std::string Read(const std::filesystem::path& path) const {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    // Everything under the temporary folder, to prove that nothing else appeared.
+    std::set<std::string> Tree() const {
+        std::set<std::string> out;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(root))
+            out.insert(e.path().lexically_relative(root).string());
+        return out;
+    }
+
+    using Six = std::array<std::string, 6>;  // Coin, Run, Lost, Win, UsedCoin, WinCoin
+    void SetCounters(const Six& v) {
+        InfoWindowState& f = g.form6;
+        f.Coin = v[0], f.Run = v[1], f.Lost = v[2], f.Win = v[3], f.UsedCoin = v[4], f.WinCoin = v[5];
+    }
+    Six Counters() const {
+        const InfoWindowState& f = g.form6;
+        return {f.Coin, f.Run, f.Lost, f.Win, f.UsedCoin, f.WinCoin};
+    }
+    // A save line for these texts, scrambled by the game's own table, without
+    // the line break.
+    std::string Line(const Six& v) {
+        std::string line;
+        for (const std::string& text : v) line += CodingC::EncodeSaveText(g, text) + "<>";
+        return line;
+    }
+};
+
+}  // namespace kararion::testing
