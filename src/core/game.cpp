@@ -62,6 +62,10 @@ Game::Game(Effects& effects, TimerHost& host, std::string programDirectory)
     form1.AtariSe.SetTick([this] { Form1::AtariSe_Timer(*this); });
 }
 
+Game::~Game() {
+    for (GameTimer* timer : Timers()) timer->SetEnabled(false);
+}
+
 std::array<GameTimer*, 7> Game::Timers() {
     return {&form1.SLT1, &form1.SLT2, &form1.SLT3, &form1.LineLed, &form1.BetLed, &form1.CoinUp, &form1.AtariSe};
 }

@@ -113,6 +113,8 @@ public:
     // `host` learns of every timer switched on or off; `programDir` is the folder
     // of the running program, where the sounds live.
     Game(Effects& effects, TimerHost& host, std::string programDir = ".");
+    // Switches every timer off, so that the host forgets them.
+    ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
