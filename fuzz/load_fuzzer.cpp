@@ -1,0 +1,158 @@
+// Feeds arbitrary bytes to the loader as a save file and checks the outcome
+// against a plain reading of the file rules, done independently here:
+//   - nothing readable as a save line (first line over 64 KiB, a NUL in it,
+//     fewer than six fields): one "ロード出来ませんでした。", counters untouched;
+//   - a field with anything but the ten letters: one unscrambling message,
+//     then the reset to 100/0/0/0/0/0 and "ロード出来ませんでした。";
+//   - otherwise exactly the unscrambled digit texts and "ロードしました。",
+//     and saving them again and loading that gives the same texts back.
+// Bet is never touched. Any other outcome aborts.
+#include <stdlib.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/effects.h"
+#include "core/game.h"
+#include "core/main_window.h"
+#include "core/virtual_clock.h"
+#include "save/coding.h"
+#include "save/file.h"
+
+namespace {
+
+using namespace kararion;
+using Six = std::array<std::string, 6>;
+
+std::string g_root;     // our temporary folder
+std::string g_dataDir;  // its data folder, with the trailing separator
+
+const Six kBefore = {"98", "5", "4", "1", "7", "5"};
+const Six kReset = {"100", "0", "0", "0", "0", "0"};
+
+[[noreturn]] void Fail(const char* what) {
+    std::fprintf(stderr, "load_fuzzer: %s\n", what);
+    std::abort();
+}
+
+void Check(bool ok, const char* what) {
+    if (!ok) Fail(what);
+}
+
+Six Counters(const Game& g) {
+    const InfoWindowState& f = g.form6;
+    return {f.Coin, f.Run, f.Lost, f.Win, f.UsedCoin, f.WinCoin};
+}
+
+void SetCounters(Game& g, const Six& v) {
+    InfoWindowState& f = g.form6;
+    f.Coin = v[0], f.Run = v[1], f.Lost = v[2], f.Win = v[3], f.UsedCoin = v[4], f.WinCoin = v[5];
+}
+
+struct Machine {
+    RecordingEffects fx;
+    VirtualClock clock;
+    Game game{fx, clock, "/nonexistent"};
+    Machine() {
+        Form1::Form_Load(game);
+        game.dataDir = g_dataDir;
+    }
+};
+
+enum class Outcome { Unreadable, BadLetter, Loaded };
+
+// The expected outcome, worked out from the rules without the loader's code.
+Outcome Expect(std::string_view bytes, const std::string& letters, Six& digits) {
+    std::string_view line = bytes.substr(0, bytes.find_first_of("\r\n"));
+    if (line.size() > 64 * 1024 || line.find('\0') != std::string_view::npos) return Outcome::Unreadable;
+    while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+    line = line.substr(0, line.find(','));
+    std::vector<std::string_view> pieces;
+    for (std::size_t at = 0;;) {
+        std::size_t sep = line.find("<>", at);
+        pieces.push_back(line.substr(at, sep == std::string_view::npos ? std::string_view::npos : sep - at));
+        if (sep == std::string_view::npos) break;
+        at = sep + 2;
+    }
+    if (pieces.size() < 6) return Outcome::Unreadable;
+    for (std::size_t i = 0; i < 6; ++i) {
+        digits[i].clear();
+        for (char c : pieces[i]) {
+            std::size_t d = letters.find(c);
+            if (d == std::string::npos) return Outcome::BadLetter;
+            digits[i] += static_cast<char>('0' + d);
+        }
+    }
+    return Outcome::Loaded;
+}
+
+void CleanUp() {
+    std::error_code ignored;
+    std::filesystem::remove_all(g_root, ignored);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kararion-fuzz-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) Fail("no temporary folder");
+    g_root = pattern;
+    std::filesystem::create_directory(g_root + "/data");
+    g_dataDir = g_root + "/data/";
+    std::atexit(CleanUp);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    std::ofstream(g_dataDir + "fuzz.dat", std::ios::binary | std::ios::trunc) << bytes;
+
+    Machine m;
+    Game& g = m.game;
+    const std::string letters = CodingC::EncodeSaveText(g, "0123456789");
+    SetCounters(g, kBefore);
+    g.form6.Bet = "2";
+
+    Six digits;
+    const Outcome expected = Expect(bytes, letters, digits);
+    FileC::LoadGame(g, "fuzz");
+
+    const std::vector<std::string> messages = m.fx.Messages();
+    Check(g.form6.Bet == "2", "Bet changed");
+    switch (expected) {
+        case Outcome::Unreadable:
+            Check(messages == std::vector<std::string>{"ロード出来ませんでした。"}, "unreadable: messages");
+            Check(m.fx.SoundsPlayed().empty(), "unreadable: a sound played");
+            Check(Counters(g) == kBefore, "unreadable: counters changed");
+            return 0;
+        case Outcome::BadLetter:
+            Check(messages == std::vector<std::string>{"データの復号に失敗しました。", "ロード出来ませんでした。"},
+                  "bad letter: messages");
+            Check(m.fx.SoundsPlayed().size() == 1, "bad letter: not one sound");
+            Check(Counters(g) == kReset, "bad letter: no reset");
+            return 0;
+        case Outcome::Loaded:
+            break;
+    }
+    Check(messages == std::vector<std::string>{"ロードしました。"}, "loaded: messages");
+    Check(Counters(g) == digits, "loaded: not the unscrambled texts");
+
+    // What was loaded saves and loads again unchanged, in the canonical layout.
+    m.fx.Clear();
+    FileC::SaveGame(g, "again");
+    Check(m.fx.Messages() == std::vector<std::string>{"セーブしました。"}, "resave: messages");
+    std::size_t length = 14;
+    for (const std::string& d : digits) length += d.size();
+    Check(std::filesystem::file_size(g_dataDir + "again.dat") == length, "resave: size");
+    SetCounters(g, kReset);
+    FileC::LoadGame(g, "again");
+    Check(Counters(g) == digits, "resave: round trip");
+    Check(g.form6.Bet == "2", "resave: Bet changed");
+    return 0;
+}
