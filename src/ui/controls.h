@@ -1,0 +1,93 @@
+#pragma once
+// The window system's light controls as the game uses them: captions that may
+// act as buttons, filled rectangles, picture cells and a drawn line. Each one
+// only shows what it is told; the game's state lives in the rules.
+#include <QWidget>
+
+#include "core/colour.h"
+
+namespace kararion::ui {
+
+// A caption drawn on the window background. As a button it reports a click
+// (press and release on it; the second click of a double click is no click)
+// and every pointer move over it; it never passes mouse events on to the
+// window, enabled or not.
+class CaptionLabel : public QWidget {
+    Q_OBJECT
+public:
+    CaptionLabel(const QString& text, QWidget* parent);
+
+    QString text() const { return text_; }
+    Colour colour() const { return colour_; }
+    void SetColour(Colour colour);
+    // A disabled caption keeps its own colour unless it is drawn greyed.
+    void SetGreyWhenDisabled(bool grey) { greyWhenDisabled_ = grey; }
+    void SetButton(bool button);
+    void SetAlignment(Qt::Alignment alignment) { alignment_ = alignment; }
+
+signals:
+    void clicked();
+    void hovered();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QString text_;
+    Colour colour_ = kDefaultText;
+    Qt::Alignment alignment_ = Qt::AlignCenter;
+    bool greyWhenDisabled_ = false;
+    bool button_ = false;
+    bool pressed_ = false;
+};
+
+// A filled rectangle: display only. Clicks fall through to the window.
+class FilledRect : public QWidget {
+public:
+    FilledRect(Colour fill, QWidget* parent);
+    Colour fill() const { return fill_; }
+    void SetFill(Colour fill);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Colour fill_;
+};
+
+// A picture cell of a reel: one symbol picture stretched to fill it. It takes
+// its own clicks (and does nothing with them).
+class ReelCell : public QWidget {
+public:
+    explicit ReelCell(QWidget* parent);
+    int symbol() const { return symbol_; }
+    void SetSymbol(int symbol);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    int symbol_ = -1;
+};
+
+// A straight line between two points of its parent; display only.
+class LineStroke : public QWidget {
+public:
+    LineStroke(QPoint from, QPoint to, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPoint from_;
+    QPoint to_;
+};
+
+}  // namespace kararion::ui

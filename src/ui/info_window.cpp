@@ -1,0 +1,133 @@
+#include "ui/info_window.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+#include "bet/info_window.h"
+#include "ui/controls.h"
+#include "ui/game_windows.h"
+#include "ui/look.h"
+
+namespace kararion::ui {
+namespace {
+
+enum CounterIndex { kBet, kRun, kLost, kWin, kCoin, kUsedCoin, kWinCoin };
+
+void AddCaption(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
+    auto* label = new CaptionLabel(text, parent);
+    NameControl(label, name);
+    // Full-width kana and colon fill the caption's box edge to edge; drawn a
+    // touch tighter they read as one word, as in a proportional face.
+    QFont font = parent->font();
+    font.setLetterSpacing(QFont::AbsoluteSpacing, -0.75);
+    label->setFont(font);
+    label->setGeometry(geometry);
+}
+
+void SetText(QLineEdit* field, const std::string& text) {
+    const QString value = QString::fromStdString(text);
+    if (field->text() != value) field->setText(value);
+}
+
+void SetButtonState(CaptionLabel* button, const kararion::Caption& state) {
+    if (button->isEnabled() != state.enabled) button->setEnabled(state.enabled);
+    button->SetColour(state.foreColor);
+}
+
+}  // namespace
+
+InfoWindow::InfoWindow(GameWindows& windows, QWidget* owner) : QWidget(owner), windows_(windows) {
+    setWindowTitle(QStringLiteral(" - 情報 -"));
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setObjectName(QStringLiteral("Form6"));
+    setFont(DefaultFont());
+    setFixedSize(TwipSize(2796, 1560));
+    setMouseTracking(true);
+
+    // In reading order, as the keyboard visits them.
+    AddCaption(this, QStringLiteral("Label4(2)"), QStringLiteral("コイン数："), TwipRect(0, 120, 855, 255));
+    counters_[kCoin] = Counter(QStringLiteral("Coin"), QStringLiteral("コイン数："), TwipRect(840, 120, 495, 270));
+    AddCaption(this, QStringLiteral("Label4(3)"), QStringLiteral("使用枚数："), TwipRect(1440, 120, 855, 255));
+    counters_[kUsedCoin] =
+        Counter(QStringLiteral("UsedCoin"), QStringLiteral("使用枚数："), TwipRect(2280, 120, 495, 270));
+    AddCaption(this, QStringLiteral("Label2"), QStringLiteral("Bet："), TwipRect(360, 480, 495, 255));
+    counters_[kBet] = Counter(QStringLiteral("Bet"), QStringLiteral("Bet："), TwipRect(840, 480, 495, 270));
+
+    const QFont buttonFont = GothicFont(12, true);
+    betUp_ = new CaptionLabel(QStringLiteral("↑"), this);
+    betDown_ = new CaptionLabel(QStringLiteral("↓"), this);
+    NameControl(betUp_, QStringLiteral("BetUp"));
+    NameControl(betDown_, QStringLiteral("BetDown"));
+    betUp_->setGeometry(TwipRect(1440, 480, 255, 255));
+    betDown_->setGeometry(TwipRect(1680, 480, 255, 255));
+    for (CaptionLabel* button : {betUp_, betDown_}) {
+        button->setFont(buttonFont);
+        button->SetButton(true);
+        button->SetGreyWhenDisabled(true);
+    }
+    auto act = [this](void (*rule)(Game&)) {
+        return [this, rule] {
+            rule(windows_.game());
+            windows_.RefreshAll();
+        };
+    };
+    connect(betUp_, &CaptionLabel::clicked, this, act(&Form6::BetUp_Click));
+    connect(betDown_, &CaptionLabel::clicked, this, act(&Form6::BetDown_Click));
+    connect(betUp_, &CaptionLabel::hovered, this, act(&Form6::BetUp_MouseMove));
+    connect(betDown_, &CaptionLabel::hovered, this, act(&Form6::BetDown_MouseMove));
+
+    AddCaption(this, QStringLiteral("Label3"), QStringLiteral("回転数："), TwipRect(120, 840, 735, 255));
+    counters_[kRun] = Counter(QStringLiteral("Run"), QStringLiteral("回転数："), TwipRect(840, 840, 495, 270));
+    AddCaption(this, QStringLiteral("Label4(4)"), QStringLiteral("配当枚数："), TwipRect(1440, 840, 855, 255));
+    counters_[kWinCoin] =
+        Counter(QStringLiteral("WinCoin"), QStringLiteral("配当枚数："), TwipRect(2280, 840, 495, 270));
+    AddCaption(this, QStringLiteral("Label4(1)"), QStringLiteral("アタリ数："), TwipRect(0, 1200, 855, 255));
+    counters_[kWin] = Counter(QStringLiteral("Win"), QStringLiteral("アタリ数："), TwipRect(840, 1200, 495, 270));
+    AddCaption(this, QStringLiteral("Label4(0)"), QStringLiteral("ハズレ数："), TwipRect(1440, 1200, 855, 255));
+    counters_[kLost] = Counter(QStringLiteral("Lost"), QStringLiteral("ハズレ数："), TwipRect(2280, 1200, 495, 270));
+
+    Refresh();
+}
+
+QLineEdit* InfoWindow::Counter(const QString& name, const QString& caption, QRect geometry) {
+    auto* field = new QLineEdit(name, this);
+    NameControl(field, name, caption);
+    field->setReadOnly(true);  // locked: only the game writes a counter
+    field->setAlignment(Qt::AlignCenter);
+    // Digits of a Japanese face sit low in its tall line box.
+    field->setTextMargins(0, 0, 0, 2);
+    field->setGeometry(geometry);
+    KeepMouseEvents(field);
+    return field;
+}
+
+void InfoWindow::Refresh() {
+    const InfoWindowState& s = windows_.game().form6;
+    SetText(counters_[kBet], s.Bet);
+    SetText(counters_[kRun], s.Run);
+    SetText(counters_[kLost], s.Lost);
+    SetText(counters_[kWin], s.Win);
+    SetText(counters_[kCoin], s.Coin);
+    SetText(counters_[kUsedCoin], s.UsedCoin);
+    SetText(counters_[kWinCoin], s.WinCoin);
+    SetButtonState(betUp_, s.BetUp);
+    SetButtonState(betDown_, s.BetDown);
+}
+
+void InfoWindow::mouseMoveEvent(QMouseEvent*) {
+    Form6::Form_MouseMove(windows_.game());
+    windows_.RefreshAll();
+}
+
+void InfoWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    windows_.SideWindowMoved();
+}
+
+void InfoWindow::closeEvent(QCloseEvent* event) {
+    // The counters have no other home: the window stays as long as the game.
+    event->ignore();
+}
+
+}  // namespace kararion::ui

@@ -1,0 +1,146 @@
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+
+#include "core/main_window.h"
+#include "ui/controls.h"
+#include "ui/game_windows.h"
+#include "ui/look.h"
+
+namespace kararion::ui {
+namespace {
+
+constexpr int kReelLeft[3] = {360, 1080, 1800};
+constexpr int kCellLeft[3] = {480, 1200, 1920};
+constexpr int kRowTop[3] = {360, 720, 1080};
+constexpr int kLineTop[3] = {480, 840, 1200};
+constexpr int kLampLeft[2] = {0, 2520};
+
+FilledRect* Rect(QWidget* parent, const QString& name, Colour fill, QRect geometry) {
+    auto* rect = new FilledRect(fill, parent);
+    NameControl(rect, name);
+    rect->setGeometry(geometry);
+    return rect;
+}
+
+QString Lit(bool lit) { return lit ? QStringLiteral("点灯") : QStringLiteral("消灯"); }
+
+void Describe(QWidget* widget, const QString& text) {
+    if (widget->accessibleDescription() != text) widget->setAccessibleDescription(text);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(GameWindows& windows) : windows_(windows) {
+    setWindowTitle(QStringLiteral(" カラリオン"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(DefaultFont());
+    setFixedSize(TwipSize(2880, 2100));
+    setObjectName(QStringLiteral("Form1"));
+
+    // Created back to front: panels, then the lamps above the reel frames,
+    // then the captions and cells on top.
+    Rect(this, QStringLiteral("Shape3(1)"), kLightGrey, TwipRect(0, 240, 375, 1335));
+    Rect(this, QStringLiteral("Shape3(0)"), kLightGrey, TwipRect(2520, 240, 375, 1335));
+    for (int i = 0; i < 3; ++i)
+        Rect(this, QStringLiteral("Shape1(%1)").arg(i), kMagenta, TwipRect(kReelLeft[i], 240, 735, 1335));
+    Rect(this, QStringLiteral("Shape2"), kYellow, TwipRect(360, 1560, 2175, 495));
+    for (int i = 0; i < 3; ++i)
+        led_[i] = Rect(this, QStringLiteral("LED(%1)").arg(i), kCyan, TwipRect(kReelLeft[i], 0, 735, 255));
+
+    QFont lampFont = DefaultFont();
+    lampFont.setBold(true);
+    for (int line = 1; line <= 3; ++line) {
+        for (int end = 0; end < 2; ++end) {
+            auto* lamp = new CaptionLabel(QStringLiteral("●"), this);
+            NameControl(lamp, QStringLiteral("Line%1(%2)").arg(line).arg(end));
+            lamp->setFont(lampFont);
+            lamp->setGeometry(TwipRect(kLampLeft[end], kLineTop[line - 1], 375, 255));
+            line_[line - 1][end] = lamp;
+        }
+    }
+    for (int reel = 1; reel <= 3; ++reel) {
+        for (int row = 1; row <= 3; ++row) {
+            auto* cell = new ReelCell(this);
+            NameControl(cell, QStringLiteral("Slot%1(%2)").arg(reel).arg(row));
+            cell->setGeometry(TwipRect(kCellLeft[reel - 1], kRowTop[row - 1], 384, 324));
+            slot_[reel - 1][row - 1] = cell;
+        }
+    }
+    const QFont stopFont = GothicFont(12, true);
+    for (int reel = 1; reel <= 3; ++reel) {
+        auto* stop = new CaptionLabel(QStringLiteral("■"), this);
+        NameControl(stop, QStringLiteral("Stop%1").arg(reel));
+        stop->setFont(stopFont);
+        stop->SetButton(true);
+        stop->setGeometry(TwipRect(kCellLeft[reel - 1], 1680, 495, 255));
+        connect(stop, &CaptionLabel::clicked, this, [this, reel] { StopClicked(reel); });
+        stop_[reel - 1] = stop;
+    }
+    Refresh();
+}
+
+void MainWindow::Refresh() {
+    const MainWindowState& s = windows_.game().form1;
+    for (int i = 0; i < 3; ++i) {
+        led_[i]->SetFill(s.LED(i));
+        Describe(led_[i], Lit(s.LED(i) == kCyan));
+    }
+    for (int line = 1; line <= 3; ++line) {
+        for (int end = 0; end < 2; ++end) {
+            line_[line - 1][end]->SetColour(s.Line(line, end));
+            Describe(line_[line - 1][end], Lit(s.Line(line, end) == kRed));
+        }
+    }
+    for (int reel = 1; reel <= 3; ++reel) {
+        CaptionLabel* stop = stop_[reel - 1];
+        if (stop->isEnabled() != s.Stop(reel).enabled) stop->setEnabled(s.Stop(reel).enabled);
+        stop->SetColour(s.Stop(reel).foreColor);
+        for (int row = 1; row <= 3; ++row) slot_[reel - 1][row - 1]->SetSymbol(LooksLike(s.Slot(reel, row)));
+    }
+}
+
+void MainWindow::StopClicked(int reel) {
+    Game& g = windows_.game();
+    switch (reel) {
+        case 1: Form1::Stop1_Click(g); break;
+        case 2: Form1::Stop2_Click(g); break;
+        default: Form1::Stop3_Click(g); break;
+    }
+    windows_.RefreshAll();
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (!click) return;
+    Form1::Form_Click(windows_.game());
+    windows_.RefreshAll();
+}
+
+void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click is the double click, not one more click.
+    event->accept();
+    pressed_ = false;
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    windows_.MainWindowMoved();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) windows_.MainWindowStateChanged();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    windows_.EndProgram();
+}
+
+}  // namespace kararion::ui

@@ -1,0 +1,27 @@
+#include "ui/real_game.h"
+
+#include <QTimer>
+
+#include "sound/se.h"
+#include "ui/main_window.h"
+
+namespace kararion::ui {
+
+RealGame::RealGame(std::string programDir) : windows_(effects_, timers_, std::move(programDir)) {
+    timers_.SetAfterTick([this] { windows_.RefreshAll(); });
+    effects_.SetBeforeModal([this] { windows_.RefreshAll(); });
+}
+
+void RealGame::Start() {
+    windows_.Start();
+    // Opening the audio device takes a while; the player looks at the windows
+    // first and bets a moment later.
+    QTimer::singleShot(300, windows_.mainWindow(), [this] {
+        std::vector<std::string> files;
+        for (const char* name : {"BetUp", "BetDown", "Atari", "LineRound", "LineStop", "Error"})
+            files.push_back(Se::SoundFile(game(), name));
+        effects_.Preload(files);
+    });
+}
+
+}  // namespace kararion::ui

@@ -1,0 +1,12 @@
+#pragma once
+// Form4: who made the game and how to reach them. No behaviour of its own.
+#include <QDialog>
+
+namespace kararion::ui {
+
+class VersionWindow : public QDialog {
+public:
+    VersionWindow();
+};
+
+}  // namespace kararion::ui
