@@ -7,3 +7,4 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKARARION_WERROR="${CI:+ON}" >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure -j2
+bash tools/fuzz.sh 30

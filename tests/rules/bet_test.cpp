@@ -47,7 +47,9 @@ TEST(Betting, UpAndDownMoveCoinsAndLightTheLinesInPairs) {
         EXPECT_EQ(m.Counter(g.form6.UsedCoin), bet);
         EXPECT_EQ(g.form1.Line(bet + 1, 0), kBlack);
         EXPECT_EQ(g.form1.Line(bet + 1, 1), kBlack);
-        if (bet > 0) EXPECT_EQ(g.form1.Line(bet, 0), kRed);
+        if (bet > 0) {
+            EXPECT_EQ(g.form1.Line(bet, 0), kRed);
+        }
         EXPECT_EQ(g.form5.Start.enabled, bet > 0);
     }
     EXPECT_EQ(m.Sounds().back(), "BetDown");
