@@ -1,0 +1,74 @@
+// The side windows follow the main window, and come back when moved alone.
+#include <QTest>
+
+#include "ui_game.h"
+
+using namespace kararion;
+using namespace kararion::ui;
+
+namespace {
+
+QPoint MenuDock(UiGame& game) {
+    const QRect m = game.main()->frameGeometry();
+    return QPoint(m.left() + m.width(), m.top());
+}
+QPoint InfoDock(UiGame& game) {
+    const QRect m = game.main()->frameGeometry();
+    return QPoint(m.left() - game.info()->frameGeometry().width(), m.top());
+}
+
+}  // namespace
+
+class DockingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsDockedOnScreen();
+    void sideWindowsFollowTheMainWindow();
+    void aSideWindowMovedAloneReturns();
+};
+
+void DockingTest::startsDockedOnScreen() {
+    UiGame game;
+    QVERIFY(game.windows.Docked());
+    QCOMPARE(game.menu()->pos(), MenuDock(game));
+    QCOMPARE(game.info()->pos(), InfoDock(game));
+    // All three on the primary screen together.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(screen.contains(game.info()->frameGeometry()));
+    QVERIFY(screen.contains(game.main()->frameGeometry()));
+    QVERIFY(screen.contains(game.menu()->frameGeometry()));
+}
+
+void DockingTest::sideWindowsFollowTheMainWindow() {
+    UiGame game;
+    for (QPoint to : {QPoint(300, 200), QPoint(420, 90), QPoint(260, 310)}) {
+        game.main()->move(to);
+        QCoreApplication::processEvents();
+        QCOMPARE(game.main()->pos(), to);
+        QCOMPARE(game.menu()->pos(), MenuDock(game));
+        QCOMPARE(game.info()->pos(), InfoDock(game));
+        // Tops level, edges touching.
+        QCOMPARE(game.menu()->frameGeometry().top(), game.main()->frameGeometry().top());
+        QCOMPARE(game.info()->frameGeometry().top(), game.main()->frameGeometry().top());
+        QCOMPARE(game.info()->frameGeometry().right() + 1, game.main()->frameGeometry().left());
+        QCOMPARE(game.menu()->frameGeometry().left(), game.main()->frameGeometry().right() + 1);
+    }
+}
+
+void DockingTest::aSideWindowMovedAloneReturns() {
+    UiGame game;
+    game.main()->move(400, 300);
+    QCoreApplication::processEvents();
+    const QPoint mainAt = game.main()->pos();
+
+    game.info()->move(10, 10);
+    QTRY_COMPARE(game.info()->pos(), InfoDock(game));
+    game.menu()->move(700, 500);
+    QTRY_COMPARE(game.menu()->pos(), MenuDock(game));
+    // The main window stays where the player put it.
+    QCOMPARE(game.main()->pos(), mainAt);
+    QVERIFY(game.windows.Docked());
+}
+
+QTEST_MAIN(DockingTest)
+#include "docking_test.moc"

@@ -1,0 +1,258 @@
+// Start-up, clicks reaching the rules (and only the right ones), hover colours.
+#include <QLineEdit>
+#include <QTest>
+
+#include "core/counters.h"
+#include "ui/controls.h"
+#include "ui_game.h"
+
+using namespace kararion;
+using namespace kararion::ui;
+
+namespace {
+
+QString FieldText(UiGame& game, const char* name) { return Control<QLineEdit>(game.info(), name)->text(); }
+CaptionLabel* Label(QWidget* window, const char* name) { return Control<CaptionLabel>(window, name); }
+
+// A point of the main window that no control covers (above the left lamp panel).
+const QPoint kBareBackground(4, 4);
+
+}  // namespace
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startUpShowsTheGameAtRest();
+    void everyControlCarriesItsName();
+    void reelCellsNameTheirSymbols();
+    void onlyTheBackgroundAndShapesStepTheClickCycle();
+    void aDoubleClickIsOneClick();
+    void betButtonsAndStopButtonsReachTheRules();
+    void infoHoverColoursFollowThePointer();
+    void menuHoverColoursFollowThePointer();
+    void closingTheMainWindowEndsTheProgram();
+};
+
+void WindowsTest::startUpShowsTheGameAtRest() {
+    UiGame game;
+    QVERIFY(game.main()->isVisible());
+    QVERIFY(game.info()->isVisible());
+    QVERIFY(game.menu()->isVisible());
+    QCOMPARE(game.main()->windowTitle(), QStringLiteral(" カラリオン"));
+    QCOMPARE(game.info()->windowTitle(), QStringLiteral(" - 情報 -"));
+    QCOMPARE(game.menu()->windowTitle(), QStringLiteral(" - メニュー -"));
+    QCOMPARE(game.main()->size(), QSize(192, 140));  // 2880 x 2100 twips
+
+    QCOMPARE(FieldText(game, "Coin"), QStringLiteral("100"));
+    for (const char* name : {"Bet", "Run", "Lost", "Win", "UsedCoin", "WinCoin"})
+        QCOMPARE(FieldText(game, name), QStringLiteral("0"));
+    QVERIFY(Control<QLineEdit>(game.info(), "Coin")->isReadOnly());
+
+    for (const char* stop : {"Stop1", "Stop2", "Stop3"}) {
+        QVERIFY(!Label(game.main(), stop)->isEnabled());
+        QCOMPARE(Label(game.main(), stop)->colour(), kDarkNavy);
+    }
+    QVERIFY(!Label(game.menu(), "Start")->isEnabled());
+    QVERIFY(Label(game.menu(), "Save")->isEnabled());
+    QVERIFY(Label(game.info(), "BetUp")->isEnabled());
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(Control<FilledRect>(game.main(), qPrintable(QStringLiteral("LED(%1)").arg(i)))->fill(), kCyan);
+    // A lamp at load carries the window text colour, which is not lit.
+    QCOMPARE(Label(game.main(), "Line1(0)")->colour(), kDefaultText);
+}
+
+void WindowsTest::everyControlCarriesItsName() {
+    UiGame game;
+    const char* const mainNames[] = {"LED(0)",    "LED(2)",   "Shape1(1)", "Shape2",   "Shape3(0)", "Line1(0)",
+                                     "Line3(1)",  "Slot1(1)", "Slot3(3)",  "Stop1",    "Stop3"};
+    for (const char* name : mainNames) {
+        QWidget* control = Control(game.main(), name);
+        QVERIFY2(control != nullptr, name);
+        QCOMPARE(control->accessibleName(), QString::fromUtf8(name));
+    }
+    const char* const infoNames[] = {"Coin", "UsedCoin", "Bet", "Run", "WinCoin", "Win", "Lost",
+                                     "BetUp", "BetDown", "Label4(2)", "Label2", "Label3"};
+    for (const char* name : infoNames) {
+        QWidget* control = Control(game.info(), name);
+        QVERIFY2(control != nullptr, name);
+        QCOMPARE(control->accessibleName(), QString::fromUtf8(name));
+    }
+    QCOMPARE(Control(game.info(), "Coin")->accessibleDescription(), QStringLiteral("コイン数："));
+    QCOMPARE(Control(game.info(), "Lost")->accessibleDescription(), QStringLiteral("ハズレ数："));
+    QCOMPARE(Control(game.info(), "Bet")->accessibleDescription(), QStringLiteral("Bet："));
+    for (const char* name : {"Start", "Save", "Loading", "Version", "Ended"})
+        QCOMPARE(Control(game.menu(), name)->accessibleName(), QString::fromUtf8(name));
+    QCOMPARE(Label(game.menu(), "Version")->text(), QStringLiteral("バージョン"));
+}
+
+void WindowsTest::reelCellsNameTheirSymbols() {
+    UiGame game;
+    // The pictures at load: reel 1 shows orange, replay, melon from the top.
+    QCOMPARE(Control(game.main(), "Slot1(1)")->accessibleDescription(), QStringLiteral("オレンジ"));
+    QCOMPARE(Control(game.main(), "Slot1(2)")->accessibleDescription(), QStringLiteral("リプレイ"));
+    QCOMPARE(Control(game.main(), "Slot2(1)")->accessibleDescription(), QStringLiteral("BAR"));
+    QCOMPARE(Control(game.main(), "Slot3(3)")->accessibleDescription(), QStringLiteral("ベル"));
+
+    // Whatever the reels show after spinning, the cells show it too.
+    game.g().form1.Slot(1, 1) = 2;
+    game.g().form1.Slot(2, 2) = 7;
+    game.windows.RefreshAll();
+    QCOMPARE(Control<ReelCell>(game.main(), "Slot1(1)")->symbol(), 2);
+    QCOMPARE(Control(game.main(), "Slot1(1)")->accessibleDescription(), QStringLiteral("セブン"));
+    QCOMPARE(Control(game.main(), "Slot2(2)")->accessibleDescription(), QStringLiteral("BAR"));
+}
+
+void WindowsTest::onlyTheBackgroundAndShapesStepTheClickCycle() {
+    UiGame game;
+    Game& g = game.g();
+    ClickAt(game.main(), kBareBackground);
+    QCOMPARE(g.form1.ClickStep, 1);
+    QCOMPARE(FieldText(game, "Bet"), QStringLiteral("1"));
+    QCOMPARE(FieldText(game, "Coin"), QStringLiteral("99"));
+    QCOMPARE(Label(game.main(), "Line1(0)")->colour(), kRed);
+    QVERIFY(Label(game.menu(), "Start")->isEnabled());
+
+    // Lamps, cells and stop buttons (enabled or not) keep their clicks.
+    for (const char* name : {"Line1(0)", "Line2(1)", "Slot2(2)", "Slot1(3)", "Stop1", "Stop3"}) {
+        Click(Control(game.main(), name));
+        QVERIFY2(g.form1.ClickStep == 1, name);
+    }
+    QCOMPARE(FieldText(game, "Bet"), QStringLiteral("1"));
+
+    // Filled rectangles take no clicks: the window beneath them does.
+    Click(Control(game.main(), "LED(1)"));
+    QCOMPARE(g.form1.ClickStep, 2);
+    ClickAt(game.main(), Control(game.main(), "Shape2")->geometry().topLeft() + QPoint(3, 3));
+    QCOMPARE(g.form1.ClickStep, 3);
+    QCOMPARE(FieldText(game, "Bet"), QStringLiteral("3"));
+
+    // The fourth click starts the game; the stop buttons come alive.
+    ClickAt(game.main(), kBareBackground);
+    QCOMPARE(g.form1.ClickStep, 4);
+    QVERIFY(g.form1.SLT1.Enabled());
+    QVERIFY(Label(game.main(), "Stop1")->isEnabled());
+    QCOMPARE(Label(game.main(), "Stop1")->colour(), kBlue);
+    QVERIFY(!Label(game.info(), "BetUp")->isEnabled());
+}
+
+void WindowsTest::aDoubleClickIsOneClick() {
+    UiGame game;
+    QTest::mouseDClick(game.main()->windowHandle(), Qt::LeftButton, Qt::NoModifier, kBareBackground);
+    QCOMPARE(game.g().form1.ClickStep, 1);
+    QCOMPARE(FieldText(game, "Bet"), QStringLiteral("1"));
+}
+
+void WindowsTest::betButtonsAndStopButtonsReachTheRules() {
+    UiGame game;
+    Game& g = game.g();
+    Click(Label(game.info(), "BetUp"));
+    Click(Label(game.info(), "BetUp"));
+    QCOMPARE(FieldText(game, "Bet"), QStringLiteral("2"));
+    QCOMPARE(FieldText(game, "UsedCoin"), QStringLiteral("2"));
+    Click(Label(game.info(), "BetDown"));
+    QCOMPARE(FieldText(game, "Bet"), QStringLiteral("1"));
+    QCOMPARE(FieldText(game, "Coin"), QStringLiteral("99"));
+
+    Click(Label(game.menu(), "Start"));
+    QVERIFY(g.form1.SLT1.Enabled() && g.form1.SLT2.Enabled() && g.form1.SLT3.Enabled());
+    QCOMPARE(FieldText(game, "Run"), QStringLiteral("1"));
+    QVERIFY(!Label(game.menu(), "Start")->isEnabled());
+
+    // The bet buttons are off during the game: a click does nothing.
+    Click(Label(game.info(), "BetUp"));
+    QCOMPARE(FieldText(game, "Bet"), QStringLiteral("1"));
+
+    game.Advance(250);
+    for (int reel = 1; reel <= 3; ++reel) {
+        for (int row = 1; row <= 3; ++row) {
+            auto* cell = Control<ReelCell>(game.main(), qPrintable(QStringLiteral("Slot%1(%2)").arg(reel).arg(row)));
+            QCOMPARE(cell->symbol(), LooksLike(g.form1.Slot(reel, row)));
+        }
+    }
+
+    game.fx.Clear();
+    Click(Label(game.main(), "Stop2"));
+    QVERIFY(!g.form1.SLT2.Enabled());
+    QVERIFY(g.form1.SLT1.Enabled());
+    QVERIFY(!Label(game.main(), "Stop2")->isEnabled());
+    QCOMPARE(Control<FilledRect>(game.main(), "LED(1)")->fill(), kCyan);
+    QCOMPARE(Control<FilledRect>(game.main(), "LED(0)")->fill(), kDarkTeal);
+    QVERIFY(!game.fx.SoundsPlayed().empty());
+    QVERIFY(QString::fromStdString(game.fx.SoundsPlayed().back()).endsWith(QStringLiteral("stop.wav")));
+    QCOMPARE(g.form1.ClickStep, 0);  // a stop button is no click of the window
+
+    Click(Label(game.main(), "Stop1"));
+    Click(Label(game.main(), "Stop3"));
+    QVERIFY(!g.form1.SLT1.Enabled() && !g.form1.SLT3.Enabled());
+    QCOMPARE(ReadCounter(g.form6.Win) + ReadCounter(g.form6.Lost), 1.0);
+}
+
+void WindowsTest::infoHoverColoursFollowThePointer() {
+    UiGame game;
+    Game& g = game.g();
+    CaptionLabel* up = Label(game.info(), "BetUp");
+    CaptionLabel* down = Label(game.info(), "BetDown");
+    Hover(up);
+    QCOMPARE(g.form6.BetUp.foreColor, kRed);
+    QCOMPARE(up->colour(), kRed);
+    Hover(down);
+    QCOMPARE(down->colour(), kRed);
+    QCOMPARE(up->colour(), kBlack);
+
+    // Over a counter field or a caption the button stays red ...
+    Hover(Control(game.info(), "Coin"));
+    Hover(Control(game.info(), "Label4(2)"));
+    QCOMPARE(down->colour(), kRed);
+    // ... until the pointer crosses the bare background.
+    MoveTo(game.info(), QPoint(game.info()->width() - 2, game.info()->height() - 2));
+    QCOMPARE(down->colour(), kBlack);
+    QCOMPARE(up->colour(), kBlack);
+
+    // During a game the buttons are off: no hover colour.
+    Click(up);
+    Click(Label(game.menu(), "Start"));
+    QVERIFY(!up->isEnabled());
+    MoveTo(game.info(), QPoint(game.info()->width() - 2, game.info()->height() - 2));
+    Hover(up);
+    QCOMPARE(g.form6.BetUp.foreColor, kBlack);
+    QCOMPARE(up->colour(), kBlack);
+}
+
+void WindowsTest::menuHoverColoursFollowThePointer() {
+    UiGame game;
+    CaptionLabel* start = Label(game.menu(), "Start");
+    CaptionLabel* loading = Label(game.menu(), "Loading");
+    CaptionLabel* ended = Label(game.menu(), "Ended");
+    Hover(ended);
+    QCOMPARE(ended->colour(), kRed);
+    Hover(loading);
+    QCOMPARE(loading->colour(), kRed);
+    QCOMPARE(ended->colour(), kBlack);
+    // The greyed start entry does not light.
+    Hover(start);
+    QCOMPARE(start->colour(), kBlack);
+    QCOMPARE(game.g().form5.Start.foreColor, kBlack);
+    MoveTo(game.menu(), QPoint(2, game.menu()->height() - 2));
+    QCOMPARE(loading->colour(), kBlack);
+
+    Click(Label(game.info(), "BetUp"));
+    QVERIFY(start->isEnabled());
+    Hover(start);
+    QCOMPARE(start->colour(), kRed);
+}
+
+void WindowsTest::closingTheMainWindowEndsTheProgram() {
+    UiGame game;
+    Click(Label(game.info(), "BetUp"));
+    Click(Label(game.menu(), "Start"));
+    QVERIFY(game.g().form1.SLT1.Enabled());
+    game.main()->close();
+    QVERIFY(game.windows.Ended());
+    QCOMPARE(game.ends, 1);
+    for (GameTimer* timer : game.g().Timers()) QVERIFY(!timer->Enabled());
+    QVERIFY(!game.info()->isVisible());
+    QVERIFY(!game.menu()->isVisible());
+}
+
+QTEST_MAIN(WindowsTest)
+#include "windows_test.moc"
