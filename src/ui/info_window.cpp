@@ -126,8 +126,15 @@ void InfoWindow::moveEvent(QMoveEvent* event) {
 }
 
 void InfoWindow::closeEvent(QCloseEvent* event) {
-    // The counters have no other home: the window stays as long as the game.
-    event->ignore();
+    // Its own close box does nothing: the window lives as long as the game.
+    // A close that does not come from the player (the application or the
+    // session quitting) ends the whole program, as closing the main window does.
+    if (event->spontaneous() && !windows_.Ended()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    windows_.EndProgram();
 }
 
 }  // namespace kararion::ui

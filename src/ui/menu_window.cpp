@@ -82,8 +82,15 @@ void MenuWindow::moveEvent(QMoveEvent* event) {
 }
 
 void MenuWindow::closeEvent(QCloseEvent* event) {
-    // The program ends through "終了" only.
-    event->ignore();
+    // Its own close box does nothing: the window lives as long as the game.
+    // A close that does not come from the player (the application or the
+    // session quitting) ends the whole program, as closing the main window does.
+    if (event->spontaneous() && !windows_.Ended()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    windows_.EndProgram();
 }
 
 }  // namespace kararion::ui

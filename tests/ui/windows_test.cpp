@@ -31,6 +31,7 @@ private slots:
     void infoHoverColoursFollowThePointer();
     void menuHoverColoursFollowThePointer();
     void closingTheMainWindowEndsTheProgram();
+    void theApplicationQuittingEndsTheProgram();
 };
 
 void WindowsTest::startUpShowsTheGameAtRest() {
@@ -252,6 +253,22 @@ void WindowsTest::closingTheMainWindowEndsTheProgram() {
     for (GameTimer* timer : game.g().Timers()) QVERIFY(!timer->Enabled());
     QVERIFY(!game.info()->isVisible());
     QVERIFY(!game.menu()->isVisible());
+}
+
+void WindowsTest::theApplicationQuittingEndsTheProgram() {
+    // A quit from outside (the desktop session ending) must not be refused by
+    // the side windows, whose own close boxes do nothing.
+    UiGame game;
+    game.windows.SetOnEnd([&game] {
+        ++game.ends;
+        QCoreApplication::exit(0);
+    });
+    QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+    QTimer::singleShot(3000, [] { QCoreApplication::exit(1); });  // the quit was refused
+    QCOMPARE(QCoreApplication::exec(), 0);
+    QVERIFY(game.windows.Ended());
+    QCOMPARE(game.ends, 1);
+    QVERIFY(!game.main()->isVisible());
 }
 
 QTEST_MAIN(WindowsTest)

@@ -1,0 +1,27 @@
+#pragma once
+// The benchmarks run the real game without a screen unless told otherwise.
+#include <QDir>
+#include <QFile>
+#include <QtGlobal>
+#include <cstdint>
+#include <ctime>
+
+namespace kararion::bench {
+
+inline void UseOffscreenUnlessTold() {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+        const QString runtime = QDir::tempPath() + QStringLiteral("/kararion-bench-runtime");
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    }
+}
+
+inline std::int64_t MonotonicNs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+}  // namespace kararion::bench

@@ -1,0 +1,77 @@
+// How close Qt's clock comes to the game's nominal rates: the reels' steps a
+// second while a game is under way, and the wall time of a 200-coin count-up.
+#include <QApplication>
+#include <QTimer>
+#include <cstdio>
+
+#include "bench_env.h"
+#include "bet/bet.h"
+#include "core/counters.h"
+#include "reels/start.h"
+#include "ui/real_game.h"
+
+namespace {
+
+constexpr int kSpinMs = 5000;
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    using kararion::bench::MonotonicNs;
+    kararion::bench::UseOffscreenUnlessTold();
+    QApplication app(argc, argv);
+    kararion::ui::RealGame real(KARARION_PROGRAM_DIR);
+    real.Start();
+    kararion::Game& g = real.game();
+
+    std::int64_t spinStart = 0;
+    std::int64_t spunTicks[3] = {};
+    std::int64_t countStart = 0;
+    double coinsBefore = 0;
+    bool counting = false;
+
+    auto countUp = [&] {
+        // A win of 200 coins on a bet of 1, as the judgement would leave it.
+        g.form6.Bet = kararion::WriteCounter(1);
+        g.judgC.Payout = 200;
+        coinsBefore = kararion::ReadCounter(g.form6.Coin);
+        counting = true;
+        countStart = MonotonicNs();
+        g.form1.CoinUp.SetEnabled(true);
+    };
+    real.timers().SetAfterTick([&] {
+        real.windows().RefreshAll();
+        if (counting && !g.form1.CoinUp.Enabled()) {
+            counting = false;
+            const double ms = static_cast<double>(MonotonicNs() - countStart) / 1e6;
+            std::printf("count-up of 200 coins     %7.1f ms (nominal 2010 ms: 200 coins and the closing tick at 10 ms)\n",
+                        ms);
+            std::printf("coins paid                %7.0f, CoinUp ticks %lld\n",
+                        kararion::ReadCounter(g.form6.Coin) - coinsBefore,
+                        static_cast<long long>(g.form1.CoinUp.TicksRun()));
+            QTimer::singleShot(0, [] { QApplication::quit(); });
+        }
+    });
+
+    QTimer::singleShot(1000, [&] {
+        kararion::BetC::RaiseBet(g);
+        kararion::StartC::StartGame(g);
+        real.windows().RefreshAll();
+        spinStart = MonotonicNs();
+        for (int reel = 1; reel <= 3; ++reel) spunTicks[reel - 1] = g.form1.SLT(reel).TicksRun();
+        QTimer::singleShot(kSpinMs, [&] {
+            const double seconds = static_cast<double>(MonotonicNs() - spinStart) / 1e9;
+            const double nominal[3] = {20.0, 25.0, 1000.0 / 60.0};
+            std::printf("platform                  %s\n", qPrintable(QGuiApplication::platformName()));
+            for (int reel = 1; reel <= 3; ++reel) {
+                const double steps = static_cast<double>(g.form1.SLT(reel).TicksRun() - spunTicks[reel - 1]);
+                std::printf("SLT%d steps per second    %7.2f (nominal %.1f, %+.2f %%)\n", reel, steps / seconds,
+                            nominal[reel - 1], 100.0 * (steps / seconds / nominal[reel - 1] - 1.0));
+                g.form1.SLT(reel).SetEnabled(false);
+            }
+            g.form1.LineLed.SetEnabled(false);
+            countUp();
+        });
+    });
+    return QApplication::exec();
+}
