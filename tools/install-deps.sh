@@ -12,6 +12,8 @@ packages=(
   clang libclang-rt-14-dev clang-tidy clang-format
   # running the windows without a screen, and the Japanese font
   xvfb xauth fonts-noto-cjk
+  # checking the desktop entry and the metainfo; scripted screenshots
+  desktop-file-utils appstream xdotool imagemagick
   # sound through the desktop's sound server
   libpulse0
 )
