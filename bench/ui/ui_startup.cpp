@@ -126,6 +126,7 @@ int main(int argc, char* argv[]) {
     }
     auto median = [&](double Run::*field, const std::vector<Run>& of) {
         std::vector<double> values;
+        values.reserve(of.size());
         for (const Run& r : of) values.push_back(r.*field);
         std::sort(values.begin(), values.end());
         return values[values.size() / 2];

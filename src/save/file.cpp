@@ -117,7 +117,7 @@ bool ReplaceFile(const std::string& path, std::string_view contents) {
 // A save line is a few hundred bytes at most (six counters of a few hundred
 // digits even for absurd scores). Anything whose first line is longer than
 // this is not a save file, and reading on would only cost memory.
-constexpr std::size_t kMaxLineBytes = 64 * 1024;
+constexpr std::size_t kMaxLineBytes = std::size_t{64} * 1024;
 
 // Reads the one item the loader looks at: the first line up to its first
 // comma, leading blanks skipped. False when there is no such line to be had:
@@ -199,10 +199,11 @@ void SaveGame(Game& g, const std::string& name) {
     line += "\r\n";
     // The file is closed again before any message box opens.
     const bool saved = ReplaceFile(SavePath(g, name), line);
-    if (saved)
+    if (saved) {
         g.fx.MessageBox(kSaved, kDone);
-    else
+    } else {
         g.fx.MessageBox(kNotSaved, kError);
+    }
 }
 
 void LoadGame(Game& g, const std::string& name) {

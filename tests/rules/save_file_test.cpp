@@ -130,10 +130,10 @@ TEST_F(SaveFile, AFirstLineOfUpTo64KiBLoadsAndOneByteMoreDoesNot) {
     for (std::size_t extra : {0, 1}) {
         std::string coin(1, '7');
         std::string line = Line({coin, "2", "3", "4", "5", ""});
-        coin.resize(64 * 1024 + extra - (line.size() - 2) + 1, '7');
+        coin.resize(std::size_t{64} * 1024 + extra - (line.size() - 2) + 1, '7');
         line = Line({coin, "2", "3", "4", "5", ""});
         line.resize(line.size() - 2);
-        ASSERT_EQ(line.size(), 64 * 1024 + extra);
+        ASSERT_EQ(line.size(), std::size_t{64} * 1024 + extra);
         Write(Data("big.dat"), line + "\r\n");
         SetCounters(before);
         fx.Clear();

@@ -65,7 +65,7 @@ inline void Hover(QWidget* target) { MoveTo(target->window(), InWindow(target));
 
 // Runs `inside` once the next modal window is up (a modal exec blocks the
 // test), then closes whatever modal window is still open.
-inline void WhenModal(std::function<void(QWidget*)> inside) {
+inline void WhenModal(const std::function<void(QWidget*)>& inside) {
     QTimer::singleShot(0, [inside] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr) {
