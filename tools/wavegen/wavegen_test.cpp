@@ -205,7 +205,7 @@ TEST(Sounds, BetBlipsRiseAndFallAndTheWinJingleRingsOut) {
 }
 
 TEST(Sounds, ErrorIsTwoSeparateTones) {
-    const Wave& w = SoundsByName().at("error.wav");
+    const Wave w = SoundsByName().at("error.wav");
     const auto window = [&](double from, double to) {
         return Rms(w, static_cast<std::size_t>(from * w.sampleRate),
                    static_cast<std::size_t>(to * w.sampleRate));
