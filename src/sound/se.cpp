@@ -24,6 +24,13 @@ std::string SoundFile(const Game& g, const std::string& name) {
     return {};
 }
 
+std::vector<std::string> WaveFileNames() {
+    std::vector<std::string> files;
+    files.reserve(kSounds.size());
+    for (const auto& sound : kSounds) files.emplace_back(sound.second);
+    return files;
+}
+
 void PlaySound(Game& g, const std::string& name) {
     // Close first, whatever the name: even a name we do not know silences the
     // sound that was playing.

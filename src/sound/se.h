@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "core/game.h"
 
@@ -12,5 +13,8 @@ void PlaySound(Game& g, const std::string& name);
 
 // The wave file of a sound name, or "" for a name that is not one of the six.
 std::string SoundFile(const Game& g, const std::string& name);
+
+// The six wave files by name alone, as they lie in data/se.
+std::vector<std::string> WaveFileNames();
 
 }  // namespace kararion::Se

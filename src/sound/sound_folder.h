@@ -1,0 +1,20 @@
+#pragma once
+// Where the sounds are found. The game looks in data/se under one base folder
+// (Game::programDir); this decides, once at start-up, which folder that is.
+#include <optional>
+#include <string>
+
+namespace kararion::Se {
+
+// The installed data folder of a program living in `programDir`: the install
+// puts the program in <prefix>/bin and its data in <prefix>/share/kararion, so
+// `fromProgram` is the way from one to the other ("../share/kararion"). The
+// result is written plainly, without "." or ".." steps.
+std::string InstalledDataDir(const std::string& programDir, const std::string& fromProgram);
+
+// The base folder whose data/se holds all six sound files: the program's own
+// folder first (a build, or a copy carried about with its sounds), then the
+// installed data folder. Nothing when neither has them all.
+std::optional<std::string> ChooseSoundBase(const std::string& programDir, const std::string& installedDataDir);
+
+}  // namespace kararion::Se

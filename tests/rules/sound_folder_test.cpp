@@ -1,0 +1,105 @@
+// Which folder the sounds are played from: beside the program, else the
+// installed data folder, else none.
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <set>
+#include <stdexcept>
+#include <string>
+
+#include "sound/se.h"
+#include "sound/sound_folder.h"
+#include "support/harness.h"
+
+namespace kararion {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(SoundFolder, InstalledDataDirIsFoundFromTheProgramFolder) {
+    EXPECT_EQ(Se::InstalledDataDir("/usr/bin", "../share/kararion"), "/usr/share/kararion");
+    EXPECT_EQ(Se::InstalledDataDir("/home/a/.local/bin/", "../share/kararion"), "/home/a/.local/share/kararion");
+    EXPECT_EQ(Se::InstalledDataDir("/opt/k/lib/games", "../../share/kararion"), "/opt/k/share/kararion");
+    EXPECT_EQ(Se::InstalledDataDir("/bin", "../share/kararion"), "/share/kararion");
+    EXPECT_EQ(Se::InstalledDataDir("build/bin", "../share/kararion/"), "build/share/kararion");
+}
+
+class SoundFolderTree : public ::testing::Test {
+protected:
+    SoundFolderTree() {
+        std::string pattern = (fs::temp_directory_path() / "kararion-sounds-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
+        root = pattern;
+        program = root / "bin";
+        installed = root / "share" / "kararion";
+        fs::create_directories(program);
+        fs::create_directories(installed);
+    }
+    ~SoundFolderTree() override {
+        std::error_code ignored;
+        fs::remove_all(root, ignored);
+    }
+
+    // Puts the six sounds into base/data/se, all but `left_out`.
+    static void PutSounds(const fs::path& base, const std::string& left_out = "") {
+        fs::create_directories(base / "data" / "se");
+        for (const std::string& file : Se::WaveFileNames())
+            if (file != left_out) std::ofstream(base / "data" / "se" / file) << "RIFF";
+    }
+    std::optional<std::string> Choose() const { return Se::ChooseSoundBase(program.string(), installed.string()); }
+
+    fs::path root;
+    fs::path program;
+    fs::path installed;
+};
+
+TEST_F(SoundFolderTree, TheProgramFolderComesFirstThenTheInstalledOne) {
+    EXPECT_EQ(Choose(), std::nullopt);
+    PutSounds(installed);
+    EXPECT_EQ(Choose(), installed.string());
+    PutSounds(program);
+    EXPECT_EQ(Choose(), program.string());
+}
+
+TEST_F(SoundFolderTree, AFolderCountsOnlyWithAllSixSounds) {
+    for (const std::string& missing : Se::WaveFileNames()) {
+        fs::remove_all(root / "bin" / "data");
+        fs::remove_all(root / "share");
+        PutSounds(program, missing);
+        EXPECT_EQ(Choose(), std::nullopt) << missing;
+        PutSounds(installed, missing);
+        EXPECT_EQ(Choose(), std::nullopt) << missing;
+        PutSounds(installed);
+        EXPECT_EQ(Choose(), installed.string()) << missing;
+    }
+    // A folder in place of a sound file is no sound.
+    fs::remove_all(root / "share");
+    PutSounds(installed, "stop.wav");
+    fs::create_directory(installed / "data" / "se" / "stop.wav");
+    EXPECT_EQ(Choose(), std::nullopt);
+    // Nor is a missing or empty installed folder anything.
+    EXPECT_EQ(Se::ChooseSoundBase(program.string(), ""), std::nullopt);
+    EXPECT_EQ(Se::ChooseSoundBase("", ""), std::nullopt);
+}
+
+TEST_F(SoundFolderTree, TheChosenFolderHoldsEveryFileTheGamePlays) {
+    PutSounds(installed);
+    const auto base = Choose();
+    ASSERT_TRUE(base);
+    testing::Machine m(*base);
+    std::set<std::string> played;
+    for (const char* name : {"BetUp", "BetDown", "Atari", "LineRound", "LineStop", "Error"}) {
+        const std::string file = Se::SoundFile(m.game, name);
+        EXPECT_TRUE(fs::is_regular_file(file)) << name << ": " << file;
+        played.insert(fs::path(file).filename().string());
+    }
+    const auto names = Se::WaveFileNames();
+    EXPECT_EQ(played, std::set<std::string>(names.begin(), names.end()));
+}
+
+}  // namespace
+}  // namespace kararion
