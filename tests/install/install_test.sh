@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# Installs the built game into a temporary prefix and checks what lands there:
+# the files and nothing else, the desktop entry and metainfo against the
+# desktop's own checkers, and that the installed program finds its sounds
+# from any working folder, while a copy without them says so.
+#
+#   install_test.sh <cmake> <build folder> <source folder> <application id>
+set -euo pipefail
+
+cmake=$1
+build=$(realpath "$2")
+source=$(realpath "$3")
+id=$4
+
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/kararion-install-XXXXXX")
+trap 'rm -rf "$tmp"' EXIT
+tmp=$(realpath "$tmp")
+prefix=$tmp/prefix
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+# The component install writes its own manifest (install_manifest_game.txt),
+# so the player's install_manifest.txt for uninstalling stays as it was.
+"$cmake" --install "$build" --prefix "$prefix" --component game >/dev/null
+
+sounds=(betup.wav betdown.wav atari.wav round.wav stop.wav error.wav)
+expected=(
+  "bin/kararion"
+  "share/applications/$id.desktop"
+  "share/icons/hicolor/scalable/apps/$id.svg"
+  "share/metainfo/$id.metainfo.xml"
+)
+for s in "${sounds[@]}"; do expected+=("share/kararion/data/se/$s"); done
+
+# Exactly these files, nothing more.
+diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$prefix" && find . -type f -printf '%P\n' | sort) \
+  || fail "the installed files differ from the list above (< expected, > installed)"
+[ -x "$prefix/bin/kararion" ] || fail "bin/kararion is not executable"
+for s in "${sounds[@]}"; do
+  cmp -s "$build/data/se/$s" "$prefix/share/kararion/data/se/$s" || fail "installed $s differs from the build's"
+done
+cmp -s "$source/assets/kararion.svg" "$prefix/share/icons/hicolor/scalable/apps/$id.svg" \
+  || fail "the installed icon is not assets/kararion.svg"
+
+# The desktop entry: valid, and naming the program, icon and Japanese name.
+desktop=$prefix/share/applications/$id.desktop
+if ! report=$(desktop-file-validate "$desktop" 2>&1) || grep -Eq ': (error|warning):' <<<"$report"; then
+  fail "desktop-file-validate: $report"
+fi
+for line in 'Type=Application' 'Exec=kararion' "Icon=$id" 'Name[ja]=カラリオン'; do
+  grep -qxF "$line" "$desktop" || fail "the desktop entry lacks the line $line"
+done
+grep -Eqx 'Categories=Game;(.*;)?' "$desktop" || fail "the desktop entry is not in the Game category"
+
+# The metainfo: valid offline, issues of pedantic severity only, and pointing at the entry.
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+appstreamcli validate --no-net --strict "$metainfo" >"$tmp/appstream.txt" 2>&1 \
+  || fail "appstreamcli validate: $(cat "$tmp/appstream.txt")"
+# The whole tree as a software centre reads it: metainfo, desktop entry and icon together.
+appstreamcli validate-tree --no-net --strict "$prefix" >"$tmp/appstream.txt" 2>&1 \
+  || fail "appstreamcli validate-tree: $(cat "$tmp/appstream.txt")"
+grep -qF "<id>$id</id>" "$metainfo" || fail "the metainfo's id is not $id"
+grep -qF "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
+  || fail "the metainfo does not launch $id.desktop"
+
+# Where the program takes its sounds from: <prefix>/bin/kararion --print-sound-folder
+# prints the folder and opens no display; run from a folder of its own.
+export XDG_RUNTIME_DIR=$tmp/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR" "$tmp/elsewhere"
+sound_folder() {  # <program>; prints "<status> <stdout>"
+  local out status=0
+  out=$(cd "$tmp/elsewhere" && QT_QPA_PLATFORM=offscreen "$1" --print-sound-folder 2>"$tmp/stderr.txt") || status=$?
+  echo "$status $out"
+}
+expect_folder() {  # <program> <expected output> <what>
+  local got
+  got=$(sound_folder "$1")
+  [ "$got" = "$2" ] || fail "$3: --print-sound-folder gave '$got', expected '$2' (stderr: $(cat "$tmp/stderr.txt"))"
+}
+
+expect_folder "$prefix/bin/kararion" "0 $prefix/share/kararion/data/se" "installed program"
+expect_folder "$build/kararion" "0 $build/data/se" "program in the build folder"
+
+# No display at all: the answer comes before Qt would look for one.
+got=$(cd "$tmp/elsewhere" && env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb \
+  "$prefix/bin/kararion" --print-sound-folder 2>&1) || fail "--print-sound-folder without a display: $got"
+[ "$got" = "$prefix/share/kararion/data/se" ] || fail "--print-sound-folder without a display gave '$got'"
+help=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/kararion" --help 2>&1) \
+  || fail "--help without a display: $help"
+grep -q -- '--print-sound-folder' <<<"$help" || fail "--help does not describe --print-sound-folder"
+
+# A copy of the program alone, without the share folder: no sound folder, said plainly.
+mkdir -p "$tmp/lonely/bin"
+cp "$prefix/bin/kararion" "$tmp/lonely/bin/"
+expect_folder "$tmp/lonely/bin/kararion" "1 " "program without its share folder"
+grep -q 'no sound folder' "$tmp/stderr.txt" || fail "the lonely program did not say it found no sound folder"
+
+# Sounds beside the installed program come before the installed ones.
+mkdir -p "$prefix/bin/data/se"
+cp "$prefix/share/kararion/data/se/"*.wav "$prefix/bin/data/se/"
+expect_folder "$prefix/bin/kararion" "0 $prefix/bin/data/se" "installed program with sounds beside it"
+rm -r "$prefix/bin/data"
+
+# The installed game starts and keeps running from another folder until it is stopped.
+status=0
+(cd "$tmp/elsewhere" && QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/kararion" >"$tmp/run.txt" 2>&1) || status=$?
+[ "$status" -eq 124 ] || fail "the installed game ended by itself with status $status: $(cat "$tmp/run.txt")"
+
+# The build folder is as it was: the test moved nothing out of it.
+for s in "${sounds[@]}"; do [ -f "$build/data/se/$s" ] || fail "the build lost data/se/$s"; done
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures check(s) failed" >&2
+  exit 1
+fi
+echo "install: all checks passed under $prefix"
