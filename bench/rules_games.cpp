@@ -39,7 +39,8 @@ void BM_WholeGames(benchmark::State& state) {
             clock.AdvanceUntil([&] { return !g.form1.CoinUp.Enabled(); }, 5000);
         }
     }
-    state.counters["games/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["games/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_WholeGames)->MinTime(2.0);
 

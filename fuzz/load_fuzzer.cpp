@@ -137,8 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Check(m.fx.SoundsPlayed().size() == 1, "bad letter: not one sound");
             Check(Counters(g) == kReset, "bad letter: no reset");
             return 0;
-        case Outcome::Loaded:
-            break;
+        case Outcome::Loaded: break;
     }
     Check(messages == std::vector<std::string>{"ロードしました。"}, "loaded: messages");
     Check(Counters(g) == digits, "loaded: not the unscrambled texts");

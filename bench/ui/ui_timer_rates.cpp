@@ -44,8 +44,8 @@ int main(int argc, char* argv[]) {
         if (counting && !g.form1.CoinUp.Enabled()) {
             counting = false;
             const double ms = static_cast<double>(MonotonicNs() - countStart) / 1e6;
-            std::printf("count-up of 200 coins     %7.1f ms (nominal 2010 ms: 200 coins and the closing tick at 10 ms)\n",
-                        ms);
+            std::printf(
+                "count-up of 200 coins     %7.1f ms (nominal 2010 ms: 200 coins and the closing tick at 10 ms)\n", ms);
             std::printf("coins paid                %7.0f, CoinUp ticks %lld\n",
                         kararion::ReadCounter(g.form6.Coin) - coinsBefore,
                         static_cast<long long>(g.form1.CoinUp.TicksRun()));

@@ -14,19 +14,31 @@ std::size_t NumberPrefix(std::string_view s) {
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     std::size_t digits = 0;
-    while (i < s.size() && IsDigit(s[i])) { ++i; ++digits; }
+    while (i < s.size() && IsDigit(s[i])) {
+        ++i;
+        ++digits;
+    }
     if (i < s.size() && s[i] == '.') {
         std::size_t j = i + 1;
         std::size_t fraction = 0;
-        while (j < s.size() && IsDigit(s[j])) { ++j; ++fraction; }
-        if (digits + fraction > 0) { i = j; digits += fraction; }
+        while (j < s.size() && IsDigit(s[j])) {
+            ++j;
+            ++fraction;
+        }
+        if (digits + fraction > 0) {
+            i = j;
+            digits += fraction;
+        }
     }
     if (digits == 0) return 0;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         std::size_t j = i + 1;
         if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
         std::size_t exponent = 0;
-        while (j < s.size() && IsDigit(s[j])) { ++j; ++exponent; }
+        while (j < s.size() && IsDigit(s[j])) {
+            ++j;
+            ++exponent;
+        }
         if (exponent > 0) i = j;
     }
     return i;

@@ -46,8 +46,8 @@ public:
     int messages = 0;
     std::string lastOpened;  // path of the sound the device holds, "" when closed
 
-    std::vector<std::string> Messages() const;     // texts of the message boxes, in order
-    std::vector<std::string> SoundsPlayed() const; // paths given to SoundPlay, in order
+    std::vector<std::string> Messages() const;      // texts of the message boxes, in order
+    std::vector<std::string> SoundsPlayed() const;  // paths given to SoundPlay, in order
     void Clear();
 };
 

@@ -20,8 +20,7 @@ MainWindowState::MainWindowState() {
     for (Caption& s : stop_) s = Caption{true, kDarkNavy};
     for (int reel = 1; reel <= 3; ++reel)
         for (int row = 1; row <= 3; ++row) slot_[reel - 1][row - 1] = LoadPicture(reel, row);
-    sl_ = {"0<>1<>2<>3<>4<>5<>6<>7<>8<>9<>10<>",
-           "0<>3<>6<>9<>2<>5<>8<>10<>1<>4<>7<>",
+    sl_ = {"0<>1<>2<>3<>4<>5<>6<>7<>8<>9<>10<>", "0<>3<>6<>9<>2<>5<>8<>10<>1<>4<>7<>",
            "0<>4<>8<>10<>2<>6<>9<>7<>5<>1<>3<>"};
 }
 

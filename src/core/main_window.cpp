@@ -30,10 +30,15 @@ void Form_Click(Game& g) {
     if (ReadCounter(g.form6.Bet) > 0 && step == 4) StartC::StartGame(g);
     if (step >= 5 && step <= 7) {
         bool stopped = true;
-        if (g.form1.SLT1.Enabled()) StopC::StopReel1(g);
-        else if (g.form1.SLT2.Enabled()) StopC::StopReel2(g);
-        else if (g.form1.SLT3.Enabled()) StopC::StopReel3(g);
-        else stopped = false;
+        if (g.form1.SLT1.Enabled()) {
+            StopC::StopReel1(g);
+        } else if (g.form1.SLT2.Enabled()) {
+            StopC::StopReel2(g);
+        } else if (g.form1.SLT3.Enabled()) {
+            StopC::StopReel3(g);
+        } else {
+            stopped = false;
+        }
         if (stopped) Se::PlaySound(g, "LineStop");
     }
 }

@@ -36,7 +36,16 @@ constexpr std::array<PayLine, 5> kLines{{
 
 // The payout table in the order it is tried: Img element, coins.
 constexpr std::array<std::pair<Picture, std::int32_t>, 10> kPayouts{{
-    {2, 200}, {7, 100}, {3, 80}, {8, 50}, {1, 25}, {4, 15}, {5, 8}, {6, 5}, {10, 3}, {9, kReplay},
+    {2, 200},
+    {7, 100},
+    {3, 80},
+    {8, 50},
+    {1, 25},
+    {4, 15},
+    {5, 8},
+    {6, 5},
+    {10, 3},
+    {9, kReplay},
 }};
 
 // Only the left lamp of a row counts, and only when it is exactly red.

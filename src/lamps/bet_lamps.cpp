@@ -15,18 +15,28 @@ void SetPair(Game& g, int line, Colour colour) {
 
 void LightBetLamp(Game& g) {
     const double bet = ReadCounter(g.form6.Bet);
-    if (bet == 1) SetPair(g, 1, kRed);
-    else if (bet == 2) SetPair(g, 2, kRed);
-    else if (bet == 3) SetPair(g, 3, kRed);
-    else ReportBetLampError(g, "Bet数の加算が異常です。");
+    if (bet == 1) {
+        SetPair(g, 1, kRed);
+    } else if (bet == 2) {
+        SetPair(g, 2, kRed);
+    } else if (bet == 3) {
+        SetPair(g, 3, kRed);
+    } else {
+        ReportBetLampError(g, "Bet数の加算が異常です。");
+    }
 }
 
 void DimBetLamp(Game& g) {
     const double bet = ReadCounter(g.form6.Bet);
-    if (bet == 2) SetPair(g, 3, kBlack);
-    else if (bet == 1) SetPair(g, 2, kBlack);
-    else if (bet == 0) SetPair(g, 1, kBlack);
-    else ReportBetLampError(g, "Bet数の減算が異常です。");
+    if (bet == 2) {
+        SetPair(g, 3, kBlack);
+    } else if (bet == 1) {
+        SetPair(g, 2, kBlack);
+    } else if (bet == 0) {
+        SetPair(g, 1, kBlack);
+    } else {
+        ReportBetLampError(g, "Bet数の減算が異常です。");
+    }
 }
 
 void LightAllBetLamps(Game& g) {

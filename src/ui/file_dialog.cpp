@@ -13,24 +13,36 @@
 namespace kararion::ui {
 
 const FileDialogKind& FileDialogKind::Save() {
-    static const FileDialogKind kind{" - セ ー ブ -",  "Save",
-                                     "セーブ",          2388,
-                                     2700,              false,
-                                     &Game::form2,      &Form2::Form_Load,
-                                     &Form2::File1_Click, &Form2::Save_Click,
-                                     &Form2::Save_MouseMove, &Form2::Cancel_MouseMove,
-                                     &Form2::Form_MouseMove};
+    static const FileDialogKind kind{.title = " - セ ー ブ -",
+                                     .actionName = "Save",
+                                     .actionCaption = "セーブ",
+                                     .widthTwips = 2388,
+                                     .heightTwips = 2700,
+                                     .listFirst = false,
+                                     .state = &Game::form2,
+                                     .formLoad = &Form2::Form_Load,
+                                     .fileClick = &Form2::File1_Click,
+                                     .actionClick = &Form2::Save_Click,
+                                     .actionMove = &Form2::Save_MouseMove,
+                                     .cancelMove = &Form2::Cancel_MouseMove,
+                                     .formMove = &Form2::Form_MouseMove};
     return kind;
 }
 
 const FileDialogKind& FileDialogKind::Load() {
-    static const FileDialogKind kind{" - ロ ー ド -",    "Loaded",
-                                     "ロード",            2400,
-                                     2784,                true,
-                                     &Game::form3,        &Form3::Form_Load,
-                                     &Form3::File1_Click, &Form3::Loaded_Click,
-                                     &Form3::Loaded_MouseMove, &Form3::Cancel_MouseMove,
-                                     &Form3::Form_MouseMove};
+    static const FileDialogKind kind{.title = " - ロ ー ド -",
+                                     .actionName = "Loaded",
+                                     .actionCaption = "ロード",
+                                     .widthTwips = 2400,
+                                     .heightTwips = 2784,
+                                     .listFirst = true,
+                                     .state = &Game::form3,
+                                     .formLoad = &Form3::Form_Load,
+                                     .fileClick = &Form3::File1_Click,
+                                     .actionClick = &Form3::Loaded_Click,
+                                     .actionMove = &Form3::Loaded_MouseMove,
+                                     .cancelMove = &Form3::Cancel_MouseMove,
+                                     .formMove = &Form3::Form_MouseMove};
     return kind;
 }
 
@@ -52,9 +64,8 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind) : windo
     NameControl(fileName_, QStringLiteral("FileName"));
     fileName_->setGeometry(TwipRect(0, 0, 1935, 270));
     KeepMouseEvents(fileName_);
-    connect(fileName_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        State().FileName = text.toStdString();
-    });
+    connect(fileName_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { State().FileName = text.toStdString(); });
 
     auto* extension = new CaptionLabel(QStringLiteral(".dat"), this);
     NameControl(extension, QStringLiteral("Label1"));

@@ -53,8 +53,8 @@ void GameWindows::PlaceGroup() {
     // adds them on, so the group stays centred to within a frame's width.
     const QRect area = screen->availableGeometry();
     const int width = info_->frameGeometry().width() + main_->frameGeometry().width() + menu_->frameGeometry().width();
-    const int height = std::max({info_->frameGeometry().height(), main_->frameGeometry().height(),
-                                 menu_->frameGeometry().height()});
+    const int height =
+        std::max({info_->frameGeometry().height(), main_->frameGeometry().height(), menu_->frameGeometry().height()});
     const int left = area.left() + std::max(0, (area.width() - width) / 2) + info_->frameGeometry().width();
     const int top = area.top() + std::max(0, (area.height() - height) / 2);
     main_->move(left, top);

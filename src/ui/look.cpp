@@ -43,10 +43,10 @@ QFont GothicFont(double points, bool bold) {
 }
 
 QFont MinchoFont(double points) {
-    QFont font = JapaneseFont({QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("Noto Serif CJK JP"),
-                               QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho"),
-                               QStringLiteral("Noto Sans CJK JP")},
-                              points, false);
+    QFont font =
+        JapaneseFont({QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("Noto Serif CJK JP"), QStringLiteral("IPAPMincho"),
+                      QStringLiteral("IPAMincho"), QStringLiteral("Noto Sans CJK JP")},
+                     points, false);
     font.setStyleHint(QFont::Serif);
     return font;
 }

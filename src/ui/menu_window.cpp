@@ -28,14 +28,14 @@ MenuWindow::MenuWindow(GameWindows& windows, QWidget* owner) : QWidget(owner), w
 
     start_ = Entry(QStringLiteral("Start"), QStringLiteral("スタート"), TwipRect(0, 120, 1215, 255),
                    &Form5::Start_MouseMove);
-    save_ = Entry(QStringLiteral("Save"), QStringLiteral("セーブ"), TwipRect(120, 480, 975, 255),
-                  &Form5::Save_MouseMove);
+    save_ =
+        Entry(QStringLiteral("Save"), QStringLiteral("セーブ"), TwipRect(120, 480, 975, 255), &Form5::Save_MouseMove);
     loading_ = Entry(QStringLiteral("Loading"), QStringLiteral("ロード"), TwipRect(120, 840, 975, 255),
                      &Form5::Loading_MouseMove);
     version_ = Entry(QStringLiteral("Version"), QStringLiteral("バージョン"), TwipRect(0, 1200, 1335, 255),
                      &Form5::Version_MouseMove);
-    ended_ = Entry(QStringLiteral("Ended"), QStringLiteral("終了"), TwipRect(120, 1560, 975, 255),
-                   &Form5::Ended_MouseMove);
+    ended_ =
+        Entry(QStringLiteral("Ended"), QStringLiteral("終了"), TwipRect(120, 1560, 975, 255), &Form5::Ended_MouseMove);
 
     connect(start_, &CaptionLabel::clicked, this, [this] {
         Form5::Start_Click(windows_.game());

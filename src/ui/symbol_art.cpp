@@ -21,17 +21,24 @@ std::unique_ptr<QSvgRenderer> Load(const QString& resource) {
 // The main colour of each symbol, for the numbered tile that stands in for a
 // missing picture.
 QColor FallbackColour(int symbol) {
-    static const QColor colours[11] = {Qt::white,          QColor(240, 200, 0), QColor(220, 0, 0),
-                                       QColor(240, 200, 0), QColor(130, 40, 160), QColor(250, 150, 180),
-                                       QColor(40, 160, 60), Qt::black,          QColor(80, 180, 60),
-                                       QColor(0, 200, 220), QColor(250, 140, 0)};
+    static const QColor colours[11] = {Qt::white,
+                                       QColor(240, 200, 0),
+                                       QColor(220, 0, 0),
+                                       QColor(240, 200, 0),
+                                       QColor(130, 40, 160),
+                                       QColor(250, 150, 180),
+                                       QColor(40, 160, 60),
+                                       Qt::black,
+                                       QColor(80, 180, 60),
+                                       QColor(0, 200, 220),
+                                       QColor(250, 140, 0)};
     return symbol >= 1 && symbol <= 10 ? colours[symbol] : Qt::white;
 }
 
 }  // namespace
 
 QString SymbolName(int symbol) {
-    static const char* const names[11] = {"",     "ベル", "セブン", "スター",   "ブドウ",  "モモ",
+    static const char* const names[11] = {"",       "ベル", "セブン", "スター",   "ブドウ",  "モモ",
                                           "スイカ", "BAR",  "メロン", "リプレイ", "オレンジ"};
     return symbol >= 1 && symbol <= 10 ? QString::fromUtf8(names[symbol]) : QString();
 }
@@ -59,8 +66,8 @@ void SymbolArt::PaintFallback(QPainter& painter, const QRectF& bounds, int symbo
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
-    const QRectF disc = bounds.adjusted(bounds.width() * 0.12, bounds.height() * 0.08, -bounds.width() * 0.12,
-                                        -bounds.height() * 0.08);
+    const QRectF disc =
+        bounds.adjusted(bounds.width() * 0.12, bounds.height() * 0.08, -bounds.width() * 0.12, -bounds.height() * 0.08);
     painter.drawEllipse(disc);
     QFont font = GothicFont(7, true);
     font.setPixelSize(std::max(6, static_cast<int>(disc.height() * 0.6)));

@@ -10,16 +10,16 @@ namespace {
 TEST(CounterText, ReadsTheLeadingNumberAndZeroForText) {
     EXPECT_EQ(ReadCounter("100"), 100);
     EXPECT_EQ(ReadCounter("0"), 0);
-    EXPECT_EQ(ReadCounter("007"), 7);          // leading zeros from a loaded file
-    EXPECT_EQ(ReadCounter(""), 0);             // an empty loaded field
-    EXPECT_EQ(ReadCounter("Coin"), 0);         // the field's design-time text
+    EXPECT_EQ(ReadCounter("007"), 7);   // leading zeros from a loaded file
+    EXPECT_EQ(ReadCounter(""), 0);      // an empty loaded field
+    EXPECT_EQ(ReadCounter("Coin"), 0);  // the field's design-time text
     EXPECT_EQ(ReadCounter("-ERR-"), 0);
-    EXPECT_EQ(ReadCounter("  42"), 42);        // leading blanks are skipped
-    EXPECT_EQ(ReadCounter("12abc"), 12);       // the leading number counts
+    EXPECT_EQ(ReadCounter("  42"), 42);   // leading blanks are skipped
+    EXPECT_EQ(ReadCounter("12abc"), 12);  // the leading number counts
     EXPECT_EQ(ReadCounter("-5"), -5);
     EXPECT_EQ(ReadCounter("2.5"), 2.5);
     EXPECT_EQ(ReadCounter("1e3"), 1000);
-    EXPECT_EQ(ReadCounter("1e"), 1);           // an exponent needs digits
+    EXPECT_EQ(ReadCounter("1e"), 1);  // an exponent needs digits
     EXPECT_EQ(ReadCounter("."), 0);
     EXPECT_EQ(ReadCounter("-"), 0);
     EXPECT_EQ(ReadCounter("9" + std::string(400, '9')), std::numeric_limits<double>::max());

@@ -82,8 +82,8 @@ TEST(Judgement, OnlyAnExactlyRedLeftLampOpensItsLine) {
     Game& g = m.game;
     Form6::BetUp_Click(g);
     Form5::Start_Click(g);
-    g.form1.Line(2, 1) = kRed;              // the right lamp counts for nothing
-    g.form1.Line(3, 0) = Rgb(255, 0, 1);    // nearly red is dark
+    g.form1.Line(2, 1) = kRed;            // the right lamp counts for nothing
+    g.form1.Line(3, 0) = Rgb(255, 0, 1);  // nearly red is dark
     m.ShowSymbols({{1, 3, 4}, {7, 7, 7}, {2, 2, 2}});
     Form1::Stop1_Click(g);
     Form1::Stop2_Click(g);
@@ -110,8 +110,8 @@ TEST(Judgement, LoadPicturesMatchNothingAndALossKeepsTheLastWinningLine) {
 }
 
 TEST(Payout, EverySymbolPaysItsAmountWhateverTheBet) {
-    const std::pair<Picture, std::int32_t> table[] = {
-        {2, 200}, {7, 100}, {3, 80}, {8, 50}, {1, 25}, {4, 15}, {5, 8}, {6, 5}, {10, 3}};
+    const std::pair<Picture, std::int32_t> table[] = {{2, 200}, {7, 100}, {3, 80}, {8, 50}, {1, 25},
+                                                      {4, 15},  {5, 8},   {6, 5},  {10, 3}};
     for (const auto& [symbol, coins] : table) {
         for (int bet = 1; bet <= 3; ++bet) {
             SCOPED_TRACE(::testing::Message() << "symbol " << symbol << " bet " << bet);

@@ -75,9 +75,14 @@ TEST(LongPlay, HundredThousandRandomGamesKeepTheBooks) {
         Game& g = m->game;
         const double runBefore = m->Counter(g.form6.Run);
         const bool clicks = (g.form1.ClickStep == 0 || g.form1.ClickStep == 7) && player.Between(0, 2) == 0;
-        if (clicks) player.PlayByClicks(*m); else player.PlayByButtons(*m);
+        if (clicks) {
+            player.PlayByClicks(*m);
+        } else {
+            player.PlayByButtons(*m);
+        }
         // Wait for the payout to close the game.
-        ASSERT_TRUE(m->clock.AdvanceUntil([&] { return !g.form1.CoinUp.Enabled() && !g.form1.AtariSe.Enabled(); }, 60000));
+        ASSERT_TRUE(
+            m->clock.AdvanceUntil([&] { return !g.form1.CoinUp.Enabled() && !g.form1.AtariSe.Enabled(); }, 60000));
         const double run = m->Counter(g.form6.Run);
         games += static_cast<int>(run - runBefore);
         replays += static_cast<int>(run - runBefore) - (run > runBefore ? 1 : 0);

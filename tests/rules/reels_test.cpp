@@ -55,7 +55,11 @@ TEST(Spin, SymbolsTravelDownAndFollowTheStripAfterThreeSteps) {
 
     for (int reel = 2; reel <= 3; ++reel) {
         for (int step = 1; step <= 25; ++step) {
-            if (reel == 2) RunC::SpinReel2(g); else RunC::SpinReel3(g);
+            if (reel == 2) {
+                RunC::SpinReel2(g);
+            } else {
+                RunC::SpinReel3(g);
+            }
             const int p = reel == 2 ? g.runC.ReelPos2 : g.runC.ReelPos3;
             EXPECT_EQ(p, (step - 1) % 10 + 1);
             EXPECT_EQ(g.form1.Slot(reel, 1), StripAt(reel, p));

@@ -21,7 +21,8 @@ TEST(SaveTextScrambling, DigitsBecomeTenDistinctLettersAndComeBack) {
     EXPECT_FALSE(std::is_sorted(all.begin(), all.end())) << "the letters must not just follow the alphabet";
     EXPECT_EQ(CodingC::EncodeSaveText(m.game, "100"), (std::string{all[1], all[0], all[0]}));
 
-    for (const std::string& text : std::vector<std::string>{"", "0", "007", "100", "9876543210", "00000000000000000000", "31415926535897932384"}) {
+    for (const std::string& text : std::vector<std::string>{"", "0", "007", "100", "9876543210", "00000000000000000000",
+                                                            "31415926535897932384"}) {
         const std::string scrambled = CodingC::EncodeSaveText(m.game, text);
         EXPECT_EQ(scrambled.size(), text.size());
         EXPECT_EQ(CodingC::DecodeSaveText(m.game, scrambled), text);
@@ -42,7 +43,10 @@ void ExpectOneFailure(Machine& m, const std::string& result, const std::string& 
 
 TEST(SaveTextScrambling, AnythingButADigitFailsToScrambleWithOneMessage) {
     Machine m;
-    for (const std::string& text : std::vector<std::string>{"-5", "1a2b", " 1", "1.5", "1e3", "-ERR-", std::string("1\0" "2", 3)})
+    for (const std::string& text : std::vector<std::string>{"-5", "1a2b", " 1", "1.5", "1e3", "-ERR-",
+                                                            std::string("1\0"
+                                                                        "2",
+                                                                        3)})
         ExpectOneFailure(m, CodingC::EncodeSaveText(m.game, text), "データの暗号化に失敗しました。");
 }
 
@@ -53,8 +57,9 @@ TEST(SaveTextScrambling, AnythingButATableLetterFailsToUnscrambleWithOneMessage)
     std::string outside;  // the first letter the table does not use
     for (char c = 'a'; outside.empty(); ++c)
         if (CodingC::EncodeSaveText(m.game, "0123456789").find(c) == std::string::npos) outside = c;
-    for (const std::string& text : std::vector<std::string>{upper, outside, std::string("12"), std::string("-ERR-"),
-                                   CodingC::EncodeSaveText(m.game, "5") + "<>", std::string("\xe3\x81\x82")})
+    for (const std::string& text :
+         std::vector<std::string>{upper, outside, std::string("12"), std::string("-ERR-"),
+                                  CodingC::EncodeSaveText(m.game, "5") + "<>", std::string("\xe3\x81\x82")})
         ExpectOneFailure(m, CodingC::DecodeSaveText(m.game, text), "データの復号に失敗しました。");
 }
 

@@ -56,7 +56,7 @@ TEST_F(SaveFile, LoadsTheFirstLineUpToACommaInAnyLayoutTheReaderAccepts) {
     const std::string line = Line(v);
     const std::string noFinal = line.substr(0, line.size() - 2);
     for (const std::string& bytes : Strings{"  \t" + line + "\r\n", line + "," + "junk\r\n", noFinal + "\r\n", line,
-                                    line + "abc<>xyz<><>\r\n", line + "\n" + "garbage\r\n", noFinal + "\rzz"}) {
+                                            line + "abc<>xyz<><>\r\n", line + "\n" + "garbage\r\n", noFinal + "\rzz"}) {
         SetCounters({"1", "1", "1", "1", "1", "1"});
         Write(Data("x.dat"), bytes);
         fx.Clear();
@@ -70,7 +70,7 @@ TEST_F(SaveFile, ABadLetterResetsTheCountersAfterOneMessageAndKeepsBet) {
     std::string line = Line({"98", "5", "4", "1", "7", "5"});
     std::string bad = line;
     bad[line.find("<>", line.find("<>") + 2) + 2] = 'Q';  // third field, Lost
-    bad.back() = '!';                                      // sixth field is never looked at
+    bad.back() = '!';                                     // sixth field is never looked at
     Write(Data("x.dat"), bad + "\r\n");
     SetCounters({"50", "9", "8", "1", "60", "10"});
     g.form6.Bet = "3";
@@ -104,7 +104,10 @@ TEST_F(SaveFile, WhatCannotBeReadChangesNothing) {
     Write(Data("empty.dat"), "");
     Write(Data("five.dat"), five + "\r\n");
     Write(Data("blank.dat"), "   \r\n" + Line({"1", "2", "3", "4", "5", "6"}));
-    Write(Data("binary.dat"), std::string("\x7f" "ELF\0\0", 6) + Line({"1", "2", "3", "4", "5", "6"}));
+    Write(Data("binary.dat"), std::string("\x7f"
+                                          "ELF\0\0",
+                                          6) +
+                                  Line({"1", "2", "3", "4", "5", "6"}));
     Write(Data("huge.dat"), std::string(1 << 20, 'k'));
     std::filesystem::create_directory(Data("folder.dat"));
     ASSERT_EQ(::mkfifo(Data("fifo.dat").c_str(), 0600), 0);  // must not hang in open()
@@ -112,7 +115,7 @@ TEST_F(SaveFile, WhatCannotBeReadChangesNothing) {
 
     const Six before = {"50", "", "007", "1", "60", "10"};
     for (const std::string& name : Strings{"NewData", "empty", "five", "blank", "binary", "huge", "folder", "fifo",
-                                   "../outside", "..", ".", "", "a/b", "a\\b", std::string("x\0y", 3)}) {
+                                           "../outside", "..", ".", "", "a/b", "a\\b", std::string("x\0y", 3)}) {
         SetCounters(before);
         fx.Clear();
         FileC::LoadGame(g, name);
@@ -145,7 +148,8 @@ TEST_F(SaveFile, AFirstLineOfUpTo64KiBLoadsAndOneByteMoreDoesNot) {
 
 TEST_F(SaveFile, ANameThatIsNotAPlainFileNameTouchesNothing) {
     const auto before = Tree();
-    for (const std::string& name : Strings{"../escape", "a/b", "/tmp/abs", "a\\b", ".", "..", "", std::string("x\0y", 3)}) {
+    for (const std::string& name :
+         Strings{"../escape", "a/b", "/tmp/abs", "a\\b", ".", "..", "", std::string("x\0y", 3)}) {
         fx.Clear();
         FileC::SaveGame(g, name);
         EXPECT_EQ(fx.Messages(), Strings{"セーブ出来ませんでした。"}) << name;

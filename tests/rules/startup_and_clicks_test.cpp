@@ -140,8 +140,8 @@ TEST(ClickCycle, BettingClicksRaiseTheBetEvenWhileAWinCountsUp) {
 TEST(Sounds, NamesMapToFilesBesideTheProgramAndEachCallCutsTheLastOff) {
     Machine m("/games/kararion");
     const std::pair<const char*, const char*> table[] = {
-        {"BetUp", "betup.wav"}, {"BetDown", "betdown.wav"}, {"Atari", "atari.wav"},
-        {"LineRound", "round.wav"}, {"LineStop", "stop.wav"}, {"Error", "error.wav"},
+        {"BetUp", "betup.wav"},     {"BetDown", "betdown.wav"}, {"Atari", "atari.wav"},
+        {"LineRound", "round.wav"}, {"LineStop", "stop.wav"},   {"Error", "error.wav"},
     };
     for (const auto& [name, file] : table) {
         m.fx.Clear();

@@ -64,15 +64,15 @@ void WindowsTest::startUpShowsTheGameAtRest() {
 
 void WindowsTest::everyControlCarriesItsName() {
     UiGame game;
-    const char* const mainNames[] = {"LED(0)",    "LED(2)",   "Shape1(1)", "Shape2",   "Shape3(0)", "Line1(0)",
-                                     "Line3(1)",  "Slot1(1)", "Slot3(3)",  "Stop1",    "Stop3"};
+    const char* const mainNames[] = {"LED(0)",   "LED(2)",   "Shape1(1)", "Shape2", "Shape3(0)", "Line1(0)",
+                                     "Line3(1)", "Slot1(1)", "Slot3(3)",  "Stop1",  "Stop3"};
     for (const char* name : mainNames) {
         QWidget* control = Control(game.main(), name);
         QVERIFY2(control != nullptr, name);
         QCOMPARE(control->accessibleName(), QString::fromUtf8(name));
     }
-    const char* const infoNames[] = {"Coin", "UsedCoin", "Bet", "Run", "WinCoin", "Win", "Lost",
-                                     "BetUp", "BetDown", "Label4(2)", "Label2", "Label3"};
+    const char* const infoNames[] = {"Coin", "UsedCoin", "Bet",     "Run",       "WinCoin", "Win",
+                                     "Lost", "BetUp",    "BetDown", "Label4(2)", "Label2",  "Label3"};
     for (const char* name : infoNames) {
         QWidget* control = Control(game.info(), name);
         QVERIFY2(control != nullptr, name);

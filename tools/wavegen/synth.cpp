@@ -15,9 +15,7 @@ constexpr double kHighestPartial = 16000.0;
 
 using Buffer = std::vector<double>;
 
-Buffer MakeBuffer(double seconds) {
-    return Buffer(static_cast<std::size_t>(std::lround(seconds * kSampleRate)), 0.0);
-}
+Buffer MakeBuffer(double seconds) { return Buffer(static_cast<std::size_t>(std::lround(seconds * kSampleRate)), 0.0); }
 
 std::size_t ToIndex(double seconds) {
     return static_cast<std::size_t>(std::max(0L, std::lround(seconds * kSampleRate)));
@@ -29,18 +27,18 @@ double MidiToHz(int note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
 // from `startHz` to `endHz` over `glide` seconds, shaped by a linear attack,
 // an exponential decay and a raised-cosine release over its last moments.
 struct Voice {
-    double start = 0.0;     // seconds into the sound
-    double length = 0.1;    // seconds, release included
+    double start = 0.0;   // seconds into the sound
+    double length = 0.1;  // seconds, release included
     double startHz = 440.0;
     double endHz = 440.0;
-    double glide = 0.0;     // 0: hold startHz
+    double glide = 0.0;                 // 0: hold startHz
     std::vector<double> partials{1.0};  // amplitude of harmonic 1, 2, 3...
     double gain = 1.0;
     double attack = 0.005;
-    double decay = 0.0;     // time constant in seconds; 0: no decay
+    double decay = 0.0;  // time constant in seconds; 0: no decay
     double release = 0.02;
     double vibratoHz = 0.0;
-    double vibratoDepth = 0.0;  // fraction of the pitch
+    double vibratoDepth = 0.0;    // fraction of the pitch
     double tremoloStartHz = 0.0;  // amplitude wobble, gliding like the pitch
     double tremoloEndHz = 0.0;
     double tremoloDepth = 0.0;
@@ -118,8 +116,7 @@ Wave Finish(Buffer buffer, double peakDb, double edgeFade = 0.002) {
     const std::size_t n = buffer.size();
     const std::size_t fade = std::min(n / 2, ToIndex(edgeFade));
     for (std::size_t i = 0; i < fade; ++i) {
-        const double g = 0.5 - 0.5 * std::cos(std::numbers::pi * static_cast<double>(i) /
-                                              static_cast<double>(fade));
+        const double g = 0.5 - 0.5 * std::cos(std::numbers::pi * static_cast<double>(i) / static_cast<double>(fade));
         buffer[i] *= g;
         buffer[n - 1 - i] *= g;
     }
@@ -397,8 +394,7 @@ bool WriteAll(const std::filesystem::path& folder, std::string& error) {
         const std::filesystem::path path = folder / sound.fileName;
         const std::vector<std::uint8_t> bytes = EncodeWav(sound.wave);
         std::ofstream file(path, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
+        file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
         file.close();
         if (!file) {
             error = path.string() + ": cannot write";

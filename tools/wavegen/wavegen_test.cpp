@@ -31,13 +31,10 @@ std::uint32_t U16(const std::vector<std::uint8_t>& b, std::size_t at) {
     return static_cast<std::uint32_t>(b.at(at) | (b.at(at + 1) << 8));
 }
 
-std::uint32_t U32(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return U16(b, at) | (U16(b, at + 2) << 16);
-}
+std::uint32_t U32(const std::vector<std::uint8_t>& b, std::size_t at) { return U16(b, at) | (U16(b, at + 2) << 16); }
 
 std::string Tag(const std::vector<std::uint8_t>& b, std::size_t at) {
-    return std::string(b.begin() + static_cast<std::ptrdiff_t>(at),
-                       b.begin() + static_cast<std::ptrdiff_t>(at + 4));
+    return std::string(b.begin() + static_cast<std::ptrdiff_t>(at), b.begin() + static_cast<std::ptrdiff_t>(at + 4));
 }
 
 ParsedWav Parse(const std::vector<std::uint8_t>& b) {
@@ -138,8 +135,8 @@ TEST(Sounds, TheSixFilesTheGameLooksForHaveTheirIntendedLengths) {
     ASSERT_EQ(sounds.size(), 6u);
     // Shortest and longest acceptable length of each, in seconds.
     const std::map<std::string, std::pair<double, double>> lengths{
-        {"betup.wav", {0.08, 0.2}},  {"betdown.wav", {0.08, 0.2}}, {"atari.wav", {1.2, 1.5}},
-        {"round.wav", {0.4, 0.65}},  {"stop.wav", {0.05, 0.15}},   {"error.wav", {0.3, 0.5}},
+        {"betup.wav", {0.08, 0.2}}, {"betdown.wav", {0.08, 0.2}}, {"atari.wav", {1.2, 1.5}},
+        {"round.wav", {0.4, 0.65}}, {"stop.wav", {0.05, 0.15}},   {"error.wav", {0.3, 0.5}},
     };
     for (const auto& [name, range] : lengths) {
         SCOPED_TRACE(name);
@@ -207,8 +204,7 @@ TEST(Sounds, BetBlipsRiseAndFallAndTheWinJingleRingsOut) {
 TEST(Sounds, ErrorIsTwoSeparateTones) {
     const Wave w = SoundsByName().at("error.wav");
     const auto window = [&](double from, double to) {
-        return Rms(w, static_cast<std::size_t>(from * w.sampleRate),
-                   static_cast<std::size_t>(to * w.sampleRate));
+        return Rms(w, static_cast<std::size_t>(from * w.sampleRate), static_cast<std::size_t>(to * w.sampleRate));
     };
     const double first = window(0.03, 0.13);
     const double gap = window(0.175, 0.195);
