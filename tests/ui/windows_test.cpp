@@ -4,6 +4,7 @@
 
 #include "core/counters.h"
 #include "ui/controls.h"
+#include "ui/symbol_art.h"
 #include "ui_game.h"
 
 using namespace kararion;
@@ -13,6 +14,17 @@ namespace {
 
 QString FieldText(UiGame& game, const char* name) { return Control<QLineEdit>(game.info(), name)->text(); }
 CaptionLabel* Label(QWidget* window, const char* name) { return Control<CaptionLabel>(window, name); }
+
+// Whether a widget, as drawn, shows any lamp-red pixel.
+bool ShowsRed(QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) == QColor(255, 0, 0)) return true;
+        }
+    }
+    return false;
+}
 
 // A point of the main window that no control covers (above the left lamp panel).
 const QPoint kBareBackground(4, 4);
@@ -28,6 +40,7 @@ private slots:
     void onlyTheBackgroundAndShapesStepTheClickCycle();
     void aDoubleClickIsOneClick();
     void betButtonsAndStopButtonsReachTheRules();
+    void aWinFlashesItsLineInTheLamps();
     void infoHoverColoursFollowThePointer();
     void menuHoverColoursFollowThePointer();
     void closingTheMainWindowEndsTheProgram();
@@ -186,6 +199,34 @@ void WindowsTest::betButtonsAndStopButtonsReachTheRules() {
     Click(Label(game.main(), "Stop3"));
     QVERIFY(!g.form1.SLT1.Enabled() && !g.form1.SLT3.Enabled());
     QCOMPARE(ReadCounter(g.form6.Win) + ReadCounter(g.form6.Lost), 1.0);
+}
+
+void WindowsTest::aWinFlashesItsLineInTheLamps() {
+    UiGame game;
+    Game& g = game.g();
+    for (int i = 0; i < 3; ++i) Click(Label(game.info(), "BetUp"));
+    Click(Label(game.menu(), "Start"));
+    // Sevens down the falling diagonal (a long count-up); a stop leaves the view as it is.
+    const Picture rows[3][3] = {{2, 3, 4}, {8, 2, 6}, {5, 9, 2}};
+    for (int row = 1; row <= 3; ++row)
+        for (int reel = 1; reel <= 3; ++reel) g.form1.Slot(reel, row) = rows[row - 1][reel - 1];
+    for (const char* stop : {"Stop1", "Stop2", "Stop3"}) Click(Label(game.main(), stop));
+    QCOMPARE(FieldText(game, "Win"), QStringLiteral("1"));
+
+    // What the player sees: the diagonal's two end lamps go dark and light
+    // again every 100 ms; the other four stay lit.
+    const char* const ends[] = {"Line1(0)", "Line3(1)"};
+    const char* const others[] = {"Line1(1)", "Line2(0)", "Line2(1)", "Line3(0)"};
+    for (int tick = 0; tick < 4; ++tick) {
+        game.Advance(100);
+        const Colour flash = tick % 2 == 0 ? kBlack : kRed;
+        for (const char* lamp : ends) QCOMPARE(Label(game.main(), lamp)->colour(), flash);
+        for (const char* lamp : others) QCOMPARE(Label(game.main(), lamp)->colour(), kRed);
+        QCOMPARE(ShowsRed(Label(game.main(), "Line1(0)")), flash == kRed);
+        QVERIFY(ShowsRed(Label(game.main(), "Line2(0)")));
+    }
+    QCOMPARE(Control<ReelCell>(game.main(), "Slot2(2)")->symbol(), 2);
+    QCOMPARE(Control<ReelCell>(game.main(), "Slot2(2)")->accessibleDescription(), SymbolName(2));
 }
 
 void WindowsTest::infoHoverColoursFollowThePointer() {
