@@ -47,7 +47,7 @@ desktop=$prefix/share/applications/$id.desktop
 if ! report=$(desktop-file-validate "$desktop" 2>&1) || grep -Eq ': (error|warning):' <<<"$report"; then
   fail "desktop-file-validate: $report"
 fi
-for line in 'Type=Application' 'Exec=kararion' "Icon=$id" 'Name[ja]=カラリオン'; do
+for line in 'Type=Application' 'Exec=kararion' "Icon=$id" 'Name=カラリオン'; do
   grep -qxF "$line" "$desktop" || fail "the desktop entry lacks the line $line"
 done
 grep -Eqx 'Categories=Game;(.*;)?' "$desktop" || fail "the desktop entry is not in the Game category"
