@@ -12,6 +12,23 @@ namespace {
 using testing::Machine;
 using Kind = RecordingEffects::Kind;
 
+TEST(StartUp, AGameThatGoesMidSpinLeavesNoTickBehind) {
+    // The clock outlives the game: its running timers must leave with it.
+    RecordingEffects fx;
+    VirtualClock clock;
+    {
+        Game g(fx, clock);
+        Form1::Form_Load(g);
+        Form6::BetUp_Click(g);
+        Form5::Start_Click(g);
+        ASSERT_TRUE(g.form1.SLT1.Enabled());
+        clock.Advance(100);
+    }
+    EXPECT_EQ(clock.NextDueIn(), -1);
+    clock.Advance(1000);  // would tick into freed memory
+    EXPECT_TRUE(fx.Messages().empty());
+}
+
 TEST(StartUp, CountersFlagsTimersAndLampsAsLoaded) {
     Machine m;
     const Game& g = m.game;
