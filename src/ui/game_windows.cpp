@@ -30,10 +30,8 @@ GameWindows::GameWindows(Effects& effects, TimerHost& timers, std::string progra
     onEnd_ = [] { QCoreApplication::exit(0); };
 }
 
-GameWindows::~GameWindows() {
-    // The clock must not tick into a game that is gone.
-    for (GameTimer* timer : game_.Timers()) timer->SetEnabled(false);
-}
+// The game stops its own timers as it goes.
+GameWindows::~GameWindows() = default;
 
 void GameWindows::Start() {
     Form1::Form_Load(game_);
