@@ -1,5 +1,7 @@
 #include "sound/sound_folder.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <system_error>
 
@@ -10,15 +12,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool HasAllSounds(const std::string& base) {
-    if (base.empty()) return false;
+// How many of the six sounds lie in base/data/se as regular files we may read.
+// A FIFO or a device under a sound's name is no sound: loading it would wait
+// or read for ever.
+std::size_t SoundsIn(const std::string& base) {
+    if (base.empty()) return 0;
     const fs::path folder = fs::path(base) / "data" / "se";
+    std::size_t found = 0;
     for (const std::string& file : WaveFileNames()) {
         std::error_code error;
-        if (!fs::is_regular_file(folder / file, error)) return false;
+        const fs::path path = folder / file;
+        if (fs::is_regular_file(path, error) && ::access(path.c_str(), R_OK) == 0) ++found;
     }
-    return true;
+    return found;
 }
+
+bool HasAllSounds(const std::string& base) { return SoundsIn(base) == WaveFileNames().size(); }
 
 }  // namespace
 
@@ -35,6 +44,11 @@ std::optional<std::string> ChooseSoundBase(const std::string& programDir, const 
         if (HasAllSounds(base)) return base;
     }
     return std::nullopt;
+}
+
+std::string BestSoundBase(const std::string& programDir, const std::string& installedDataDir) {
+    if (const auto complete = ChooseSoundBase(programDir, installedDataDir)) return *complete;
+    return SoundsIn(installedDataDir) > SoundsIn(programDir) ? installedDataDir : programDir;
 }
 
 }  // namespace kararion::Se

@@ -17,4 +17,9 @@ std::string InstalledDataDir(const std::string& programDir, const std::string& f
 // installed data folder. Nothing when neither has them all.
 std::optional<std::string> ChooseSoundBase(const std::string& programDir, const std::string& installedDataDir);
 
+// The base folder the game plays from: the chosen one, or when no folder has
+// all six, the one that has the most of them (the program's own on a tie);
+// the sounds found there play and the others are silent.
+std::string BestSoundBase(const std::string& programDir, const std::string& installedDataDir);
+
 }  // namespace kararion::Se

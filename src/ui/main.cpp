@@ -54,9 +54,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // The desktop entry's name, so that the desktop shows its icon and name for our windows.
     QGuiApplication::setDesktopFileName(QStringLiteral(KARARION_APP_ID));
-    // Without its sounds the game plays silently, looking beside itself.
+    // With some of its sounds missing the game plays the others; without any
+    // it plays silently, looking beside itself.
     const std::string programDir = QCoreApplication::applicationDirPath().toStdString();
-    kararion::ui::RealGame game(SoundBase(programDir).value_or(programDir));
+    kararion::ui::RealGame game(kararion::Se::BestSoundBase(
+        programDir, kararion::Se::InstalledDataDir(programDir, KARARION_DATA_FROM_PROGRAM)));
     game.Start();
     return QApplication::exec();
 }

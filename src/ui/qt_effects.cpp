@@ -37,10 +37,22 @@ bool QtEffects::HaveAudioOutput() {
     return audioOutput_ == 1;
 }
 
+namespace {
+
+// Only a regular file that we may read is handed to the loader. Its thread
+// would wait for ever in open() on a FIFO, or read a device without end, and
+// the program could not end while it does; so anything else counts as missing.
+bool IsSoundFile(const QString& path) {
+    const QFileInfo file(path);
+    return file.isFile() && file.isReadable();
+}
+
+}  // namespace
+
 QSoundEffect* QtEffects::Prepare(const std::string& path) {
     if (path.empty()) return nullptr;
     if (auto found = sounds_.find(path); found != sounds_.end()) return found->second.get();
-    if (!QFileInfo::exists(QString::fromStdString(path)) || !HaveAudioOutput()) return nullptr;
+    if (!IsSoundFile(QString::fromStdString(path)) || !HaveAudioOutput()) return nullptr;
     auto sound = std::make_unique<QSoundEffect>();
     sound->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
     QSoundEffect* raw = sound.get();

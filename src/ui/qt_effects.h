@@ -36,7 +36,7 @@ public:
 
 private:
     // The prepared sound of a file, or nullptr when there is nothing to play
-    // (no path, no file, no audio output).
+    // (no path, no regular file we may read, no audio output).
     QSoundEffect* Prepare(const std::string& path);
     bool HaveAudioOutput();
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -81,6 +82,18 @@ TEST_F(SoundFolderTree, AFolderCountsOnlyWithAllSixSounds) {
     PutSounds(installed, "stop.wav");
     fs::create_directory(installed / "data" / "se" / "stop.wav");
     EXPECT_EQ(Choose(), std::nullopt);
+    // Nor is a FIFO, which would hold up its loading for ever. The game then
+    // plays from the folder with the most sounds, its own on a tie.
+    fs::remove_all(root / "share");
+    PutSounds(program);
+    fs::remove(program / "data" / "se" / "betup.wav");
+    ASSERT_EQ(::mkfifo((program / "data" / "se" / "betup.wav").c_str(), 0600), 0);
+    EXPECT_EQ(Choose(), std::nullopt);
+    EXPECT_EQ(Se::BestSoundBase(program.string(), installed.string()), program.string());
+    PutSounds(installed, "stop.wav");
+    EXPECT_EQ(Se::BestSoundBase(program.string(), installed.string()), program.string());
+    PutSounds(installed);
+    EXPECT_EQ(Se::BestSoundBase(program.string(), installed.string()), installed.string());
     // Nor is a missing or empty installed folder anything.
     EXPECT_EQ(Se::ChooseSoundBase(program.string(), ""), std::nullopt);
     EXPECT_EQ(Se::ChooseSoundBase("", ""), std::nullopt);

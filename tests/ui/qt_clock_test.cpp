@@ -1,14 +1,24 @@
-// Qt's side of the seams: the QTimer host and the message box, and a game
-// played on the real clock.
+// Qt's side of the seams: the QTimer host, the message box and the sound
+// device, and a game played on the real clock.
+#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "core/counters.h"
+#include "sound/se.h"
 #include "ui/controls.h"
 #include "ui/qt_effects.h"
 #include "ui/qt_timer_host.h"
+#include "ui/real_game.h"
 #include "ui_game.h"
 
 using namespace kararion;
@@ -21,7 +31,62 @@ private slots:
     void anIdleGameRunsNoTimer();
     void aGameOnTheRealClockSpinsAndStops();
     void messageBoxIsPlainAndModal();
+    void aSoundThatIsNoFileIsSilentAndTheEndIsClean();
 };
+
+namespace {
+
+// A tenth of a second of a quiet tone, 8 kHz mono, as a wave file.
+void WriteWave(const QString& path) {
+    constexpr int kSamples = 800;
+    QByteArray data;
+    for (int i = 0; i < kSamples; ++i) {
+        const qint16 sample = (i / 8) % 2 == 0 ? 2000 : -2000;
+        data.append(reinterpret_cast<const char*>(&sample), 2);
+    }
+    auto le32 = [](quint32 v) { return QByteArray(reinterpret_cast<const char*>(&v), 4); };
+    auto le16 = [](quint16 v) { return QByteArray(reinterpret_cast<const char*>(&v), 2); };
+    QByteArray wave = "RIFF" + le32(36 + static_cast<quint32>(data.size())) + "WAVEfmt " + le32(16) + le16(1) +
+                      le16(1) + le32(8000) + le32(16000) + le16(2) + le16(16) + "data" +
+                      le32(static_cast<quint32>(data.size())) + data;
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(wave);
+}
+
+// A sound server of our own with a sink that plays into nothing, so that the
+// sound device really loads its files, as on a desktop. Without the server
+// program the game is silent and the device never looks at a file at all.
+class PrivateSoundServer {
+public:
+    PrivateSoundServer() {
+        const QString program = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
+        if (program.isEmpty() || !dir_.isValid()) return;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"HOME", "XDG_RUNTIME_DIR", "PULSE_RUNTIME_PATH"}) env.insert(name, dir_.path());
+        server_.setProcessEnvironment(env);
+        const QString socket = dir_.filePath(QStringLiteral("native"));
+        server_.start(program,
+                      {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
+                       QStringLiteral("--load=module-null-sink"),
+                       QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + socket});
+        if (!server_.waitForStarted()) return;
+        for (int i = 0; i < 100 && !QFile::exists(socket); ++i) QTest::qWait(50);
+        if (QFile::exists(socket)) qputenv("PULSE_SERVER", ("unix:" + socket).toLocal8Bit());
+    }
+    ~PrivateSoundServer() {
+        server_.terminate();
+        server_.waitForFinished();
+    }
+    PrivateSoundServer(const PrivateSoundServer&) = delete;
+    PrivateSoundServer& operator=(const PrivateSoundServer&) = delete;
+
+private:
+    QTemporaryDir dir_;
+    QProcess server_;
+};
+
+}  // namespace
 
 void QtClockTest::aTimerRunsExactlyWhileEnabled() {
     QtTimerHost host;
@@ -112,6 +177,42 @@ void QtClockTest::messageBoxIsPlainAndModal() {
     QCOMPARE(text, QStringLiteral("判定で異常です。"));
     QCOMPARE(buttons, 1);
     QVERIFY(noIcon);
+}
+
+// A FIFO in place of a sound file: the device must not wait on it (the
+// loader thread would hang in open(), hold up the other sounds and keep the
+// program from ending); the bet goes on silently and the end comes at once.
+void QtClockTest::aSoundThatIsNoFileIsSilentAndTheEndIsClean() {
+    PrivateSoundServer server;  // before the first sound: the device looks for outputs only once
+    QTemporaryDir program;
+    QVERIFY(QDir(program.path()).mkpath(QStringLiteral("data/se")));
+    const QString folder = program.filePath(QStringLiteral("data/se/"));
+    for (const std::string& file : Se::WaveFileNames()) WriteWave(folder + QString::fromStdString(file));
+    QVERIFY(QFile::remove(folder + QStringLiteral("betup.wav")));
+    const QByteArray fifo = QFile::encodeName(folder + QStringLiteral("betup.wav"));
+    QVERIFY(::mkfifo(fifo.constData(), 0600) == 0);
+
+    bool ended = false;
+    bool fifoWaitedOn = false;
+    {
+        RealGame game(program.path().toStdString());
+        game.windows().SetOnEnd([&] { ended = true; });
+        game.Start();
+        QTest::qWait(400);  // past the sounds' preloading
+        Click(Control<CaptionLabel>(game.windows().infoWindow(), "BetUp"));
+        Click(Control<CaptionLabel>(game.windows().infoWindow(), "BetDown"));
+        Click(Control<CaptionLabel>(game.windows().infoWindow(), "BetUp"));
+        QTest::qWait(200);
+        // Opening the writing end without blocking succeeds only while someone
+        // waits to read; doing so also frees such a reader, so the test ends.
+        const int writer = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        fifoWaitedOn = writer >= 0;
+        if (writer >= 0) ::close(writer);
+        QCOMPARE(game.game().form6.Bet, std::string("1"));  // the silent bet counted
+        Click(Control<CaptionLabel>(game.windows().menuWindow(), "Ended"));
+    }
+    QVERIFY2(!fifoWaitedOn, "the sound device waits on a FIFO");
+    QVERIFY(ended);
 }
 
 QTEST_MAIN(QtClockTest)
