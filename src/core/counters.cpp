@@ -70,9 +70,12 @@ std::string WriteCounter(double value) {
     if (std::isnan(value)) return "0";
     if (std::isinf(value)) value = value > 0 ? std::numeric_limits<double>::max() : -std::numeric_limits<double>::max();
     if (value == 0.0) return "0";  // also folds -0 into "0"
-    char buffer[64];
-    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
-        auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
+    // A whole number is written with all its digits, however large: exponent
+    // text such as "1e+15" would not scramble, and the game could no longer
+    // be saved. The largest double has 309 digits.
+    char buffer[400];
+    if (value == std::trunc(value)) {
+        auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 0);
         (void)error;
         return std::string(buffer, end);
     }

@@ -14,6 +14,8 @@ double ReadCounter(std::string_view text);
 
 // Writes a value as the shortest decimal text that reads back as the same
 // value: "0", "101", "-1"; no leading blank, no decimal point for whole numbers.
+// A whole number is always plain digits, its exact value however large
+// ("1000000000000000", 1e30 as "1000000000000000019884624838656").
 std::string WriteCounter(double value);
 
 }  // namespace kararion

@@ -33,7 +33,7 @@ TEST(CounterText, WritesTheShortestDecimalText) {
     EXPECT_EQ(WriteCounter(-1), "-1");
     EXPECT_EQ(WriteCounter(2.5), "2.5");
     EXPECT_EQ(WriteCounter(123456789012345.0), "123456789012345");
-    // Beyond whole-number text the shortest round-trip form is used; it reads back.
+    // Fractions take the shortest round-trip form; every form reads back.
     for (double v : {1e15, 1e23, 0.1, 1.0 / 3.0, std::numeric_limits<double>::max()})
         EXPECT_EQ(ReadCounter(WriteCounter(v)), v) << WriteCounter(v);
     EXPECT_EQ(WriteCounter(std::numeric_limits<double>::quiet_NaN()), "0");

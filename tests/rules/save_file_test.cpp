@@ -1,6 +1,8 @@
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "bet/bet.h"
 #include "save_support.h"
@@ -49,6 +51,27 @@ TEST_F(SaveFile, SavingTwiceKeepsOnlyTheSecondAndLoadingRestoresAllButBet) {
     BetC::RaiseBet(g);
     EXPECT_EQ(g.form6.Coin, "6");
     EXPECT_EQ(g.form6.UsedCoin, "1");
+}
+
+// A score far beyond real play still comes out as plain digits after a bet
+// and back, so the game can be saved and loaded as before.
+TEST_F(SaveFile, HugeCountersStayDigitsThroughABetAndSaveAndLoad) {
+    const Strings after = {"1000000000000000", "1000000000000000019884624838656"};  // 1e30 as a double holds it
+    const Strings loaded = {"1000000000000000", "1" + std::string(30, '0')};
+    for (std::size_t i = 0; i < loaded.size(); ++i) {
+        SetCounters({loaded[i], "5", "4", "1", loaded[i], "5"});
+        g.form6.Bet = "0";
+        BetC::RaiseBet(g);
+        BetC::LowerBet(g);
+        EXPECT_EQ(g.form6.Coin, after[i]);
+        EXPECT_EQ(g.form6.UsedCoin, after[i]);
+        fx.Clear();
+        FileC::SaveGame(g, "rich");
+        SetCounters({"1", "1", "1", "1", "1", "1"});
+        FileC::LoadGame(g, "rich");
+        EXPECT_EQ(fx.Messages(), (Strings{"セーブしました。", "ロードしました。"})) << after[i];
+        EXPECT_EQ(Counters(), (Six{after[i], "5", "4", "1", after[i], "5"}));
+    }
 }
 
 TEST_F(SaveFile, LoadsTheFirstLineUpToACommaInAnyLayoutTheReaderAccepts) {
