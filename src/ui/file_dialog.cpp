@@ -1,5 +1,6 @@
 #include "ui/file_dialog.h"
 
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -11,6 +12,15 @@
 #include "ui/look.h"
 
 namespace kararion::ui {
+namespace {
+
+// File names are bytes, and not every byte string is UTF-8. What the player
+// sees is the name as the file system decodes it; what goes back to the rules
+// is the name exactly as the folder gave it, kept beside the shown text.
+QString ShownName(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
+std::string FileNameOf(const QListWidgetItem* item) { return item->data(Qt::UserRole).toByteArray().toStdString(); }
+
+}  // namespace
 
 const FileDialogKind& FileDialogKind::Save() {
     static const FileDialogKind kind{.title = " - セ ー ブ -",
@@ -65,7 +75,7 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind) : windo
     fileName_->setGeometry(TwipRect(0, 0, 1935, 270));
     KeepMouseEvents(fileName_);
     connect(fileName_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { State().FileName = text.toStdString(); });
+            [this](const QString& text) { State().FileName = QFile::encodeName(text).toStdString(); });
 
     auto* extension = new CaptionLabel(QStringLiteral(".dat"), this);
     NameControl(extension, QStringLiteral("Label1"));
@@ -83,13 +93,14 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind) : windo
     files_->setUniformItemSizes(true);
     KeepMouseEvents(files_);
     KeepMouseEvents(files_->viewport());
-    auto pick = [this](const QString& name) {
-        kind_.fileClick(windows_.game(), name.toStdString());
+    auto pick = [this](const QListWidgetItem* item) {
+        if (item == nullptr) return;
+        kind_.fileClick(windows_.game(), FileNameOf(item));
         windows_.RefreshAll();
     };
     // `clicked` comes once for a double click too: its second press is no click.
-    connect(files_, &QListWidget::itemClicked, this, [pick](QListWidgetItem* item) { pick(item->text()); });
-    connect(files_, &FileList::picked, this, pick);
+    connect(files_, &QListWidget::itemClicked, this, pick);
+    connect(files_, &FileList::picked, this, [this, pick] { pick(files_->currentItem()); });
 
     const QFont buttonFont = GothicFont(12, true);
     action_ = new CaptionLabel(QString::fromUtf8(kind.actionCaption), this);
@@ -137,15 +148,18 @@ void FileDialog::Load() {
 
 void FileDialog::Refresh() {
     const SaveDialogState& s = State();
-    const QString name = QString::fromStdString(s.FileName);
+    const QString name = ShownName(s.FileName);
     if (fileName_->text() != name) fileName_->setText(name);
 
     bool sameList = files_->count() == static_cast<int>(s.files.size());
     for (int i = 0; sameList && i < files_->count(); ++i)
-        sameList = files_->item(i)->text() == QString::fromStdString(s.files[static_cast<std::size_t>(i)]);
+        sameList = FileNameOf(files_->item(i)) == s.files[static_cast<std::size_t>(i)];
     if (!sameList) {
         files_->clear();
-        for (const std::string& file : s.files) files_->addItem(QString::fromStdString(file));
+        for (const std::string& file : s.files) {
+            auto* item = new QListWidgetItem(ShownName(file), files_);
+            item->setData(Qt::UserRole, QByteArray::fromStdString(file));
+        }
     }
 
     action_->SetColour(s.Action.foreColor);

@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
+#include "save/file.h"
 #include "ui/controls.h"
 #include "ui/file_dialog.h"
 #include "ui_game.h"
@@ -60,6 +63,7 @@ private slots:
     void saveDialogPicksTypesAndSaves();
     void saveDialogStartsAfreshEachOpening();
     void loadDialogListsFirstAndLoads();
+    void aNameThatIsNotUtf8IsListedPickedAndLoaded();
     void versionWindowTellsWhoMadeIt();
     void endedStopsEverythingAtOnce();
 
@@ -188,6 +192,36 @@ void DialogsTest::loadDialogListsFirstAndLoads() {
     QCOMPARE(seen.messagesOnEmptyName, 1);
     QCOMPARE(game.fx.events.back().title, std::string("エラー"));
     QVERIFY(seen.openAfterAction);
+}
+
+// File names are bytes: one that is not UTF-8 must come back from the list
+// to the file system as it was, or the list offers a save that cannot be had.
+void DialogsTest::aNameThatIsNotUtf8IsListedPickedAndLoaded() {
+    UiGame game;
+    game.g().dataDir = DataDir().toStdString();
+    const std::string name = "bad\xff\xfeutf";
+    game.g().form6.Coin = "77";
+    FileC::SaveGame(game.g(), name);
+    game.g().form6.Coin = "1";
+    game.fx.Clear();
+    int listed = -1;
+    std::string picked;
+    WhenModal([&](QWidget* dialog) {
+        auto* list = Control<QListWidget>(dialog, "File1");
+        listed = list->count();
+        QListWidgetItem* item = Item(list, QFile::decodeName(QByteArray::fromStdString(name + ".dat")));
+        QVERIFY(item != nullptr);
+        ClickItem(list, item);
+        picked = game.g().form3.FileName;
+        Click(Label(dialog, "Loaded"));
+        Click(Label(dialog, "Cancel"));
+    });
+    Click(Label(game.menu(), "Loading"));
+    ::unlink((game.g().dataDir + name + ".dat").c_str());  // a name QDir cannot clear away
+    QCOMPARE(listed, 3);
+    QCOMPARE(picked, name);
+    QCOMPARE(game.fx.Messages(), std::vector<std::string>{"ロードしました。"});
+    QCOMPARE(game.g().form6.Coin, std::string("77"));
 }
 
 void DialogsTest::versionWindowTellsWhoMadeIt() {
