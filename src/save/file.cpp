@@ -1,12 +1,15 @@
 #include "save/file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <string_view>
 
 #include "save/coding.h"
@@ -80,17 +83,55 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// Our temporaries are named ".kararion-<writer's pid>-<serial>.tmp".
+constexpr std::string_view kTempPrefix = ".kararion-";
+constexpr std::string_view kTempSuffix = ".tmp";
+
 // Creates a fresh file of our own in `folder`. The name is hidden and does not
 // end in ".dat", so the dialogs never list it, and it does not grow with the
 // save name, so a name that just fits the file system still gets a temporary.
 int CreateTemporary(const std::string& folder, std::string& tempPath) {
     static std::atomic<unsigned> serial{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = folder + ".kararion-" + std::to_string(::getpid()) + "-" + std::to_string(serial++) + ".tmp";
+        tempPath = folder + std::string(kTempPrefix) + std::to_string(::getpid()) + "-" + std::to_string(serial++) +
+                   std::string(kTempSuffix);
         int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
+}
+
+// The process that wrote the temporary `name`, or 0 when the name is not one
+// of ours.
+pid_t TemporaryWriter(std::string_view name) {
+    if (!name.starts_with(kTempPrefix) || !name.ends_with(kTempSuffix)) return 0;
+    name = name.substr(kTempPrefix.size(), name.size() - kTempPrefix.size() - kTempSuffix.size());
+    const std::size_t dash = name.find('-');
+    if (dash == std::string_view::npos || dash + 1 == name.size()) return 0;
+    if (name.find_first_not_of("0123456789", dash + 1) != std::string_view::npos) return 0;
+    pid_t pid = 0;
+    auto [end, error] = std::from_chars(name.data(), name.data() + dash, pid);
+    if (error != std::errc() || end != name.data() + dash) return 0;
+    return pid > 0 ? pid : 0;
+}
+
+// A save killed part-way leaves its temporary behind. Those whose writer is
+// gone are removed; one whose writer still runs may be another game's save
+// under way and stays. This game writes one save at a time and none is under
+// way here, so its own are left over too.
+void RemoveStaleTemporaries(const std::string& folder) {
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr) return;
+    const pid_t self = ::getpid();
+    while (const dirent* entry = ::readdir(dir)) {
+        const pid_t writer = TemporaryWriter(entry->d_name);
+        if (writer == 0) continue;
+        if (writer != self && (::kill(writer, 0) == 0 || errno == EPERM)) continue;
+        struct stat info {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(info.st_mode)) continue;
+        ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 // Puts `contents` at `path` all or nothing: the old file stays in place until
@@ -98,6 +139,7 @@ int CreateTemporary(const std::string& folder, std::string& tempPath) {
 // full disk, a refused folder or a crash part-way leaves the old save as it was.
 bool ReplaceFile(const std::string& path, std::string_view contents) {
     const std::string folder = FolderOf(path);
+    RemoveStaleTemporaries(folder);
     std::string tempPath;
     Descriptor file(CreateTemporary(folder, tempPath));
     if (!file.Valid()) return false;

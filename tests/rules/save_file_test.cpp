@@ -223,5 +223,23 @@ TEST_F(SaveFile, AFailedWriteKeepsTheOldSaveAndLeavesNoTemporary) {
     expectRefused("occupied name");
 }
 
+// A save killed part-way leaves its hidden temporary behind; the next save
+// clears it away, but never the temporary of a game that is still running.
+TEST_F(SaveFile, TheNextSaveRemovesTemporariesWhoseWriterIsGone) {
+    const pid_t gone = ::fork();
+    ASSERT_GE(gone, 0);
+    if (gone == 0) ::_exit(0);
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    const pid_t running = ::getppid();  // alive as long as this test runs
+    const std::string stale = ".kararion-" + std::to_string(gone) + "-0.tmp";
+    const std::string live = ".kararion-" + std::to_string(running) + "-3.tmp";
+    for (const std::string& file : {stale, live, std::string(".kararion-notes.tmp")}) Write(Data(file), "kw<>");
+
+    SetCounters({"98", "5", "4", "1", "7", "5"});
+    FileC::SaveGame(g, "game1");
+    EXPECT_EQ(fx.Messages(), Strings{"セーブしました。"});
+    EXPECT_EQ(Tree(), (std::set<std::string>{"data", "data/game1.dat", "data/" + live, "data/.kararion-notes.tmp"}));
+}
+
 }  // namespace
 }  // namespace kararion
