@@ -1,0 +1,26 @@
+#pragma once
+// What the program settles with the desktop before the game starts: the folder
+// it works in. The decisions are plain functions of the environment.
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace kararion::ui {
+
+// An environment variable's value; nothing when it is not set.
+using Environment = std::function<std::optional<std::string>(const std::string& name)>;
+
+// The environment of this process.
+Environment ProcessEnvironment();
+
+// The player's own folder for the game: $XDG_DATA_HOME/kararion, or
+// $HOME/.local/share/kararion when XDG_DATA_HOME is unset, empty or relative.
+// Nothing when HOME is no absolute path either.
+std::optional<std::string> PlayerFolder(const Environment& env);
+
+// Makes `folder` and its data/ for the saves, with any missing parent; the
+// folders it makes are the player's alone (0700), folders already there are
+// left as they are. Returns what went wrong, or an empty text.
+std::string MakeSaveFolders(const std::string& folder);
+
+}  // namespace kararion::ui

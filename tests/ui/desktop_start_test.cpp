@@ -1,0 +1,79 @@
+// What the program settles with the desktop before the game starts: the
+// player's own folder for the saves.
+#include <sys/stat.h>
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "ui/desktop_start.h"
+
+using namespace kararion::ui;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Variables = std::map<std::string, std::string>;
+
+Environment Env(const Variables& variables) {
+    return [variables](const std::string& name) -> std::optional<std::string> {
+        const auto found = variables.find(name);
+        if (found == variables.end()) return std::nullopt;
+        return found->second;
+    };
+}
+
+unsigned Mode(const fs::path& folder) {
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0) return 0;
+    return info.st_mode & 07777U;
+}
+
+}  // namespace
+
+class DesktopStartTest : public QObject {
+    Q_OBJECT
+private slots:
+    void playerFolder();
+    void saveFoldersAreMadePrivate();
+};
+
+void DesktopStartTest::playerFolder() {
+    const auto folder = [](const Variables& variables) {
+        return QString::fromStdString(PlayerFolder(Env(variables)).value_or("(none)"));
+    };
+    QCOMPARE(folder({{"HOME", "/home/a"}, {"XDG_DATA_HOME", "/data/a"}}), "/data/a/kararion");
+    QCOMPARE(folder({{"HOME", "/home/a"}}), "/home/a/.local/share/kararion");
+    // The desktop's rules: an empty or relative XDG_DATA_HOME counts as unset.
+    QCOMPARE(folder({{"HOME", "/home/a"}, {"XDG_DATA_HOME", ""}}), "/home/a/.local/share/kararion");
+    QCOMPARE(folder({{"HOME", "/home/a"}, {"XDG_DATA_HOME", "share"}}), "/home/a/.local/share/kararion");
+    QCOMPARE(folder({{"HOME", ""}}), "(none)");
+    QCOMPARE(folder({}), "(none)");
+}
+
+void DesktopStartTest::saveFoldersAreMadePrivate() {
+    QTemporaryDir tmp;
+    QVERIFY(tmp.isValid());
+    const fs::path root = tmp.path().toStdString();
+
+    // A fresh account: not even the data home is there yet.
+    const fs::path folder = root / "share" / "kararion";
+    QCOMPARE(QString::fromStdString(MakeSaveFolders(folder.string())), QString());
+    for (const fs::path& made : {root / "share", folder, folder / "data"}) QCOMPARE(Mode(made), 0700U);
+    // The next start finds them and leaves the player's own choices alone.
+    fs::permissions(folder / "data", fs::perms(0750));
+    std::ofstream(folder / "data" / "kept.dat") << "b<>";
+    QCOMPARE(QString::fromStdString(MakeSaveFolders(folder.string())), QString());
+    QCOMPARE(Mode(folder / "data"), 0750U);
+    QVERIFY(fs::exists(folder / "data" / "kept.dat"));
+
+    // A file where a folder should be is reported, not taken for a folder.
+    std::ofstream(root / "blocked") << "";
+    const std::string error = MakeSaveFolders((root / "blocked" / "kararion").string());
+    QVERIFY2(QString::fromStdString(error).contains("blocked"), error.c_str());
+}
+
+QTEST_MAIN(DesktopStartTest)
+#include "desktop_start_test.moc"
