@@ -37,6 +37,17 @@ Environment ProcessEnvironment() {
     };
 }
 
+std::optional<std::string> ChoosePlatform(const Environment& env, const std::vector<std::string>& args) {
+    if (Value(env, "QT_QPA_PLATFORM")) return std::nullopt;
+    // Qt reads its own options with one dash or two.
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "-platform" || args[i] == "--platform") return std::nullopt;
+    }
+    const bool wayland = Value(env, "WAYLAND_DISPLAY") || Value(env, "XDG_SESSION_TYPE") == "wayland";
+    if (wayland && Value(env, "DISPLAY")) return "xcb";
+    return std::nullopt;
+}
+
 std::optional<std::string> PlayerFolder(const Environment& env) {
     if (auto dataHome = AbsolutePath(env, "XDG_DATA_HOME")) return (fs::path(*dataHome) / "kararion").string();
     if (auto home = AbsolutePath(env, "HOME")) return (fs::path(*home) / ".local" / "share" / "kararion").string();

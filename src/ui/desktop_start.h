@@ -1,9 +1,11 @@
 #pragma once
 // What the program settles with the desktop before the game starts: the folder
-// it works in. The decisions are plain functions of the environment.
+// it works in and the Qt platform it asks for.
+// The decisions are plain functions of the environment and the command line.
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kararion::ui {
 
@@ -12,6 +14,14 @@ using Environment = std::function<std::optional<std::string>(const std::string& 
 
 // The environment of this process.
 Environment ProcessEnvironment();
+
+// The Qt platform to ask for before the application starts; nothing leaves
+// Qt's own choice. The windows dock by placing themselves on the screen, which
+// a Wayland client may not do, so a Wayland session with X at hand (XWayland)
+// gets "xcb". A platform the player named in QT_QPA_PLATFORM or with
+// -platform wins; without X the game runs natively, undocked.
+// `args` is the whole command line, the program's name first.
+std::optional<std::string> ChoosePlatform(const Environment& env, const std::vector<std::string>& args);
 
 // The player's own folder for the game: $XDG_DATA_HOME/kararion, or
 // $HOME/.local/share/kararion when XDG_DATA_HOME is unset, empty or relative.

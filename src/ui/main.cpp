@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "sound/sound_folder.h"
 #include "ui/desktop_start.h"
@@ -110,6 +111,11 @@ int main(int argc, char* argv[]) {
     if (options.printSoundFolder) return PrintSoundFolder(options.programDir);
     if (options.playerFolder) EnterPlayerFolder();
     if (options.printSaveFolder) return PrintSaveFolder();
+
+    // Before the application starts: Qt picks its platform as it is built.
+    if (const auto platform = kararion::ui::ChoosePlatform(kararion::ui::ProcessEnvironment(),
+                                                           std::vector<std::string>(argv, argv + argc)))
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
 
     QApplication app(argc, argv);
     // The desktop entry's name, so that the desktop shows its icon and name for our windows.

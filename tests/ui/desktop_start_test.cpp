@@ -1,5 +1,5 @@
-// What the program settles with the desktop before the game starts: the
-// player's own folder for the saves.
+// What the program settles with the desktop before the game starts: the Qt
+// platform in a Wayland session and the player's own folder for the saves.
 #include <sys/stat.h>
 
 #include <QTemporaryDir>
@@ -33,12 +33,55 @@ unsigned Mode(const fs::path& folder) {
 
 }  // namespace
 
+Q_DECLARE_METATYPE(Variables)
+
 class DesktopStartTest : public QObject {
     Q_OBJECT
 private slots:
+    void platform_data();
+    void platform();
     void playerFolder();
     void saveFoldersAreMadePrivate();
 };
+
+void DesktopStartTest::platform_data() {
+    QTest::addColumn<Variables>("env");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("chosen");  // empty: Qt's own choice
+    const Variables x11{{"DISPLAY", ":0"}, {"XDG_SESSION_TYPE", "x11"}};
+    const Variables wayland{{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", "wayland-0"}, {"XDG_SESSION_TYPE", "wayland"}};
+    Variables waylandNoX = wayland;
+    waylandNoX.erase("DISPLAY");
+    Variables waylandEmptyX = wayland;
+    waylandEmptyX["DISPLAY"] = "";
+    Variables onlySessionType = wayland;
+    onlySessionType.erase("WAYLAND_DISPLAY");
+    Variables onlySocket = wayland;
+    onlySocket.erase("XDG_SESSION_TYPE");
+    Variables playerChose = wayland;
+    playerChose["QT_QPA_PLATFORM"] = "wayland";
+    const QStringList plain{"kararion"};
+
+    QTest::newRow("X11 session") << x11 << plain << "";
+    QTest::newRow("Wayland with XWayland") << wayland << plain << "xcb";
+    QTest::newRow("Wayland by session type only") << onlySessionType << plain << "xcb";
+    QTest::newRow("Wayland by socket only") << onlySocket << plain << "xcb";
+    QTest::newRow("Wayland without X") << waylandNoX << plain << "";
+    QTest::newRow("Wayland with an empty DISPLAY") << waylandEmptyX << plain << "";
+    QTest::newRow("player's QT_QPA_PLATFORM") << playerChose << plain << "";
+    QTest::newRow("-platform") << wayland << QStringList{"kararion", "-platform", "wayland"} << "";
+    QTest::newRow("--platform") << wayland << QStringList{"kararion", "--platform", "wayland"} << "";
+    QTest::newRow("a game option is no platform") << wayland << QStringList{"kararion", "--player-folder"} << "xcb";
+}
+
+void DesktopStartTest::platform() {
+    QFETCH(Variables, env);
+    QFETCH(QStringList, args);
+    QFETCH(QString, chosen);
+    std::vector<std::string> argv;
+    for (const QString& arg : args) argv.push_back(arg.toStdString());
+    QCOMPARE(QString::fromStdString(ChoosePlatform(Env(env), argv).value_or("")), chosen);
+}
 
 void DesktopStartTest::playerFolder() {
     const auto folder = [](const Variables& variables) {
