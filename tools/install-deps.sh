@@ -14,8 +14,8 @@ packages=(
   xvfb xauth fonts-noto-cjk
   # checking the desktop entry and the metainfo; scripted screenshots
   desktop-file-utils appstream xdotool imagemagick
-  # sound through the desktop's sound server
-  libpulse0
+  # sound through the desktop's sound server; Qt's own texts in Japanese
+  libpulse0 qt6-translations-l10n
 )
 
 missing=()

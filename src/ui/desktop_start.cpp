@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -67,6 +70,17 @@ std::string MakeSaveFolders(const std::string& folder) {
                (error == EEXIST ? std::string("a file is in the way") : std::string(std::strerror(error)));
     }
     return {};
+}
+
+bool LoadQtJapanese() {
+    auto* app = QCoreApplication::instance();
+    if (app == nullptr) return false;
+    auto* translator = new QTranslator(app);
+    if (!translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
 }
 
 }  // namespace kararion::ui

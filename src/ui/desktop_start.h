@@ -1,6 +1,6 @@
 #pragma once
 // What the program settles with the desktop before the game starts: the folder
-// it works in and the Qt platform it asks for.
+// it works in, the Qt platform it asks for, and Qt's own texts in Japanese.
 // The decisions are plain functions of the environment and the command line.
 #include <functional>
 #include <optional>
@@ -32,5 +32,10 @@ std::optional<std::string> PlayerFolder(const Environment& env);
 // folders it makes are the player's alone (0700), folders already there are
 // left as they are. Returns what went wrong, or an empty text.
 std::string MakeSaveFolders(const std::string& folder);
+
+// Installs Qt's Japanese translation in the running application, so that
+// Qt's own texts (a text field's context menu) read like the game. False when
+// the translation is not installed.
+bool LoadQtJapanese();
 
 }  // namespace kararion::ui

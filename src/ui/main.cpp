@@ -118,6 +118,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
 
     QApplication app(argc, argv);
+    kararion::ui::LoadQtJapanese();
     // The desktop entry's name, so that the desktop shows its icon and name for our windows.
     QGuiApplication::setDesktopFileName(QStringLiteral(KARARION_APP_ID));
     // Without its sounds the game plays silently, looking beside itself.

@@ -1,12 +1,16 @@
 // What the program settles with the desktop before the game starts: the Qt
-// platform in a Wayland session and the player's own folder for the saves.
+// platform in a Wayland session, the player's own folder for the saves, and
+// Qt's own texts in Japanese.
 #include <sys/stat.h>
 
+#include <QLineEdit>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 
 #include "ui/desktop_start.h"
 
@@ -42,6 +46,7 @@ private slots:
     void platform();
     void playerFolder();
     void saveFoldersAreMadePrivate();
+    void qtTextsAreJapanese();
 };
 
 void DesktopStartTest::platform_data() {
@@ -116,6 +121,18 @@ void DesktopStartTest::saveFoldersAreMadePrivate() {
     std::ofstream(root / "blocked") << "";
     const std::string error = MakeSaveFolders((root / "blocked" / "kararion").string());
     QVERIFY2(QString::fromStdString(error).contains("blocked"), error.c_str());
+}
+
+void DesktopStartTest::qtTextsAreJapanese() {
+    QVERIFY2(LoadQtJapanese(), "Qt's Japanese translation (qt6-translations-l10n) is not installed");
+    // The name field of the save dialog is a QLineEdit: its context menu.
+    QLineEdit field;
+    const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+    QStringList texts;
+    for (const QAction* action : menu->actions()) texts << action->text().section('\t', 0, 0);  // less the key
+    QVERIFY2(texts.contains(QStringLiteral("元に戻す(&U)")), qPrintable(texts.join(' ')));
+    QVERIFY2(texts.contains(QStringLiteral("貼り付け(&P)")), qPrintable(texts.join(' ')));
+    QVERIFY2(!texts.contains(QStringLiteral("&Undo")), qPrintable(texts.join(' ')));
 }
 
 QTEST_MAIN(DesktopStartTest)
