@@ -30,6 +30,7 @@ expected=(
   "share/applications/$id.desktop"
   "share/icons/hicolor/scalable/apps/$id.svg"
   "share/metainfo/$id.metainfo.xml"
+  "share/man/man6/kararion.6"
 )
 for s in "${sounds[@]}"; do expected+=("share/kararion/data/se/$s"); done
 
