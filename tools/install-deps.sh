@@ -14,6 +14,8 @@ packages=(
   xvfb xauth fonts-noto-cjk
   # checking the desktop entry and the metainfo; scripted screenshots
   desktop-file-utils appstream xdotool imagemagick
+  # the Debian package: building and checking it
+  dpkg-dev debhelper fakeroot lintian
   # sound through the desktop's sound server; Qt's own texts in Japanese
   libpulse0 qt6-translations-l10n
 )
