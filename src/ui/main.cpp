@@ -78,7 +78,8 @@ int PrintSoundFolder(const std::string& programDir) {
 void EnterPlayerFolder() {
     const auto folder = kararion::ui::PlayerFolder(kararion::ui::ProcessEnvironment());
     if (!folder) {
-        std::fprintf(stderr, "kararion: neither XDG_DATA_HOME nor HOME names a folder; saving under the working folder\n");
+        std::fprintf(stderr,
+                     "kararion: neither XDG_DATA_HOME nor HOME names a folder; saving under the working folder\n");
         return;
     }
     if (const std::string error = kararion::ui::MakeSaveFolders(*folder); !error.empty()) {
