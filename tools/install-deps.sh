@@ -14,8 +14,11 @@ packages=(
   xvfb xauth fonts-noto-cjk
   # checking the desktop entry and the metainfo; scripted screenshots
   desktop-file-utils appstream xdotool imagemagick
-  # sound through the desktop's sound server; a private one for the sound device's test
-  libpulse0 pulseaudio
+  # the Debian package: building and checking it
+  dpkg-dev debhelper fakeroot lintian
+  # sound through the desktop's sound server (a private one for the sound device's test);
+  # Qt's own texts in Japanese
+  libpulse0 pulseaudio qt6-translations-l10n
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs the whole test suite: the tests, the lint, the
-# tests once more under AddressSanitizer and UndefinedBehaviorSanitizer, and a
-# bounded fuzzing of the save loader. Warnings are errors under CI.
+# tests once more under AddressSanitizer and UndefinedBehaviorSanitizer, the
+# Debian package built and checked, and a bounded fuzzing of the save loader.
+# Warnings are errors under CI.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
@@ -22,6 +23,9 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKARARION_S
 cmake --build build-asan
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j2
+
+echo "== Debian package"
+bash tests/package/package_test.sh
 
 echo "== fuzz"
 bash tools/fuzz.sh 30

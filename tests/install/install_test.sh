@@ -2,7 +2,8 @@
 # Installs the built game into a temporary prefix and checks what lands there:
 # the files and nothing else, the desktop entry and metainfo against the
 # desktop's own checkers, and that the installed program finds its sounds
-# from any working folder, while a copy without them says so.
+# from any working folder, while a copy without them says so; and where the
+# saves go.
 #
 #   install_test.sh <cmake> <build folder> <source folder> <application id>
 set -euo pipefail
@@ -29,6 +30,7 @@ expected=(
   "share/applications/$id.desktop"
   "share/icons/hicolor/scalable/apps/$id.svg"
   "share/metainfo/$id.metainfo.xml"
+  "share/man/man6/kararion.6"
 )
 for s in "${sounds[@]}"; do expected+=("share/kararion/data/se/$s"); done
 
@@ -47,7 +49,7 @@ desktop=$prefix/share/applications/$id.desktop
 if ! report=$(desktop-file-validate "$desktop" 2>&1) || grep -Eq ': (error|warning):' <<<"$report"; then
   fail "desktop-file-validate: $report"
 fi
-for line in 'Type=Application' 'Exec=kararion' "Icon=$id" 'Name=カラリオン'; do
+for line in 'Type=Application' 'Exec=kararion --player-folder' "Icon=$id" 'Name=カラリオン'; do
   grep -qxF "$line" "$desktop" || fail "the desktop entry lacks the line $line"
 done
 grep -Eqx 'Categories=Game;(.*;)?' "$desktop" || fail "the desktop entry is not in the Game category"
@@ -101,10 +103,24 @@ cp "$prefix/share/kararion/data/se/"*.wav "$prefix/bin/data/se/"
 expect_folder "$prefix/bin/kararion" "0 $prefix/bin/data/se" "installed program with sounds beside it"
 rm -r "$prefix/bin/data"
 
-# The installed game starts and keeps running from another folder until it is stopped.
+# Where the saves go: data/ under the working folder, which is not made; or,
+# as the desktop entry starts the game, data/ in the player's own folder.
+got=$(cd "$tmp/elsewhere" && "$prefix/bin/kararion" --print-save-folder 2>/dev/null) || fail "--print-save-folder failed"
+[ "$got" = "$tmp/elsewhere/data" ] || fail "--print-save-folder gave '$got', expected '$tmp/elsewhere/data'"
+[ ! -e "$tmp/elsewhere/data" ] || fail "the game made data/ in the working folder"
+got=$(cd "$tmp/elsewhere" && env -u XDG_DATA_HOME HOME="$tmp/home" "$prefix/bin/kararion" --player-folder \
+  --print-save-folder 2>&1) || fail "--player-folder --print-save-folder failed: $got"
+[ "$got" = "$tmp/home/.local/share/kararion/data" ] || fail "--player-folder without XDG_DATA_HOME gave '$got'"
+
+# The installed game starts in the player's own folder, makes it private, and
+# keeps running until it is stopped.
 status=0
-(cd "$tmp/elsewhere" && QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/kararion" >"$tmp/run.txt" 2>&1) || status=$?
+(cd "$tmp/elsewhere" && XDG_DATA_HOME="$tmp/xdg" QT_QPA_PLATFORM=offscreen timeout 3 \
+  "$prefix/bin/kararion" --player-folder >"$tmp/run.txt" 2>&1) || status=$?
 [ "$status" -eq 124 ] || fail "the installed game ended by itself with status $status: $(cat "$tmp/run.txt")"
+for folder in "$tmp/xdg" "$tmp/xdg/kararion" "$tmp/xdg/kararion/data"; do
+  [ "$(stat -c %a "$folder" 2>&1)" = 700 ] || fail "$folder is not a private folder: $(stat -c %a "$folder" 2>&1)"
+done
 
 # The build folder is as it was: the test moved nothing out of it.
 for s in "${sounds[@]}"; do [ -f "$build/data/se/$s" ] || fail "the build lost data/se/$s"; done
