@@ -5,11 +5,11 @@
 #include <memory>
 #include <random>
 
-#include "bet/info_window.h"
+#include "bet/bet_buttons.h"
 #include "core/counters.h"
-#include "core/main_window.h"
 #include "core/virtual_clock.h"
-#include "menu/menu_window.h"
+#include "machine/machine.h"
+#include "menu/menu_entries.h"
 
 namespace kararion {
 namespace {

@@ -20,10 +20,10 @@
 
 #include "core/effects.h"
 #include "core/game.h"
-#include "core/main_window.h"
 #include "core/virtual_clock.h"
-#include "save/coding.h"
-#include "save/file.h"
+#include "machine/machine.h"
+#include "save/save_code.h"
+#include "save/save_file.h"
 
 namespace {
 

@@ -17,7 +17,7 @@ mkdir -p "$out/obj" "$out/corpus" "$out/tmp"
 # The rules are plain C++; the loader needs the game's state, and the game's
 # state wires every module's timer handler, so all rules sources go in.
 sources=(src/core/*.cpp src/reels/*.cpp src/judge/*.cpp src/bet/*.cpp src/lamps/*.cpp
-         src/sound/*.cpp src/save/*.cpp src/menu/*.cpp fuzz/load_fuzzer.cpp)
+         src/sound/*.cpp src/save/*.cpp src/menu/*.cpp src/machine/*.cpp fuzz/load_fuzzer.cpp)
 
 compile() { "$cxx" "${flags[@]}" -c "$1" -o "$2"; }
 

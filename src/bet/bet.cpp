@@ -2,7 +2,7 @@
 
 #include "core/counters.h"
 #include "lamps/bet_lamps.h"
-#include "sound/se.h"
+#include "sound/sounds.h"
 
 namespace kararion::BetC {
 

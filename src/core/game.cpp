@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "core/main_window.h"
+#include "machine/machine.h"
 
 namespace kararion {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "core/colour.h"
 #include "core/effects.h"
-#include "core/picture.h"
+#include "core/symbol.h"
 #include "core/timer.h"
 
 namespace kararion {

@@ -4,9 +4,9 @@
 #include <limits>
 
 #include "core/counters.h"
-#include "core/error_box.h"
 #include "lamps/bet_lamps.h"
 #include "reels/start.h"
+#include "sound/error_message.h"
 
 namespace kararion::JudgC {
 namespace {

@@ -1,7 +1,7 @@
 #include "lamps/bet_lamps.h"
 
 #include "core/counters.h"
-#include "core/error_box.h"
+#include "sound/error_message.h"
 
 namespace kararion::BetLedC {
 namespace {

@@ -1,6 +1,6 @@
 #include "lamps/reel_lamps.h"
 
-#include "core/error_box.h"
+#include "sound/error_message.h"
 
 namespace kararion::LineLEDC {
 

@@ -1,7 +1,7 @@
 #include "reels/spin.h"
 
-#include "core/error_box.h"
 #include "reels/strips.h"
+#include "sound/error_message.h"
 
 namespace kararion::RunC {
 namespace {

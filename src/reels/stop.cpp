@@ -1,8 +1,8 @@
 #include "reels/stop.h"
 
-#include "core/error_box.h"
 #include "judge/judge.h"
 #include "lamps/reel_lamps.h"
+#include "sound/error_message.h"
 
 namespace kararion::StopC {
 namespace {

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/picture.h"
+#include "core/symbol.h"
 
 namespace kararion {
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "sound/se.h"
+#include "sound/sounds.h"
 
 namespace kararion::Se {
 namespace {

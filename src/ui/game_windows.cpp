@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "core/main_window.h"
+#include "machine/machine.h"
 #include "ui/file_dialog.h"
 #include "ui/info_window.h"
 #include "ui/main_window.h"

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include "bet/info_window.h"
+#include "bet/bet_buttons.h"
 #include "ui/controls.h"
 #include "ui/game_windows.h"
 #include "ui/look.h"

@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 
-#include "core/main_window.h"
+#include "machine/machine.h"
 #include "ui/controls.h"
 #include "ui/game_windows.h"
 #include "ui/look.h"

@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 
-#include "menu/menu_window.h"
+#include "menu/menu_entries.h"
 #include "ui/controls.h"
 #include "ui/game_windows.h"
 #include "ui/look.h"

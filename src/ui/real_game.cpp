@@ -2,7 +2,7 @@
 
 #include <QTimer>
 
-#include "sound/se.h"
+#include "sound/sounds.h"
 #include "ui/main_window.h"
 
 namespace kararion::ui {

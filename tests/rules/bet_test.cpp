@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "bet/bet.h"
-#include "bet/info_window.h"
+#include "bet/bet_buttons.h"
 #include "lamps/bet_lamps.h"
-#include "menu/menu_window.h"
+#include "menu/menu_entries.h"
 #include "support/harness.h"
 
 namespace kararion {

@@ -3,9 +3,9 @@
 
 #include <limits>
 
-#include "bet/info_window.h"
+#include "bet/bet_buttons.h"
 #include "judge/judge.h"
-#include "menu/menu_window.h"
+#include "menu/menu_entries.h"
 #include "support/harness.h"
 
 namespace kararion {

@@ -5,8 +5,8 @@
 #include <memory>
 #include <random>
 
-#include "bet/info_window.h"
-#include "menu/menu_window.h"
+#include "bet/bet_buttons.h"
+#include "menu/menu_entries.h"
 #include "support/harness.h"
 
 namespace kararion {

@@ -1,9 +1,9 @@
 // Strips, spinning, stopping, starting again, and the reel lamps around them.
 #include <gtest/gtest.h>
 
-#include "bet/info_window.h"
+#include "bet/bet_buttons.h"
 #include "lamps/reel_lamps.h"
-#include "menu/menu_window.h"
+#include "menu/menu_entries.h"
 #include "reels/spin.h"
 #include "reels/start.h"
 #include "reels/stop.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "save/coding.h"
+#include "save/save_code.h"
 #include "support/harness.h"
 
 namespace kararion {

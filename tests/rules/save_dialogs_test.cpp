@@ -1,4 +1,4 @@
-#include "save/dialogs.h"
+#include "save/file_dialogs.h"
 #include "save_support.h"
 
 namespace kararion {

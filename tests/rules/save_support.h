@@ -13,8 +13,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "save/coding.h"
-#include "save/file.h"
+#include "save/save_code.h"
+#include "save/save_file.h"
 #include "support/harness.h"
 
 namespace kararion::testing {

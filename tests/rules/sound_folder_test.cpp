@@ -11,8 +11,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "sound/se.h"
 #include "sound/sound_folder.h"
+#include "sound/sounds.h"
 #include "support/harness.h"
 
 namespace kararion {

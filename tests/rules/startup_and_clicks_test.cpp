@@ -1,9 +1,9 @@
 // Start-up state, the main window's click cycle, and the sound table.
 #include <gtest/gtest.h>
 
-#include "bet/info_window.h"
-#include "menu/menu_window.h"
-#include "sound/se.h"
+#include "bet/bet_buttons.h"
+#include "menu/menu_entries.h"
+#include "sound/sounds.h"
 #include "support/harness.h"
 
 namespace kararion {

@@ -7,8 +7,8 @@
 #include "core/counters.h"
 #include "core/effects.h"
 #include "core/game.h"
-#include "core/main_window.h"
 #include "core/virtual_clock.h"
+#include "machine/machine.h"
 
 namespace kararion::testing {
 

@@ -1,6 +1,6 @@
-#include "core/error_box.h"
+#include "sound/error_message.h"
 
-#include "sound/se.h"
+#include "sound/sounds.h"
 
 namespace kararion {
 

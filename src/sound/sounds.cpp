@@ -1,4 +1,4 @@
-#include "sound/se.h"
+#include "sound/sounds.h"
 
 #include <array>
 #include <utility>

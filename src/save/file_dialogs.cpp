@@ -1,11 +1,11 @@
-#include "save/dialogs.h"
+#include "save/file_dialogs.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
 
-#include "save/file.h"
+#include "save/save_file.h"
 
 namespace kararion {
 namespace {

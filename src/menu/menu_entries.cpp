@@ -1,4 +1,4 @@
-#include "menu/menu_window.h"
+#include "menu/menu_entries.h"
 
 #include "reels/start.h"
 

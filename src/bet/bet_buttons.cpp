@@ -1,4 +1,4 @@
-#include "bet/info_window.h"
+#include "bet/bet_buttons.h"
 
 #include "bet/bet.h"
 

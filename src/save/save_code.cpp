@@ -1,8 +1,8 @@
-#include "save/coding.h"
+#include "save/save_code.h"
 
 #include <array>
 
-#include "sound/se.h"
+#include "sound/sounds.h"
 
 namespace kararion::CodingC {
 namespace {

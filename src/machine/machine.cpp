@@ -1,4 +1,4 @@
-#include "core/main_window.h"
+#include "machine/machine.h"
 
 #include "bet/bet.h"
 #include "core/counters.h"
@@ -8,7 +8,7 @@
 #include "reels/spin.h"
 #include "reels/start.h"
 #include "reels/stop.h"
-#include "sound/se.h"
+#include "sound/sounds.h"
 
 namespace kararion::Form1 {
 

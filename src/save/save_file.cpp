@@ -1,4 +1,4 @@
-#include "save/file.h"
+#include "save/save_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <string_view>
 
-#include "save/coding.h"
+#include "save/save_code.h"
 
 namespace kararion::FileC {
 namespace {
