@@ -46,12 +46,12 @@ void Check(bool ok, const char* what) {
 }
 
 Six Counters(const Game& g) {
-    const InfoWindowState& f = g.form6;
+    const InfoWindowState& f = g.info;
     return {f.Coin, f.Run, f.Lost, f.Win, f.UsedCoin, f.WinCoin};
 }
 
 void SetCounters(Game& g, const Six& v) {
-    InfoWindowState& f = g.form6;
+    InfoWindowState& f = g.info;
     f.Coin = v[0], f.Run = v[1], f.Lost = v[2], f.Win = v[3], f.UsedCoin = v[4], f.WinCoin = v[5];
 }
 
@@ -60,7 +60,7 @@ struct Machine {
     VirtualClock clock;
     Game game{fx, clock, "/nonexistent"};
     Machine() {
-        Form1::Form_Load(game);
+        machine::Load(game);
         game.dataDir = g_dataDir;
     }
 };
@@ -115,16 +115,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Machine m;
     Game& g = m.game;
-    const std::string letters = CodingC::EncodeSaveText(g, "0123456789");
+    const std::string letters = save_code::EncodeSaveText(g, "0123456789");
     SetCounters(g, kBefore);
-    g.form6.Bet = "2";
+    g.info.Bet = "2";
 
     Six digits;
     const Outcome expected = Expect(bytes, letters, digits);
-    FileC::LoadGame(g, "fuzz");
+    save_file::LoadGame(g, "fuzz");
 
     const std::vector<std::string> messages = m.fx.Messages();
-    Check(g.form6.Bet == "2", "Bet changed");
+    Check(g.info.Bet == "2", "Bet changed");
     switch (expected) {
         case Outcome::Unreadable:
             Check(messages == std::vector<std::string>{"ロード出来ませんでした。"}, "unreadable: messages");
@@ -144,14 +144,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // What was loaded saves and loads again unchanged, in the canonical layout.
     m.fx.Clear();
-    FileC::SaveGame(g, "again");
+    save_file::SaveGame(g, "again");
     Check(m.fx.Messages() == std::vector<std::string>{"セーブしました。"}, "resave: messages");
     std::size_t length = 14;
     for (const std::string& d : digits) length += d.size();
     Check(std::filesystem::file_size(g_dataDir + "again.dat") == length, "resave: size");
     SetCounters(g, kReset);
-    FileC::LoadGame(g, "again");
+    save_file::LoadGame(g, "again");
     Check(Counters(g) == digits, "resave: round trip");
-    Check(g.form6.Bet == "2", "resave: Bet changed");
+    Check(g.info.Bet == "2", "resave: Bet changed");
     return 0;
 }

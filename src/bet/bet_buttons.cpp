@@ -2,33 +2,33 @@
 
 #include "bet/bet.h"
 
-namespace kararion::Form6 {
+namespace kararion::info {
 
 // A disabled label takes no click and no pointer move.
 
-void BetUp_Click(Game& g) {
-    if (g.form6.BetUp.enabled) BetC::RaiseBet(g);
+void ClickBetUp(Game& g) {
+    if (g.info.BetUp.enabled) betting::RaiseBet(g);
 }
 
-void BetDown_Click(Game& g) {
-    if (g.form6.BetDown.enabled) BetC::LowerBet(g);
+void ClickBetDown(Game& g) {
+    if (g.info.BetDown.enabled) betting::LowerBet(g);
 }
 
-void BetUp_MouseMove(Game& g) {
-    if (!g.form6.BetUp.enabled) return;
-    g.form6.BetUp.foreColor = kRed;
-    g.form6.BetDown.foreColor = kBlack;
+void HoverBetUp(Game& g) {
+    if (!g.info.BetUp.enabled) return;
+    g.info.BetUp.foreColor = kRed;
+    g.info.BetDown.foreColor = kBlack;
 }
 
-void BetDown_MouseMove(Game& g) {
-    if (!g.form6.BetDown.enabled) return;
-    g.form6.BetDown.foreColor = kRed;
-    g.form6.BetUp.foreColor = kBlack;
+void HoverBetDown(Game& g) {
+    if (!g.info.BetDown.enabled) return;
+    g.info.BetDown.foreColor = kRed;
+    g.info.BetUp.foreColor = kBlack;
 }
 
-void Form_MouseMove(Game& g) {
-    g.form6.BetUp.foreColor = kBlack;
-    g.form6.BetDown.foreColor = kBlack;
+void HoverBackground(Game& g) {
+    g.info.BetUp.foreColor = kBlack;
+    g.info.BetDown.foreColor = kBlack;
 }
 
-}  // namespace kararion::Form6
+}  // namespace kararion::info

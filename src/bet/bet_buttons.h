@@ -1,13 +1,13 @@
 #pragma once
-// Form6's handlers: the bet buttons and their hover colours.
+// The information window's rules: the bet buttons and their hover colours.
 #include "core/game.h"
 
-namespace kararion::Form6 {
+namespace kararion::info {
 
-void BetUp_Click(Game& g);
-void BetDown_Click(Game& g);
-void BetUp_MouseMove(Game& g);
-void BetDown_MouseMove(Game& g);
-void Form_MouseMove(Game& g);  // pointer over the bare window background
+void ClickBetUp(Game& g);
+void ClickBetDown(Game& g);
+void HoverBetUp(Game& g);
+void HoverBetDown(Game& g);
+void HoverBackground(Game& g);  // pointer over the bare window background
 
-}  // namespace kararion::Form6
+}  // namespace kararion::info

@@ -8,7 +8,7 @@
 #include "reels/start.h"
 #include "sound/error_message.h"
 
-namespace kararion::JudgC {
+namespace kararion::judge {
 namespace {
 
 constexpr std::int32_t kReplay = -2;
@@ -49,7 +49,7 @@ constexpr std::array<std::pair<Picture, std::int32_t>, 10> kPayouts{{
 }};
 
 // Only the left lamp of a row counts, and only when it is exactly red.
-bool RowInPlay(const Game& g, int row) { return g.form1.Line(row, 0) == kRed; }
+bool RowInPlay(const Game& g, int row) { return g.main.BetLamp(row, 0) == kRed; }
 
 bool InPlay(const Game& g, std::size_t line) {
     if (!kLines[line].diagonal) return RowInPlay(g, static_cast<int>(line) + 1);
@@ -57,9 +57,9 @@ bool InPlay(const Game& g, std::size_t line) {
 }
 
 bool ThreeOfAKind(const Game& g, const PayLine& line) {
-    const Picture a = g.form1.Slot(line.cells[0].reel, line.cells[0].row);
-    const Picture b = g.form1.Slot(line.cells[1].reel, line.cells[1].row);
-    const Picture c = g.form1.Slot(line.cells[2].reel, line.cells[2].row);
+    const Picture a = g.main.Cell(line.cells[0].reel, line.cells[0].row);
+    const Picture b = g.main.Cell(line.cells[1].reel, line.cells[1].row);
+    const Picture c = g.main.Cell(line.cells[2].reel, line.cells[2].row);
     return a == b && b == c;
 }
 
@@ -78,51 +78,51 @@ bool LookUpPayout(Picture picture, std::int32_t& payout) {
 void JudgeLines(Game& g) {
     for (std::size_t i = 0; i < kLines.size(); ++i) {
         if (ThreeOfAKind(g, kLines[i]) && InPlay(g, i)) {
-            g.form1.Num = static_cast<std::int32_t>(i) + 1;
-            g.form1.BetLed.SetEnabled(true);
-            AddToCounter(g.form6.Win, 1);
+            g.main.winningLine = static_cast<std::int32_t>(i) + 1;
+            g.main.betLampTimer.SetEnabled(true);
+            AddToCounter(g.info.Win, 1);
             std::int32_t row = kLines[i].row;
             AwardPayout(g, row);
             return;  // a game pays one line at most
         }
     }
-    AddToCounter(g.form6.Lost, 1);
-    g.form6.Bet = "0";
-    g.form6.BetUp.enabled = true;
-    g.form6.BetDown.enabled = true;
-    BetLedC::DimAllBetLamps(g);
+    AddToCounter(g.info.Lost, 1);
+    g.info.Bet = "0";
+    g.info.BetUp.enabled = true;
+    g.info.BetDown.enabled = true;
+    bet_lamps::DimAllBetLamps(g);
 }
 
 void AwardPayout(Game& g, std::int32_t& row) {
     std::string marker;
-    if (!LookUpPayout(g.form1.Slot(1, row), g.judgC.Payout)) {
+    if (!LookUpPayout(g.main.Cell(1, row), g.judge.Payout)) {
         marker = "Er";
         ReportJudgeError(g, "配当数が異常です。");
     }
     // The win sound follows even a failed lookup.
-    g.form1.AtariSe.SetEnabled(true);
-    if (marker != "Er") g.form1.CoinUp.SetEnabled(true);
+    g.main.winSoundTimer.SetEnabled(true);
+    if (marker != "Er") g.main.coinUpTimer.SetEnabled(true);
 }
 
 void CountUpCoins(Game& g) {
-    std::int32_t& payout = g.judgC.Payout;
+    std::int32_t& payout = g.judge.Payout;
     if (payout == kReplay) {
-        g.form1.CoinUp.SetEnabled(false);
-        BetLedC::LightAllBetLamps(g);
-        StartC::StartGame(g);
+        g.main.coinUpTimer.SetEnabled(false);
+        bet_lamps::LightAllBetLamps(g);
+        start::StartGame(g);
         return;
     }
     if (payout > std::numeric_limits<std::int32_t>::min()) --payout;
     if (payout >= 0) {
-        AddToCounter(g.form6.Coin, 1);
-        AddToCounter(g.form6.WinCoin, 1);
+        AddToCounter(g.info.Coin, 1);
+        AddToCounter(g.info.WinCoin, 1);
     } else if (payout == -1) {
         // Everything is paid: close the game, whatever the bet is by now.
-        g.form6.Bet = "0";
-        g.form6.BetUp.enabled = true;
-        g.form6.BetDown.enabled = true;
-        BetLedC::DimAllBetLamps(g);
-        g.form1.CoinUp.SetEnabled(false);
+        g.info.Bet = "0";
+        g.info.BetUp.enabled = true;
+        g.info.BetDown.enabled = true;
+        bet_lamps::DimAllBetLamps(g);
+        g.main.coinUpTimer.SetEnabled(false);
         payout = 0;
     } else {
         ReportJudgeError(g, "コイン配当で異常です。");
@@ -131,7 +131,7 @@ void CountUpCoins(Game& g) {
 
 void ReportJudgeError(Game& g, const std::string& message) {
     ShowErrorMessage(g, message);
-    g.form1.CoinUp.SetEnabled(false);
+    g.main.coinUpTimer.SetEnabled(false);
 }
 
-}  // namespace kararion::JudgC
+}  // namespace kararion::judge

@@ -4,7 +4,7 @@
 
 #include "core/game.h"
 
-namespace kararion::JudgC {
+namespace kararion::judge {
 
 // Judges the nine symbols in view on the lines the left bet lamps open.
 void JudgeLines(Game& g);
@@ -18,4 +18,4 @@ void ReportJudgeError(Game& g, const std::string& message);
 // for a picture that is none of the ten symbols.
 bool LookUpPayout(Picture picture, std::int32_t& payout);
 
-}  // namespace kararion::JudgC
+}  // namespace kararion::judge

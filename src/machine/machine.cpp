@@ -10,73 +10,66 @@
 #include "reels/stop.h"
 #include "sound/sounds.h"
 
-namespace kararion::Form1 {
+namespace kararion::machine {
+namespace {
 
-void Form_Load(Game& g) {
-    g.form6.Bet = "0";
-    g.form6.Run = "0";
-    g.form6.Lost = "0";
-    g.form6.Win = "0";
-    g.form6.WinCoin = "0";
-    g.form6.Coin = "100";
-    g.form6.UsedCoin = "0";
-    for (int reel = 1; reel <= 3; ++reel) g.form1.Stop(reel).enabled = false;
+void ConnectTimers(Game& g) {
+    MainWindowState& m = g.main;
+    m.reel1Timer.SetTick([&g] { spin::SpinReel1(g); });
+    m.reel2Timer.SetTick([&g] { spin::SpinReel2(g); });
+    m.reel3Timer.SetTick([&g] { spin::SpinReel3(g); });
+    m.reelLampTimer.SetTick([&g] { reel_lamps::StepReelLamps(g); });
+    m.betLampTimer.SetTick([&g] { bet_lamps::StepBetLamps(g, g.main.winningLine); });
+    m.coinUpTimer.SetTick([&g] { judge::CountUpCoins(g); });
+    m.winSoundTimer.SetTick([&g] {
+        sound::PlaySound(g, "Atari");
+        g.main.winSoundTimer.SetEnabled(false);
+    });
 }
 
-void Form_Click(Game& g) {
-    std::int32_t& step = g.form1.ClickStep;
+}  // namespace
+
+void Load(Game& g) {
+    ConnectTimers(g);
+    g.info.Bet = "0";
+    g.info.Run = "0";
+    g.info.Lost = "0";
+    g.info.Win = "0";
+    g.info.WinCoin = "0";
+    g.info.Coin = "100";
+    g.info.UsedCoin = "0";
+    for (int reel = 1; reel <= 3; ++reel) g.main.StopButton(reel).enabled = false;
+}
+
+void ClickBackground(Game& g) {
+    std::int32_t& step = g.main.clickStep;
     if (++step == 8) step = 1;
-    if (step < 4) BetC::RaiseBet(g);
-    if (ReadCounter(g.form6.Bet) > 0 && step == 4) StartC::StartGame(g);
+    if (step < 4) betting::RaiseBet(g);
+    if (ReadCounter(g.info.Bet) > 0 && step == 4) start::StartGame(g);
     if (step >= 5 && step <= 7) {
         bool stopped = true;
-        if (g.form1.SLT1.Enabled()) {
-            StopC::StopReel1(g);
-        } else if (g.form1.SLT2.Enabled()) {
-            StopC::StopReel2(g);
-        } else if (g.form1.SLT3.Enabled()) {
-            StopC::StopReel3(g);
+        if (g.main.reel1Timer.Enabled()) {
+            stop::StopReel1(g);
+        } else if (g.main.reel2Timer.Enabled()) {
+            stop::StopReel2(g);
+        } else if (g.main.reel3Timer.Enabled()) {
+            stop::StopReel3(g);
         } else {
             stopped = false;
         }
-        if (stopped) Se::PlaySound(g, "LineStop");
+        if (stopped) sound::PlaySound(g, "LineStop");
     }
 }
 
 // A disabled stop button takes no click.
-void Stop1_Click(Game& g) {
-    if (!g.form1.Stop(1).enabled) return;
-    StopC::StopReel1(g);
-    Se::PlaySound(g, "LineStop");
+void ClickStop(Game& g, int reel) {
+    if (!g.main.StopButton(reel).enabled) return;
+    switch (reel) {
+        case 1: stop::StopReel1(g); break;
+        case 2: stop::StopReel2(g); break;
+        default: stop::StopReel3(g); break;
+    }
+    sound::PlaySound(g, "LineStop");
 }
 
-void Stop2_Click(Game& g) {
-    if (!g.form1.Stop(2).enabled) return;
-    StopC::StopReel2(g);
-    Se::PlaySound(g, "LineStop");
-}
-
-void Stop3_Click(Game& g) {
-    if (!g.form1.Stop(3).enabled) return;
-    StopC::StopReel3(g);
-    Se::PlaySound(g, "LineStop");
-}
-
-void SLT1_Timer(Game& g) { RunC::SpinReel1(g); }
-void SLT2_Timer(Game& g) { RunC::SpinReel2(g); }
-void SLT3_Timer(Game& g) { RunC::SpinReel3(g); }
-void LineLed_Timer(Game& g) { LineLEDC::StepReelLamps(g); }
-
-void BetLed_Timer(Game& g) {
-    const std::int32_t pattern = g.form1.Num;
-    BetLedC::StepBetLamps(g, pattern);
-}
-
-void CoinUp_Timer(Game& g) { JudgC::CountUpCoins(g); }
-
-void AtariSe_Timer(Game& g) {
-    Se::PlaySound(g, "Atari");
-    g.form1.AtariSe.SetEnabled(false);
-}
-
-}  // namespace kararion::Form1
+}  // namespace kararion::machine

@@ -1,24 +1,15 @@
 #pragma once
-// Form1's handlers: what each click and each timer tick of the main window runs.
-// The docking of the side windows is the window layer's own (it follows move
-// events), so it has no handler here.
+// The machine on top of the rules: what a click on the main window runs and
+// where every timer's tick goes. The docking of the side windows is the window
+// layer's own (it follows move events), so it has no rule here.
 #include "core/game.h"
 
-namespace kararion::Form1 {
+namespace kararion::machine {
 
-void Form_Load(Game& g);   // start values, then the stop buttons disabled
-void Form_Click(Game& g);  // the seven-step cycle: three bets, a start, three stops
+// The program's start: every timer's tick sent to its rule, the start values
+// written, the stop buttons disabled. Once per game, before anything else.
+void Load(Game& g);
+void ClickBackground(Game& g);  // the seven-step cycle: three bets, a start, three stops
+void ClickStop(Game& g, int reel);
 
-void Stop1_Click(Game& g);
-void Stop2_Click(Game& g);
-void Stop3_Click(Game& g);
-
-void SLT1_Timer(Game& g);
-void SLT2_Timer(Game& g);
-void SLT3_Timer(Game& g);
-void LineLed_Timer(Game& g);
-void BetLed_Timer(Game& g);
-void CoinUp_Timer(Game& g);
-void AtariSe_Timer(Game& g);
-
-}  // namespace kararion::Form1
+}  // namespace kararion::machine

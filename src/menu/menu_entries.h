@@ -1,16 +1,16 @@
 #pragma once
-// Form5's rules: the start entry and the hover colours of the five entries.
+// The menu window's rules: the start entry and the hover colours of the five entries.
 // Opening the dialogs and ending the program are the window layer's.
 #include "core/game.h"
 
-namespace kararion::Form5 {
+namespace kararion::menu {
 
-void Start_Click(Game& g);
-void Start_MouseMove(Game& g);
-void Save_MouseMove(Game& g);
-void Loading_MouseMove(Game& g);
-void Version_MouseMove(Game& g);
-void Ended_MouseMove(Game& g);
-void Form_MouseMove(Game& g);
+void ClickStart(Game& g);
+void HoverStart(Game& g);
+void HoverSave(Game& g);
+void HoverLoading(Game& g);
+void HoverVersion(Game& g);
+void HoverEnded(Game& g);
+void HoverBackground(Game& g);
 
-}  // namespace kararion::Form5
+}  // namespace kararion::menu

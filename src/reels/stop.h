@@ -3,7 +3,7 @@
 
 #include "core/game.h"
 
-namespace kararion::StopC {
+namespace kararion::stop {
 
 // Stops a reel where it stands; the third stop of a game judges it.
 void StopReel1(Game& g);
@@ -12,4 +12,4 @@ void StopReel3(Game& g);
 
 void ReportStopError(Game& g, const std::string& message);
 
-}  // namespace kararion::StopC
+}  // namespace kararion::stop

@@ -1,23 +1,23 @@
 #pragma once
-// The rules of the save dialog (Form2) and the load dialog (Form3).
+// The rules of the save dialog and the load dialog.
 #include <string>
 
 #include "core/game.h"
 
-namespace kararion::Form2 {
-void Form_Load(Game& g);                             // "NewData", a fresh list of the data folder
-void File1_Click(Game& g, const std::string& file);  // the name up to its first dot
-void Save_Click(Game& g);                            // beep on an empty name, else SaveGame
-void Save_MouseMove(Game& g);
-void Cancel_MouseMove(Game& g);
-void Form_MouseMove(Game& g);
-}  // namespace kararion::Form2
+namespace kararion::save_dialog {
+void Open(Game& g);                               // "NewData", a fresh list of the data folder
+void PickFile(Game& g, const std::string& file);  // the name up to its first dot
+void ClickSave(Game& g);                          // beep on an empty name, else SaveGame
+void HoverSave(Game& g);
+void HoverCancel(Game& g);
+void HoverBackground(Game& g);
+}  // namespace kararion::save_dialog
 
-namespace kararion::Form3 {
-void Form_Load(Game& g);
-void File1_Click(Game& g, const std::string& file);
-void Loaded_Click(Game& g);
-void Loaded_MouseMove(Game& g);
-void Cancel_MouseMove(Game& g);
-void Form_MouseMove(Game& g);
-}  // namespace kararion::Form3
+namespace kararion::load_dialog {
+void Open(Game& g);
+void PickFile(Game& g, const std::string& file);
+void ClickLoad(Game& g);  // beep on an empty name, else LoadGame
+void HoverLoad(Game& g);
+void HoverCancel(Game& g);
+void HoverBackground(Game& g);
+}  // namespace kararion::load_dialog

@@ -4,7 +4,7 @@
 
 #include "sound/sounds.h"
 
-namespace kararion::CodingC {
+namespace kararion::save_code {
 namespace {
 
 // The letter that stands for each digit, "0" first. Deliberately out of
@@ -66,8 +66,8 @@ std::string DecodeSaveText(Game& g, const std::string& text) {
 void ReportCodingError(Game& g, const std::string& message) {
     // Unlike the game modules' error reports this stops nothing: the caller
     // reports the failed save or load itself and the game goes on.
-    Se::PlaySound(g, "Error");
+    sound::PlaySound(g, "Error");
     g.fx.MessageBox(message, "エラー");
 }
 
-}  // namespace kararion::CodingC
+}  // namespace kararion::save_code

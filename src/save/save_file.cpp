@@ -11,7 +11,7 @@
 
 #include "save/save_code.h"
 
-namespace kararion::FileC {
+namespace kararion::save_file {
 namespace {
 
 const char* const kSaved = "セーブしました。";
@@ -26,7 +26,7 @@ constexpr std::size_t kFieldCount = 6;
 
 // The six saved counters, in the order of the file.
 std::array<std::string*, kFieldCount> SavedCounters(Game& g) {
-    InfoWindowState& f = g.form6;
+    InfoWindowState& f = g.info;
     return {&f.Coin, &f.Run, &f.Lost, &f.Win, &f.UsedCoin, &f.WinCoin};
 }
 
@@ -182,10 +182,10 @@ void SaveGame(Game& g, const std::string& name) {
         return;
     }
     auto counters = SavedCounters(g);
-    std::array<std::string, kFieldCount>& fields = g.fileC.fields;
+    std::array<std::string, kFieldCount>& fields = g.saveFile.fields;
     for (std::size_t i = 0; i < kFieldCount; ++i) {
-        fields[i] = CodingC::EncodeSaveText(g, *counters[i]);
-        if (fields[i] == CodingC::kFailed) {
+        fields[i] = save_code::EncodeSaveText(g, *counters[i]);
+        if (fields[i] == save_code::kFailed) {
             // Nothing is opened, so an older save under this name stays as it is.
             g.fx.MessageBox(kNotSaved, kError);
             return;
@@ -207,7 +207,7 @@ void SaveGame(Game& g, const std::string& name) {
 }
 
 void LoadGame(Game& g, const std::string& name) {
-    std::array<std::string, kFieldCount>& fields = g.fileC.fields;
+    std::array<std::string, kFieldCount>& fields = g.saveFile.fields;
     std::string item;
     // Whatever cannot be read changes nothing: no counter has been replaced,
     // so there is nothing to put back either.
@@ -216,11 +216,11 @@ void LoadGame(Game& g, const std::string& name) {
         return;
     }
     for (std::string& field : fields) {
-        field = CodingC::DecodeSaveText(g, field);
-        if (field == CodingC::kFailed) {
+        field = save_code::DecodeSaveText(g, field);
+        if (field == save_code::kFailed) {
             // A damaged file: back to a fresh game rather than a mixture of
             // old and loaded counters. Bet belongs to the game under way.
-            InfoWindowState& f = g.form6;
+            InfoWindowState& f = g.info;
             f.Coin = "100";
             f.Run = "0";
             f.Lost = "0";
@@ -236,4 +236,4 @@ void LoadGame(Game& g, const std::string& name) {
     g.fx.MessageBox(kLoaded, kDone);
 }
 
-}  // namespace kararion::FileC
+}  // namespace kararion::save_file

@@ -5,7 +5,7 @@
 namespace kararion {
 
 void ShowErrorMessage(Game& g, const std::string& message) {
-    Se::PlaySound(g, "Error");
+    sound::PlaySound(g, "Error");
     g.fx.MessageBox(message, kErrorTitle);
 }
 

@@ -5,7 +5,7 @@
 
 #include "sound/sounds.h"
 
-namespace kararion::Se {
+namespace kararion::sound {
 namespace {
 
 namespace fs = std::filesystem;
@@ -37,4 +37,4 @@ std::optional<std::string> ChooseSoundBase(const std::string& programDir, const 
     return std::nullopt;
 }
 
-}  // namespace kararion::Se
+}  // namespace kararion::sound

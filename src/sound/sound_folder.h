@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-namespace kararion::Se {
+namespace kararion::sound {
 
 // The installed data folder of a program living in `programDir`: the install
 // puts the program in <prefix>/bin and its data in <prefix>/share/kararion, so
@@ -17,4 +17,4 @@ std::string InstalledDataDir(const std::string& programDir, const std::string& f
 // installed data folder. Nothing when neither has them all.
 std::optional<std::string> ChooseSoundBase(const std::string& programDir, const std::string& installedDataDir);
 
-}  // namespace kararion::Se
+}  // namespace kararion::sound

@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-namespace kararion::Se {
+namespace kararion::sound {
 namespace {
 
 constexpr std::array<std::pair<const char*, const char*>, 6> kSounds{{
@@ -40,4 +40,4 @@ void PlaySound(Game& g, const std::string& name) {
     g.fx.SoundPlay(path);
 }
 
-}  // namespace kararion::Se
+}  // namespace kararion::sound

@@ -4,7 +4,7 @@
 
 #include "core/game.h"
 
-namespace kararion::Se {
+namespace kararion::sound {
 
 // Plays one of "BetUp", "BetDown", "Atari", "LineRound", "LineStop", "Error"
 // (exact, case-sensitive). Whatever plays is cut off first, also for a name
@@ -17,4 +17,4 @@ std::string SoundFile(const Game& g, const std::string& name);
 // The six wave files by name alone, as they lie in data/se.
 std::vector<std::string> WaveFileNames();
 
-}  // namespace kararion::Se
+}  // namespace kararion::sound

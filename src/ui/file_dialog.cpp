@@ -19,13 +19,13 @@ const FileDialogKind& FileDialogKind::Save() {
                                      .widthTwips = 2388,
                                      .heightTwips = 2700,
                                      .listFirst = false,
-                                     .state = &Game::form2,
-                                     .formLoad = &Form2::Form_Load,
-                                     .fileClick = &Form2::File1_Click,
-                                     .actionClick = &Form2::Save_Click,
-                                     .actionMove = &Form2::Save_MouseMove,
-                                     .cancelMove = &Form2::Cancel_MouseMove,
-                                     .formMove = &Form2::Form_MouseMove};
+                                     .state = &Game::saveDialog,
+                                     .open = &save_dialog::Open,
+                                     .pickFile = &save_dialog::PickFile,
+                                     .clickAction = &save_dialog::ClickSave,
+                                     .hoverAction = &save_dialog::HoverSave,
+                                     .hoverCancel = &save_dialog::HoverCancel,
+                                     .hoverBackground = &save_dialog::HoverBackground};
     return kind;
 }
 
@@ -36,13 +36,13 @@ const FileDialogKind& FileDialogKind::Load() {
                                      .widthTwips = 2400,
                                      .heightTwips = 2784,
                                      .listFirst = true,
-                                     .state = &Game::form3,
-                                     .formLoad = &Form3::Form_Load,
-                                     .fileClick = &Form3::File1_Click,
-                                     .actionClick = &Form3::Loaded_Click,
-                                     .actionMove = &Form3::Loaded_MouseMove,
-                                     .cancelMove = &Form3::Cancel_MouseMove,
-                                     .formMove = &Form3::Form_MouseMove};
+                                     .state = &Game::loadDialog,
+                                     .open = &load_dialog::Open,
+                                     .pickFile = &load_dialog::PickFile,
+                                     .clickAction = &load_dialog::ClickLoad,
+                                     .hoverAction = &load_dialog::HoverLoad,
+                                     .hoverCancel = &load_dialog::HoverCancel,
+                                     .hoverBackground = &load_dialog::HoverBackground};
     return kind;
 }
 
@@ -84,7 +84,7 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind) : windo
     KeepMouseEvents(files_);
     KeepMouseEvents(files_->viewport());
     auto pick = [this](const QString& name) {
-        kind_.fileClick(windows_.game(), name.toStdString());
+        kind_.pickFile(windows_.game(), name.toStdString());
         windows_.RefreshAll();
     };
     // `clicked` comes once for a double click too: its second press is no click.
@@ -104,9 +104,9 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind) : windo
         // The window ends just below the captions: they hang from their top.
         button->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
-    connect(action_, &CaptionLabel::clicked, this, [this] { Act(kind_.actionClick); });
-    connect(action_, &CaptionLabel::hovered, this, [this] { Act(kind_.actionMove); });
-    connect(cancel_, &CaptionLabel::hovered, this, [this] { Act(kind_.cancelMove); });
+    connect(action_, &CaptionLabel::clicked, this, [this] { Act(kind_.clickAction); });
+    connect(action_, &CaptionLabel::hovered, this, [this] { Act(kind_.hoverAction); });
+    connect(cancel_, &CaptionLabel::hovered, this, [this] { Act(kind_.hoverCancel); });
     connect(cancel_, &CaptionLabel::clicked, this, &QDialog::reject);
 
     auto* stroke = new LineStroke(TwipRect(960, 2400, 0, 0).topLeft(), TwipRect(840, 2640, 0, 0).topLeft(), this);
@@ -119,7 +119,7 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind) : windo
     }
 }
 
-SaveDialogState& FileDialog::State() { return windows_.game().*kind_.state; }
+FileDialogState& FileDialog::State() { return windows_.game().*kind_.state; }
 
 void FileDialog::Act(void (*rule)(Game&)) {
     rule(windows_.game());
@@ -127,7 +127,7 @@ void FileDialog::Act(void (*rule)(Game&)) {
 }
 
 void FileDialog::Load() {
-    kind_.formLoad(windows_.game());
+    kind_.open(windows_.game());
     files_->clear();
     Refresh();
     QWidget* first = kind_.listFirst ? static_cast<QWidget*>(files_) : fileName_;
@@ -136,7 +136,7 @@ void FileDialog::Load() {
 }
 
 void FileDialog::Refresh() {
-    const SaveDialogState& s = State();
+    const FileDialogState& s = State();
     const QString name = QString::fromStdString(s.FileName);
     if (fileName_->text() != name) fileName_->setText(name);
 
@@ -152,6 +152,6 @@ void FileDialog::Refresh() {
     cancel_->SetColour(s.Cancel.foreColor);
 }
 
-void FileDialog::mouseMoveEvent(QMouseEvent*) { Act(kind_.formMove); }
+void FileDialog::mouseMoveEvent(QMouseEvent*) { Act(kind_.hoverBackground); }
 
 }  // namespace kararion::ui

@@ -34,7 +34,7 @@ GameWindows::GameWindows(Effects& effects, TimerHost& timers, std::string progra
 GameWindows::~GameWindows() = default;
 
 void GameWindows::Start() {
-    Form1::Form_Load(game_);
+    machine::Load(game_);
     RefreshAll();
     PlaceGroup();
     menu_->show();

@@ -72,10 +72,10 @@ InfoWindow::InfoWindow(GameWindows& windows, QWidget* owner) : QWidget(owner), w
             windows_.RefreshAll();
         };
     };
-    connect(betUp_, &CaptionLabel::clicked, this, act(&Form6::BetUp_Click));
-    connect(betDown_, &CaptionLabel::clicked, this, act(&Form6::BetDown_Click));
-    connect(betUp_, &CaptionLabel::hovered, this, act(&Form6::BetUp_MouseMove));
-    connect(betDown_, &CaptionLabel::hovered, this, act(&Form6::BetDown_MouseMove));
+    connect(betUp_, &CaptionLabel::clicked, this, act(&info::ClickBetUp));
+    connect(betDown_, &CaptionLabel::clicked, this, act(&info::ClickBetDown));
+    connect(betUp_, &CaptionLabel::hovered, this, act(&info::HoverBetUp));
+    connect(betDown_, &CaptionLabel::hovered, this, act(&info::HoverBetDown));
 
     AddCaption(this, QStringLiteral("Label3"), QStringLiteral("回転数："), TwipRect(120, 840, 735, 255));
     counters_[kRun] = Counter(QStringLiteral("Run"), QStringLiteral("回転数："), TwipRect(840, 840, 495, 270));
@@ -103,7 +103,7 @@ QLineEdit* InfoWindow::Counter(const QString& name, const QString& caption, QRec
 }
 
 void InfoWindow::Refresh() {
-    const InfoWindowState& s = windows_.game().form6;
+    const InfoWindowState& s = windows_.game().info;
     SetText(counters_[kBet], s.Bet);
     SetText(counters_[kRun], s.Run);
     SetText(counters_[kLost], s.Lost);
@@ -116,7 +116,7 @@ void InfoWindow::Refresh() {
 }
 
 void InfoWindow::mouseMoveEvent(QMouseEvent*) {
-    Form6::Form_MouseMove(windows_.game());
+    info::HoverBackground(windows_.game());
     windows_.RefreshAll();
 }
 

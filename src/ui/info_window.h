@@ -1,5 +1,5 @@
 #pragma once
-// Form6: the seven counters and the bet buttons.
+// The information window: the seven counters and the bet buttons.
 #include <QWidget>
 #include <array>
 

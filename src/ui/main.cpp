@@ -13,7 +13,7 @@ namespace {
 // first (the build puts them there), then the installed data folder, which
 // lies at a fixed place relative to the program wherever it is installed.
 std::optional<std::string> SoundBase(const std::string& programDir) {
-    using namespace kararion::Se;
+    using namespace kararion::sound;
     return ChooseSoundBase(programDir, InstalledDataDir(programDir, KARARION_DATA_FROM_PROGRAM));
 }
 
@@ -42,7 +42,7 @@ std::optional<int> AnswerPrintingOptions(int& argc, char* argv[]) {
         return 0;
     }
     std::fprintf(stderr, "kararion: no sound folder: neither %s/data/se nor %s/data/se has the sounds\n",
-                 programDir.c_str(), kararion::Se::InstalledDataDir(programDir, KARARION_DATA_FROM_PROGRAM).c_str());
+                 programDir.c_str(), kararion::sound::InstalledDataDir(programDir, KARARION_DATA_FROM_PROGRAM).c_str());
     return 1;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Form1: the reels, the lamps and the stop buttons.
+// The main window: the reels, the lamps and the stop buttons.
 #include <QWidget>
 #include <array>
 
@@ -27,10 +27,10 @@ private:
     void StopClicked(int reel);
 
     GameWindows& windows_;
-    std::array<FilledRect*, 3> led_{};
-    std::array<std::array<CaptionLabel*, 2>, 3> line_{};
-    std::array<CaptionLabel*, 3> stop_{};
-    std::array<std::array<ReelCell*, 3>, 3> slot_{};
+    std::array<FilledRect*, 3> reelLamps_{};
+    std::array<std::array<CaptionLabel*, 2>, 3> betLamps_{};
+    std::array<CaptionLabel*, 3> stopButtons_{};
+    std::array<std::array<ReelCell*, 3>, 3> cells_{};
     bool pressed_ = false;
 };
 

@@ -26,19 +26,16 @@ MenuWindow::MenuWindow(GameWindows& windows, QWidget* owner) : QWidget(owner), w
     setFixedSize(TwipSize(1308, 1908));
     setMouseTracking(true);
 
-    start_ = Entry(QStringLiteral("Start"), QStringLiteral("スタート"), TwipRect(0, 120, 1215, 255),
-                   &Form5::Start_MouseMove);
-    save_ =
-        Entry(QStringLiteral("Save"), QStringLiteral("セーブ"), TwipRect(120, 480, 975, 255), &Form5::Save_MouseMove);
-    loading_ = Entry(QStringLiteral("Loading"), QStringLiteral("ロード"), TwipRect(120, 840, 975, 255),
-                     &Form5::Loading_MouseMove);
+    start_ = Entry(QStringLiteral("Start"), QStringLiteral("スタート"), TwipRect(0, 120, 1215, 255), &menu::HoverStart);
+    save_ = Entry(QStringLiteral("Save"), QStringLiteral("セーブ"), TwipRect(120, 480, 975, 255), &menu::HoverSave);
+    loading_ =
+        Entry(QStringLiteral("Loading"), QStringLiteral("ロード"), TwipRect(120, 840, 975, 255), &menu::HoverLoading);
     version_ = Entry(QStringLiteral("Version"), QStringLiteral("バージョン"), TwipRect(0, 1200, 1335, 255),
-                     &Form5::Version_MouseMove);
-    ended_ =
-        Entry(QStringLiteral("Ended"), QStringLiteral("終了"), TwipRect(120, 1560, 975, 255), &Form5::Ended_MouseMove);
+                     &menu::HoverVersion);
+    ended_ = Entry(QStringLiteral("Ended"), QStringLiteral("終了"), TwipRect(120, 1560, 975, 255), &menu::HoverEnded);
 
     connect(start_, &CaptionLabel::clicked, this, [this] {
-        Form5::Start_Click(windows_.game());
+        menu::ClickStart(windows_.game());
         windows_.RefreshAll();
     });
     connect(save_, &CaptionLabel::clicked, this, [this] { windows_.OpenSaveDialog(); });
@@ -63,7 +60,7 @@ CaptionLabel* MenuWindow::Entry(const QString& name, const QString& text, QRect 
 }
 
 void MenuWindow::Refresh() {
-    const MenuWindowState& s = windows_.game().form5;
+    const MenuWindowState& s = windows_.game().menu;
     Show(start_, s.Start);
     Show(save_, s.Save);
     Show(loading_, s.Loading);
@@ -72,7 +69,7 @@ void MenuWindow::Refresh() {
 }
 
 void MenuWindow::mouseMoveEvent(QMouseEvent*) {
-    Form5::Form_MouseMove(windows_.game());
+    menu::HoverBackground(windows_.game());
     windows_.RefreshAll();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Form5: the five commands.
+// The menu window: the five commands, docked to the right of the main window.
 #include <QWidget>
 
 namespace kararion {

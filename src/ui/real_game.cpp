@@ -19,7 +19,7 @@ void RealGame::Start() {
     QTimer::singleShot(300, windows_.mainWindow(), [this] {
         std::vector<std::string> files;
         for (const char* name : {"BetUp", "BetDown", "Atari", "LineRound", "LineStop", "Error"})
-            files.push_back(Se::SoundFile(game(), name));
+            files.push_back(sound::SoundFile(game(), name));
         effects_.Preload(files);
     });
 }

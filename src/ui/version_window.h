@@ -1,5 +1,5 @@
 #pragma once
-// Form4: who made the game and how to reach them. No behaviour of its own.
+// The version window: who made the game and how to reach them. No behaviour of its own.
 #include <QDialog>
 
 namespace kararion::ui {

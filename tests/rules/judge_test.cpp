@@ -16,12 +16,12 @@ using Rows = std::vector<std::vector<Picture>>;
 
 // Bets `coins`, starts, puts `rows` in view and stops the three reels.
 void Play(Machine& m, int coins, const Rows& rows) {
-    for (int i = 0; i < coins; ++i) Form6::BetUp_Click(m.game);
-    Form5::Start_Click(m.game);
+    for (int i = 0; i < coins; ++i) info::ClickBetUp(m.game);
+    menu::ClickStart(m.game);
     m.ShowSymbols(rows);
-    Form1::Stop1_Click(m.game);
-    Form1::Stop2_Click(m.game);
-    Form1::Stop3_Click(m.game);
+    machine::ClickStop(m.game, 1);
+    machine::ClickStop(m.game, 2);
+    machine::ClickStop(m.game, 3);
 }
 
 // A window with no three equal symbols on any line.
@@ -58,21 +58,23 @@ TEST(Judgement, TheBetOpensTheLinesAndTheFirstWinningLinePays) {
         Game& g = m.game;
         Play(m, c.bet, c.rows);
         if (c.line == 0) {
-            EXPECT_EQ(g.form6.Lost, "1");
-            EXPECT_EQ(g.form6.Win, "0");
-            EXPECT_EQ(g.form6.Bet, "0");
-            EXPECT_TRUE(g.form6.BetUp.enabled && g.form6.BetDown.enabled);
-            for (int line = 1; line <= 3; ++line) EXPECT_EQ(g.form1.Line(line, 0), kBlack);
-            EXPECT_FALSE(g.form1.BetLed.Enabled() || g.form1.CoinUp.Enabled() || g.form1.AtariSe.Enabled());
-            EXPECT_EQ(g.form1.Num, 0);
+            EXPECT_EQ(g.info.Lost, "1");
+            EXPECT_EQ(g.info.Win, "0");
+            EXPECT_EQ(g.info.Bet, "0");
+            EXPECT_TRUE(g.info.BetUp.enabled && g.info.BetDown.enabled);
+            for (int line = 1; line <= 3; ++line) EXPECT_EQ(g.main.BetLamp(line, 0), kBlack);
+            EXPECT_FALSE(g.main.betLampTimer.Enabled() || g.main.coinUpTimer.Enabled() ||
+                         g.main.winSoundTimer.Enabled());
+            EXPECT_EQ(g.main.winningLine, 0);
         } else {
-            EXPECT_EQ(g.form6.Win, "1");
-            EXPECT_EQ(g.form6.Lost, "0");
-            EXPECT_EQ(g.form1.Num, c.line);
-            EXPECT_EQ(g.judgC.Payout, c.payout);
-            EXPECT_EQ(g.form6.Bet, std::to_string(c.bet));  // the game stays open
-            EXPECT_FALSE(g.form6.BetUp.enabled);
-            EXPECT_TRUE(g.form1.BetLed.Enabled() && g.form1.CoinUp.Enabled() && g.form1.AtariSe.Enabled());
+            EXPECT_EQ(g.info.Win, "1");
+            EXPECT_EQ(g.info.Lost, "0");
+            EXPECT_EQ(g.main.winningLine, c.line);
+            EXPECT_EQ(g.judge.Payout, c.payout);
+            EXPECT_EQ(g.info.Bet, std::to_string(c.bet));  // the game stays open
+            EXPECT_FALSE(g.info.BetUp.enabled);
+            EXPECT_TRUE(g.main.betLampTimer.Enabled() && g.main.coinUpTimer.Enabled() &&
+                        g.main.winSoundTimer.Enabled());
         }
     }
 }
@@ -80,33 +82,33 @@ TEST(Judgement, TheBetOpensTheLinesAndTheFirstWinningLinePays) {
 TEST(Judgement, OnlyAnExactlyRedLeftLampOpensItsLine) {
     Machine m;
     Game& g = m.game;
-    Form6::BetUp_Click(g);
-    Form5::Start_Click(g);
-    g.form1.Line(2, 1) = kRed;            // the right lamp counts for nothing
-    g.form1.Line(3, 0) = Rgb(255, 0, 1);  // nearly red is dark
+    info::ClickBetUp(g);
+    menu::ClickStart(g);
+    g.main.BetLamp(2, 1) = kRed;            // the right lamp counts for nothing
+    g.main.BetLamp(3, 0) = Rgb(255, 0, 1);  // nearly red is dark
     m.ShowSymbols({{1, 3, 4}, {7, 7, 7}, {2, 2, 2}});
-    Form1::Stop1_Click(g);
-    Form1::Stop2_Click(g);
-    Form1::Stop3_Click(g);
-    EXPECT_EQ(g.form6.Lost, "1");
+    machine::ClickStop(g, 1);
+    machine::ClickStop(g, 2);
+    machine::ClickStop(g, 3);
+    EXPECT_EQ(g.info.Lost, "1");
 }
 
 TEST(Judgement, LoadPicturesMatchNothingAndALossKeepsTheLastWinningLine) {
     Machine m;
     Game& g = m.game;
-    g.form1.Num = 4;
-    for (int i = 0; i < 3; ++i) Form6::BetUp_Click(g);
-    Form5::Start_Click(g);
+    g.main.winningLine = 4;
+    for (int i = 0; i < 3; ++i) info::ClickBetUp(g);
+    menu::ClickStart(g);
     // Bottom row: a real bell and the two load pictures that look like bells.
-    g.form1.Slot(1, 3) = 1;
-    g.form1.Slot(2, 1) = 3;
-    Form1::Stop1_Click(g);
-    Form1::Stop2_Click(g);
-    Form1::Stop3_Click(g);
-    ASSERT_EQ(LooksLike(g.form1.Slot(2, 3)), 1);
-    ASSERT_EQ(LooksLike(g.form1.Slot(3, 3)), 1);
-    EXPECT_EQ(g.form6.Lost, "1");
-    EXPECT_EQ(g.form1.Num, 4);
+    g.main.Cell(1, 3) = 1;
+    g.main.Cell(2, 1) = 3;
+    machine::ClickStop(g, 1);
+    machine::ClickStop(g, 2);
+    machine::ClickStop(g, 3);
+    ASSERT_EQ(LooksLike(g.main.Cell(2, 3)), 1);
+    ASSERT_EQ(LooksLike(g.main.Cell(3, 3)), 1);
+    EXPECT_EQ(g.info.Lost, "1");
+    EXPECT_EQ(g.main.winningLine, 4);
 }
 
 TEST(Payout, EverySymbolPaysItsAmountWhateverTheBet) {
@@ -118,22 +120,22 @@ TEST(Payout, EverySymbolPaysItsAmountWhateverTheBet) {
             Machine m;
             Game& g = m.game;
             Play(m, bet, {{symbol, symbol, symbol}, {1, 3, 4}, {5, 6, 8}});
-            const double coinsBefore = m.Counter(g.form6.Coin);
+            const double coinsBefore = m.Counter(g.info.Coin);
             // N coins in N ticks, then one closing tick.
             m.Advance(10LL * coins);
-            EXPECT_EQ(m.Counter(g.form6.Coin), coinsBefore + coins);
-            EXPECT_EQ(m.Counter(g.form6.WinCoin), coins);
-            EXPECT_TRUE(g.form1.CoinUp.Enabled());
-            EXPECT_EQ(g.form6.Bet, std::to_string(bet));
+            EXPECT_EQ(m.Counter(g.info.Coin), coinsBefore + coins);
+            EXPECT_EQ(m.Counter(g.info.WinCoin), coins);
+            EXPECT_TRUE(g.main.coinUpTimer.Enabled());
+            EXPECT_EQ(g.info.Bet, std::to_string(bet));
             m.Advance(10);
-            EXPECT_FALSE(g.form1.CoinUp.Enabled());
-            EXPECT_EQ(g.form1.CoinUp.TicksRun(), coins + 1);
-            EXPECT_EQ(g.form6.Bet, "0");
-            EXPECT_EQ(g.judgC.Payout, 0);
-            EXPECT_TRUE(g.form6.BetUp.enabled && g.form6.BetDown.enabled);
-            for (int line = 1; line <= 3; ++line) EXPECT_EQ(g.form1.Line(line, 0), kBlack);
-            EXPECT_FALSE(g.form1.BetLed.Enabled());
-            EXPECT_EQ(m.Counter(g.form6.Coin) + m.Counter(g.form6.UsedCoin) - m.Counter(g.form6.WinCoin), 100);
+            EXPECT_FALSE(g.main.coinUpTimer.Enabled());
+            EXPECT_EQ(g.main.coinUpTimer.TicksRun(), coins + 1);
+            EXPECT_EQ(g.info.Bet, "0");
+            EXPECT_EQ(g.judge.Payout, 0);
+            EXPECT_TRUE(g.info.BetUp.enabled && g.info.BetDown.enabled);
+            for (int line = 1; line <= 3; ++line) EXPECT_EQ(g.main.BetLamp(line, 0), kBlack);
+            EXPECT_FALSE(g.main.betLampTimer.Enabled());
+            EXPECT_EQ(m.Counter(g.info.Coin) + m.Counter(g.info.UsedCoin) - m.Counter(g.info.WinCoin), 100);
         }
     }
 }
@@ -148,7 +150,7 @@ TEST(Payout, TheWinSoundComesOnceOneSecondAfterTheJudgement) {
     for (const auto& s : m.Sounds()) EXPECT_NE(s, "Atari");
     m.Advance(1);
     EXPECT_EQ(m.Sounds(), std::vector<std::string>{"Atari"});
-    EXPECT_FALSE(g.form1.AtariSe.Enabled());
+    EXPECT_FALSE(g.main.winSoundTimer.Enabled());
     EXPECT_EQ(m.fx.events.front().kind, RecordingEffects::Kind::SoundCloseAll);  // it cuts the stop sound
     m.Advance(5000);
     EXPECT_EQ(m.Sounds().size(), 1u);
@@ -160,73 +162,73 @@ TEST(Replay, StartsTheNextGameAtOnceWithTheSameBetOnAllLines) {
     Play(m, 1, {{9, 9, 9}, {1, 3, 4}, {5, 6, 8}});
     m.fx.Clear();
     m.Advance(10);
-    EXPECT_FALSE(g.form1.CoinUp.Enabled());
-    EXPECT_FALSE(g.form1.BetLed.Enabled());
-    EXPECT_EQ(g.form6.Run, "2");
-    EXPECT_EQ(g.form6.Bet, "1");
-    EXPECT_EQ(g.form6.Coin, "99");
-    EXPECT_EQ(g.form6.UsedCoin, "1");
-    EXPECT_EQ(g.form6.WinCoin, "0");
-    EXPECT_EQ(g.judgC.Payout, -2);
+    EXPECT_FALSE(g.main.coinUpTimer.Enabled());
+    EXPECT_FALSE(g.main.betLampTimer.Enabled());
+    EXPECT_EQ(g.info.Run, "2");
+    EXPECT_EQ(g.info.Bet, "1");
+    EXPECT_EQ(g.info.Coin, "99");
+    EXPECT_EQ(g.info.UsedCoin, "1");
+    EXPECT_EQ(g.info.WinCoin, "0");
+    EXPECT_EQ(g.judge.Payout, -2);
     for (int line = 1; line <= 3; ++line)
-        for (int end = 0; end <= 1; ++end) EXPECT_EQ(g.form1.Line(line, end), kRed);
-    EXPECT_TRUE(g.form1.SLT1.Enabled() && g.form1.SLT2.Enabled() && g.form1.SLT3.Enabled());
+        for (int end = 0; end <= 1; ++end) EXPECT_EQ(g.main.BetLamp(line, end), kRed);
+    EXPECT_TRUE(g.main.reel1Timer.Enabled() && g.main.reel2Timer.Enabled() && g.main.reel3Timer.Enabled());
     EXPECT_EQ(m.Sounds(), std::vector<std::string>{"LineRound"});
     m.Advance(990);
     EXPECT_EQ(m.Sounds().back(), "Atari");  // over the spinning reels
-    EXPECT_TRUE(g.form1.SLT1.Enabled());
+    EXPECT_TRUE(g.main.reel1Timer.Enabled());
 
     // The replayed game, bet 1, wins on the rising diagonal.
     m.ShowSymbols({{1, 3, 6}, {5, 6, 8}, {6, 9, 10}});
-    Form1::Stop1_Click(g);
-    Form1::Stop2_Click(g);
-    Form1::Stop3_Click(g);
-    EXPECT_EQ(g.form1.Num, 5);
-    EXPECT_EQ(g.judgC.Payout, 5);
-    EXPECT_EQ(g.form6.Win, "2");
+    machine::ClickStop(g, 1);
+    machine::ClickStop(g, 2);
+    machine::ClickStop(g, 3);
+    EXPECT_EQ(g.main.winningLine, 5);
+    EXPECT_EQ(g.judge.Payout, 5);
+    EXPECT_EQ(g.info.Win, "2");
 }
 
 TEST(Payout, AFailedLookupIsReportedPaysNothingAndStillSoundsTheWin) {
     Machine m;
     Game& g = m.game;
-    Form6::BetUp_Click(g);
-    Form5::Start_Click(g);
+    info::ClickBetUp(g);
+    menu::ClickStart(g);
     // A picture that is none of the ten symbols, three times on the top row.
-    for (int reel = 1; reel <= 3; ++reel) g.form1.Slot(reel, 1) = 0;
-    g.judgC.Payout = 7;
-    Form1::Stop1_Click(g);
-    Form1::Stop2_Click(g);
-    Form1::Stop3_Click(g);
+    for (int reel = 1; reel <= 3; ++reel) g.main.Cell(reel, 1) = 0;
+    g.judge.Payout = 7;
+    machine::ClickStop(g, 1);
+    machine::ClickStop(g, 2);
+    machine::ClickStop(g, 3);
     EXPECT_EQ(m.fx.Messages(), std::vector<std::string>{"配当数が異常です。"});
-    EXPECT_EQ(g.form6.Win, "1");
-    EXPECT_EQ(g.judgC.Payout, 7);
-    EXPECT_FALSE(g.form1.CoinUp.Enabled());
-    EXPECT_TRUE(g.form1.AtariSe.Enabled());
-    EXPECT_TRUE(g.form1.BetLed.Enabled());
+    EXPECT_EQ(g.info.Win, "1");
+    EXPECT_EQ(g.judge.Payout, 7);
+    EXPECT_FALSE(g.main.coinUpTimer.Enabled());
+    EXPECT_TRUE(g.main.winSoundTimer.Enabled());
+    EXPECT_TRUE(g.main.betLampTimer.Enabled());
     m.Advance(1000);
     EXPECT_EQ(m.Sounds().back(), "Atari");
-    EXPECT_EQ(g.form6.Coin, "99");
-    EXPECT_EQ(g.form6.Bet, "1");
-    EXPECT_FALSE(g.form6.BetUp.enabled);
+    EXPECT_EQ(g.info.Coin, "99");
+    EXPECT_EQ(g.info.Bet, "1");
+    EXPECT_FALSE(g.info.BetUp.enabled);
 }
 
 TEST(Payout, ABadAmountAtATickGivesOneMessageAndStopsTheCountUp) {
     Machine m;
     Game& g = m.game;
-    g.judgC.Payout = -5;
+    g.judge.Payout = -5;
     // The box stays open for a second: ticks meanwhile must not open more boxes.
     m.fx.whileMessageOpen = [&](const std::string&) { m.Advance(1000); };
-    g.form1.CoinUp.SetEnabled(true);
+    g.main.coinUpTimer.SetEnabled(true);
     m.Advance(10);
     EXPECT_EQ(m.fx.Messages(), std::vector<std::string>{"コイン配当で異常です。"});
-    EXPECT_FALSE(g.form1.CoinUp.Enabled());
-    EXPECT_EQ(g.judgC.Payout, -6);
-    EXPECT_EQ(g.form6.Coin, "100");
+    EXPECT_FALSE(g.main.coinUpTimer.Enabled());
+    EXPECT_EQ(g.judge.Payout, -6);
+    EXPECT_EQ(g.info.Coin, "100");
 
-    g.judgC.Payout = std::numeric_limits<std::int32_t>::min();  // no overflow on the way down
+    g.judge.Payout = std::numeric_limits<std::int32_t>::min();  // no overflow on the way down
     m.fx.whileMessageOpen = nullptr;
-    JudgC::CountUpCoins(g);
-    EXPECT_EQ(g.judgC.Payout, std::numeric_limits<std::int32_t>::min());
+    judge::CountUpCoins(g);
+    EXPECT_EQ(g.judge.Payout, std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(m.fx.messages, 2);
 }
 

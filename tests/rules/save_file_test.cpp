@@ -14,12 +14,12 @@ class SaveFile : public testing::SaveTest {};
 
 TEST_F(SaveFile, WritesOneLineOfSixScrambledFieldsByteForByte) {
     SetCounters({"98", "5", "4", "1", "7", "5"});
-    FileC::SaveGame(g, "game1");
+    save_file::SaveGame(g, "game1");
     const std::string bytes = Read(Data("game1.dat"));
     EXPECT_EQ(bytes.size(), 21u);
     const Strings order = {"98", "5", "4", "1", "7", "5"};  // Coin, Run, Lost, Win, UsedCoin, WinCoin
     std::string expected;
-    for (const std::string& text : order) expected += CodingC::EncodeSaveText(g, text) + "<>";
+    for (const std::string& text : order) expected += save_code::EncodeSaveText(g, text) + "<>";
     EXPECT_EQ(bytes, expected + "\r\n");
     EXPECT_EQ(fx.Messages(), Strings{"セーブしました。"});
     EXPECT_EQ(fx.events.back().title, "完了");
@@ -29,26 +29,26 @@ TEST_F(SaveFile, WritesOneLineOfSixScrambledFieldsByteForByte) {
 
 TEST_F(SaveFile, SavingTwiceKeepsOnlyTheSecondAndLoadingRestoresAllButBet) {
     SetCounters({"98", "5", "4", "1", "7", "5"});
-    FileC::SaveGame(g, "game1");
+    save_file::SaveGame(g, "game1");
     const Six saved = {"007", "", "0", "12345678901234567890", "", "0"};  // any digit text, as it stands
     SetCounters(saved);
-    FileC::SaveGame(g, "game1");
+    save_file::SaveGame(g, "game1");
     EXPECT_EQ(Read(Data("game1.dat")), Line(saved) + "\r\n");
 
     SetCounters({"1", "2", "3", "4", "5", "6"});
-    g.form6.Bet = "2";
+    g.info.Bet = "2";
     fx.Clear();
-    FileC::LoadGame(g, "game1");
+    save_file::LoadGame(g, "game1");
     EXPECT_EQ(Counters(), saved);
-    EXPECT_EQ(g.form6.Bet, "2");
+    EXPECT_EQ(g.info.Bet, "2");
     EXPECT_EQ(fx.Messages(), Strings{"ロードしました。"});
     EXPECT_EQ(fx.events.back().title, "完了");
 
     // The game goes on with the loaded texts: "007" reads as 7, "" as 0.
-    g.form6.Bet = "0";
-    BetC::RaiseBet(g);
-    EXPECT_EQ(g.form6.Coin, "6");
-    EXPECT_EQ(g.form6.UsedCoin, "1");
+    g.info.Bet = "0";
+    betting::RaiseBet(g);
+    EXPECT_EQ(g.info.Coin, "6");
+    EXPECT_EQ(g.info.UsedCoin, "1");
 }
 
 TEST_F(SaveFile, LoadsTheFirstLineUpToACommaInAnyLayoutTheReaderAccepts) {
@@ -60,7 +60,7 @@ TEST_F(SaveFile, LoadsTheFirstLineUpToACommaInAnyLayoutTheReaderAccepts) {
         SetCounters({"1", "1", "1", "1", "1", "1"});
         Write(Data("x.dat"), bytes);
         fx.Clear();
-        FileC::LoadGame(g, "x");
+        save_file::LoadGame(g, "x");
         EXPECT_EQ(Counters(), v) << bytes;
         EXPECT_EQ(fx.Messages(), Strings{"ロードしました。"}) << bytes;
     }
@@ -73,23 +73,23 @@ TEST_F(SaveFile, ABadLetterResetsTheCountersAfterOneMessageAndKeepsBet) {
     bad.back() = '!';                                     // sixth field is never looked at
     Write(Data("x.dat"), bad + "\r\n");
     SetCounters({"50", "9", "8", "1", "60", "10"});
-    g.form6.Bet = "3";
+    g.info.Bet = "3";
     // A timer that moves a counter while the message is open is overruled by the reset.
     fx.whileMessageOpen = [&](const std::string& text) {
-        if (text == "データの復号に失敗しました。") g.form6.Coin = "51";
+        if (text == "データの復号に失敗しました。") g.info.Coin = "51";
     };
-    FileC::LoadGame(g, "x");
+    save_file::LoadGame(g, "x");
     EXPECT_EQ(fx.Messages(), (Strings{"データの復号に失敗しました。", "ロード出来ませんでした。"}));
     EXPECT_EQ(fx.events.back().title, "エラー");
     EXPECT_EQ(m.Sounds(), Strings{"Error"});
     EXPECT_EQ(Counters(), (Six{"100", "0", "0", "0", "0", "0"}));
-    EXPECT_EQ(g.form6.Bet, "3");
+    EXPECT_EQ(g.info.Bet, "3");
 }
 
 TEST_F(SaveFile, AnUnscramblableCounterWritesNothing) {
     Write(Data("game1.dat"), "old");
     SetCounters({"98", "-5", "4x", "1", "7", "5"});
-    FileC::SaveGame(g, "game1");
+    save_file::SaveGame(g, "game1");
     EXPECT_EQ(fx.Messages(), (Strings{"データの暗号化に失敗しました。", "セーブ出来ませんでした。"}));
     EXPECT_EQ(fx.events.back().title, "エラー");
     EXPECT_EQ(Read(Data("game1.dat")), "old");
@@ -118,13 +118,13 @@ TEST_F(SaveFile, WhatCannotBeReadChangesNothing) {
                                            "../outside", "..", ".", "", "a/b", "a\\b", std::string("x\0y", 3)}) {
         SetCounters(before);
         fx.Clear();
-        FileC::LoadGame(g, name);
+        save_file::LoadGame(g, name);
         EXPECT_EQ(Counters(), before) << name;
         EXPECT_EQ(fx.Messages(), Strings{"ロード出来ませんでした。"}) << name;
         EXPECT_TRUE(m.Sounds().empty()) << name;
     }
     g.dataDir = (root / "missing" / "").string();
-    FileC::LoadGame(g, "NewData");
+    save_file::LoadGame(g, "NewData");
     EXPECT_EQ(Counters(), before);
 }
 
@@ -140,8 +140,8 @@ TEST_F(SaveFile, AFirstLineOfUpTo64KiBLoadsAndOneByteMoreDoesNot) {
         Write(Data("big.dat"), line + "\r\n");
         SetCounters(before);
         fx.Clear();
-        FileC::LoadGame(g, "big");
-        EXPECT_EQ(g.form6.Coin, extra ? before[0] : coin);
+        save_file::LoadGame(g, "big");
+        EXPECT_EQ(g.info.Coin, extra ? before[0] : coin);
         EXPECT_EQ(fx.Messages(), Strings{extra ? "ロード出来ませんでした。" : "ロードしました。"});
     }
 }
@@ -151,7 +151,7 @@ TEST_F(SaveFile, ANameThatIsNotAPlainFileNameTouchesNothing) {
     for (const std::string& name :
          Strings{"../escape", "a/b", "/tmp/abs", "a\\b", ".", "..", "", std::string("x\0y", 3)}) {
         fx.Clear();
-        FileC::SaveGame(g, name);
+        save_file::SaveGame(g, name);
         EXPECT_EQ(fx.Messages(), Strings{"セーブ出来ませんでした。"}) << name;
     }
     EXPECT_EQ(Tree(), before);
@@ -160,7 +160,7 @@ TEST_F(SaveFile, ANameThatIsNotAPlainFileNameTouchesNothing) {
 // Failures that really happen to the write, even for root, who ignores permissions.
 TEST_F(SaveFile, AFailedWriteKeepsTheOldSaveAndLeavesNoTemporary) {
     SetCounters({"98", "5", "4", "1", "7", "5"});
-    FileC::SaveGame(g, "game1");
+    save_file::SaveGame(g, "game1");
     const std::string old = Read(Data("game1.dat"));
     SetCounters({"1000", "50", "40", "10", "70", "50"});
     const auto expectRefused = [&](const char* what) {
@@ -180,7 +180,7 @@ TEST_F(SaveFile, AFailedWriteKeepsTheOldSaveAndLeavesNoTemporary) {
     small.rlim_cur = 8;
     auto* previous = ::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    FileC::SaveGame(g, "game1");
+    save_file::SaveGame(g, "game1");
     ::setrlimit(RLIMIT_FSIZE, &limit);
     ::signal(SIGXFSZ, previous);
     expectRefused("file size limit");
@@ -188,14 +188,14 @@ TEST_F(SaveFile, AFailedWriteKeepsTheOldSaveAndLeavesNoTemporary) {
     // The folder is gone (here: its path names a file instead).
     const std::string dataDir = g.dataDir;
     g.dataDir = Data("game1.dat").string() + "/";
-    FileC::SaveGame(g, "game1");
+    save_file::SaveGame(g, "game1");
     g.dataDir = dataDir;
     expectRefused("no folder");
 
     // Something that cannot be replaced stands under the final name.
     std::filesystem::create_directory(Data("taken.dat"));
     std::filesystem::create_directory(Data("taken.dat") / "inside");
-    FileC::SaveGame(g, "taken");
+    save_file::SaveGame(g, "taken");
     std::filesystem::remove_all(Data("taken.dat"));
     expectRefused("occupied name");
 }

@@ -57,18 +57,18 @@ protected:
 
     using Six = std::array<std::string, 6>;  // Coin, Run, Lost, Win, UsedCoin, WinCoin
     void SetCounters(const Six& v) {
-        InfoWindowState& f = g.form6;
+        InfoWindowState& f = g.info;
         f.Coin = v[0], f.Run = v[1], f.Lost = v[2], f.Win = v[3], f.UsedCoin = v[4], f.WinCoin = v[5];
     }
     Six Counters() const {
-        const InfoWindowState& f = g.form6;
+        const InfoWindowState& f = g.info;
         return {f.Coin, f.Run, f.Lost, f.Win, f.UsedCoin, f.WinCoin};
     }
     // A save line for these texts, scrambled by the game's own table, without
     // the line break.
     std::string Line(const Six& v) {
         std::string line;
-        for (const std::string& text : v) line += CodingC::EncodeSaveText(g, text) + "<>";
+        for (const std::string& text : v) line += save_code::EncodeSaveText(g, text) + "<>";
         return line;
     }
 };

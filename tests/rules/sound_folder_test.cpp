@@ -21,11 +21,11 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(SoundFolder, InstalledDataDirIsFoundFromTheProgramFolder) {
-    EXPECT_EQ(Se::InstalledDataDir("/usr/bin", "../share/kararion"), "/usr/share/kararion");
-    EXPECT_EQ(Se::InstalledDataDir("/home/a/.local/bin/", "../share/kararion"), "/home/a/.local/share/kararion");
-    EXPECT_EQ(Se::InstalledDataDir("/opt/k/lib/games", "../../share/kararion"), "/opt/k/share/kararion");
-    EXPECT_EQ(Se::InstalledDataDir("/bin", "../share/kararion"), "/share/kararion");
-    EXPECT_EQ(Se::InstalledDataDir("build/bin", "../share/kararion/"), "build/share/kararion");
+    EXPECT_EQ(sound::InstalledDataDir("/usr/bin", "../share/kararion"), "/usr/share/kararion");
+    EXPECT_EQ(sound::InstalledDataDir("/home/a/.local/bin/", "../share/kararion"), "/home/a/.local/share/kararion");
+    EXPECT_EQ(sound::InstalledDataDir("/opt/k/lib/games", "../../share/kararion"), "/opt/k/share/kararion");
+    EXPECT_EQ(sound::InstalledDataDir("/bin", "../share/kararion"), "/share/kararion");
+    EXPECT_EQ(sound::InstalledDataDir("build/bin", "../share/kararion/"), "build/share/kararion");
 }
 
 class SoundFolderTree : public ::testing::Test {
@@ -47,10 +47,10 @@ protected:
     // Puts the six sounds into base/data/se, all but `left_out`.
     static void PutSounds(const fs::path& base, const std::string& left_out = "") {
         fs::create_directories(base / "data" / "se");
-        for (const std::string& file : Se::WaveFileNames())
+        for (const std::string& file : sound::WaveFileNames())
             if (file != left_out) std::ofstream(base / "data" / "se" / file) << "RIFF";
     }
-    std::optional<std::string> Choose() const { return Se::ChooseSoundBase(program.string(), installed.string()); }
+    std::optional<std::string> Choose() const { return sound::ChooseSoundBase(program.string(), installed.string()); }
 
     fs::path root;
     fs::path program;
@@ -66,7 +66,7 @@ TEST_F(SoundFolderTree, TheProgramFolderComesFirstThenTheInstalledOne) {
 }
 
 TEST_F(SoundFolderTree, AFolderCountsOnlyWithAllSixSounds) {
-    for (const std::string& missing : Se::WaveFileNames()) {
+    for (const std::string& missing : sound::WaveFileNames()) {
         fs::remove_all(root / "bin" / "data");
         fs::remove_all(root / "share");
         PutSounds(program, missing);
@@ -82,8 +82,8 @@ TEST_F(SoundFolderTree, AFolderCountsOnlyWithAllSixSounds) {
     fs::create_directory(installed / "data" / "se" / "stop.wav");
     EXPECT_EQ(Choose(), std::nullopt);
     // Nor is a missing or empty installed folder anything.
-    EXPECT_EQ(Se::ChooseSoundBase(program.string(), ""), std::nullopt);
-    EXPECT_EQ(Se::ChooseSoundBase("", ""), std::nullopt);
+    EXPECT_EQ(sound::ChooseSoundBase(program.string(), ""), std::nullopt);
+    EXPECT_EQ(sound::ChooseSoundBase("", ""), std::nullopt);
 }
 
 TEST_F(SoundFolderTree, TheChosenFolderHoldsEveryFileTheGamePlays) {
@@ -93,11 +93,11 @@ TEST_F(SoundFolderTree, TheChosenFolderHoldsEveryFileTheGamePlays) {
     testing::Machine m(*base);
     std::set<std::string> played;
     for (const char* name : {"BetUp", "BetDown", "Atari", "LineRound", "LineStop", "Error"}) {
-        const std::string file = Se::SoundFile(m.game, name);
+        const std::string file = sound::SoundFile(m.game, name);
         EXPECT_TRUE(fs::is_regular_file(file)) << name << ": " << file;
         played.insert(fs::path(file).filename().string());
     }
-    const auto names = Se::WaveFileNames();
+    const auto names = sound::WaveFileNames();
     EXPECT_EQ(played, std::set<std::string>(names.begin(), names.end()));
 }
 

@@ -15,7 +15,7 @@ namespace kararion::testing {
 class Machine {
 public:
     explicit Machine(std::string programDir = "/opt/kararion") : game(fx, clock, std::move(programDir)) {
-        Form1::Form_Load(game);
+        machine::Load(game);
     }
 
     RecordingEffects fx;
@@ -27,7 +27,7 @@ public:
     // Puts symbols (Img element numbers) into the nine cells: rows top to bottom, reels left to right.
     void ShowSymbols(const std::vector<std::vector<Picture>>& rows) {
         for (int row = 1; row <= 3; ++row)
-            for (int reel = 1; reel <= 3; ++reel) game.form1.Slot(reel, row) = rows[row - 1][reel - 1];
+            for (int reel = 1; reel <= 3; ++reel) game.main.Cell(reel, row) = rows[row - 1][reel - 1];
     }
 
     // The sound names played so far, read back from the paths given to the device.

@@ -89,7 +89,7 @@ void DialogsTest::saveDialogPicksTypesAndSaves() {
         for (int i = 0; i < list->count(); ++i) seen.files << list->item(i)->text();
 
         ClickItem(list, Item(list, QStringLiteral("a.b.dat")));
-        seen.afterPick = QString::fromStdString(game.g().form2.FileName);
+        seen.afterPick = QString::fromStdString(game.g().saveDialog.FileName);
 
         name->setFocus();
         name->selectAll();
@@ -145,7 +145,7 @@ void DialogsTest::saveDialogStartsAfreshEachOpening() {
         Click(Label(dialog, "Cancel"));
     });
     Click(Label(game.menu(), "Save"));
-    QCOMPARE(game.g().form2.FileName, std::string("typed"));
+    QCOMPARE(game.g().saveDialog.FileName, std::string("typed"));
     FileDialog* first = game.windows.saveDialog();
 
     WhenModal([&](QWidget* dialog) {
@@ -216,7 +216,7 @@ void DialogsTest::endedStopsEverythingAtOnce() {
     UiGame game;
     Click(Label(game.info(), "BetUp"));
     Click(Label(game.menu(), "Start"));
-    QVERIFY(game.g().form1.SLT2.Enabled());
+    QVERIFY(game.g().main.reel2Timer.Enabled());
     const int messages = game.fx.messages;
     Click(Label(game.menu(), "Ended"));
     QCOMPARE(game.ends, 1);
