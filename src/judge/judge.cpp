@@ -5,13 +5,10 @@
 
 #include "core/counters.h"
 #include "lamps/bet_lamps.h"
-#include "reels/start.h"
 #include "sound/error_message.h"
 
 namespace kararion::judge {
 namespace {
-
-constexpr std::int32_t kReplay = -2;
 
 struct Cell {
     int reel;
@@ -34,22 +31,22 @@ constexpr std::array<PayLine, 5> kLines{{
     {{{{1, 3}, {2, 2}, {3, 1}}}, true, 3},
 }};
 
-// The payout table in the order it is tried: Img element, coins.
-constexpr std::array<std::pair<Picture, std::int32_t>, 10> kPayouts{{
-    {2, 200},
-    {7, 100},
-    {3, 80},
-    {8, 50},
-    {1, 25},
-    {4, 15},
-    {5, 8},
-    {6, 5},
-    {10, 3},
-    {9, kReplay},
+// The payout table in the order it is tried.
+constexpr std::array<std::pair<Symbol, std::int32_t>, 10> kPayouts{{
+    {Symbol::Seven, 200},
+    {Symbol::Bar, 100},
+    {Symbol::Star, 80},
+    {Symbol::Melon, 50},
+    {Symbol::Bell, 25},
+    {Symbol::Grapes, 15},
+    {Symbol::Peach, 8},
+    {Symbol::Watermelon, 5},
+    {Symbol::Orange, 3},
+    {Symbol::Replay, kReplayPayout},
 }};
 
 // Only the left lamp of a row counts, and only when it is exactly red.
-bool RowInPlay(const Game& g, int row) { return g.main.BetLamp(row, 0) == kRed; }
+bool RowInPlay(const Game& g, int row) { return g.main.BetLamp(row, kLeftLamp) == kRed; }
 
 bool InPlay(const Game& g, std::size_t line) {
     if (!kLines[line].diagonal) return RowInPlay(g, static_cast<int>(line) + 1);
@@ -63,16 +60,22 @@ bool ThreeOfAKind(const Game& g, const PayLine& line) {
     return a == b && b == c;
 }
 
+// The bet is cleared, betting unlocked and the bet lamps darkened: the next
+// game may be bet.
+void CloseGame(Game& g) {
+    g.info.Bet = "0";
+    g.info.BetUp.enabled = true;
+    g.info.BetDown.enabled = true;
+    bet_lamps::DimAllBetLamps(g);
+}
+
 }  // namespace
 
-bool LookUpPayout(Picture picture, std::int32_t& payout) {
+std::optional<std::int32_t> LookUpPayout(Picture picture) {
     for (const auto& [symbol, coins] : kPayouts) {
-        if (picture == symbol) {
-            payout = coins;
-            return true;
-        }
+        if (picture == PictureOf(symbol)) return coins;
     }
-    return false;
+    return std::nullopt;
 }
 
 void JudgeLines(Game& g) {
@@ -81,52 +84,46 @@ void JudgeLines(Game& g) {
             g.main.winningLine = static_cast<std::int32_t>(i) + 1;
             g.main.betLampTimer.SetEnabled(true);
             AddToCounter(g.info.Win, 1);
-            std::int32_t row = kLines[i].row;
-            AwardPayout(g, row);
+            AwardPayout(g, kLines[i].row);
             return;  // a game pays one line at most
         }
     }
     AddToCounter(g.info.Lost, 1);
-    g.info.Bet = "0";
-    g.info.BetUp.enabled = true;
-    g.info.BetDown.enabled = true;
-    bet_lamps::DimAllBetLamps(g);
+    CloseGame(g);
 }
 
-void AwardPayout(Game& g, std::int32_t& row) {
-    std::string marker;
-    if (!LookUpPayout(g.main.Cell(1, row), g.judge.Payout)) {
-        marker = "Er";
+void AwardPayout(Game& g, std::int32_t row) {
+    const std::optional<std::int32_t> payout = LookUpPayout(g.main.Cell(1, row));
+    if (payout) {
+        g.judge.Payout = *payout;
+    } else {
         ReportJudgeError(g, "配当数が異常です。");
     }
     // The win sound follows even a failed lookup.
     g.main.winSoundTimer.SetEnabled(true);
-    if (marker != "Er") g.main.coinUpTimer.SetEnabled(true);
+    if (payout) g.main.coinUpTimer.SetEnabled(true);
 }
 
-void CountUpCoins(Game& g) {
+CountUp CountUpCoins(Game& g) {
     std::int32_t& payout = g.judge.Payout;
-    if (payout == kReplay) {
+    if (payout == kReplayPayout) {
         g.main.coinUpTimer.SetEnabled(false);
         bet_lamps::LightAllBetLamps(g);
-        start::StartGame(g);
-        return;
+        return CountUp::Replay;
     }
     if (payout > std::numeric_limits<std::int32_t>::min()) --payout;
     if (payout >= 0) {
         AddToCounter(g.info.Coin, 1);
         AddToCounter(g.info.WinCoin, 1);
-    } else if (payout == -1) {
+    } else if (payout == kClosingTick) {
         // Everything is paid: close the game, whatever the bet is by now.
-        g.info.Bet = "0";
-        g.info.BetUp.enabled = true;
-        g.info.BetDown.enabled = true;
-        bet_lamps::DimAllBetLamps(g);
+        CloseGame(g);
         g.main.coinUpTimer.SetEnabled(false);
         payout = 0;
     } else {
         ReportJudgeError(g, "コイン配当で異常です。");
     }
+    return CountUp::GoesOn;
 }
 
 void ReportJudgeError(Game& g, const std::string& message) {

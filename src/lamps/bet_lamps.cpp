@@ -7,8 +7,8 @@ namespace kararion::bet_lamps {
 namespace {
 
 void SetPair(Game& g, int line, Colour colour) {
-    g.main.BetLamp(line, 0) = colour;
-    g.main.BetLamp(line, 1) = colour;
+    g.main.BetLamp(line, kLeftLamp) = colour;
+    g.main.BetLamp(line, kRightLamp) = colour;
 }
 
 }  // namespace
@@ -49,15 +49,15 @@ void DimAllBetLamps(Game& g) {
     g.main.betLampTimer.SetEnabled(false);
 }
 
-void StepBetLamps(Game& g, const std::int32_t& pattern) {
+void StepBetLamps(Game& g, std::int32_t winningLine) {
     // A line's lamps: a row shows at both its ends, a diagonal at the left end
     // of the row it starts in and the right end of the row it ends in.
     static constexpr int kLamps[5][2][2] = {
         {{1, 0}, {1, 1}}, {{2, 0}, {2, 1}}, {{3, 0}, {3, 1}}, {{1, 0}, {3, 1}}, {{3, 0}, {1, 1}},
     };
-    if (pattern >= 1 && pattern <= 5) {
+    if (winningLine >= 1 && winningLine <= 5) {
         const Colour colour = g.betLamps.BetLampPhase == 1 ? kRed : kBlack;
-        for (const auto& lamp : kLamps[pattern - 1]) g.main.BetLamp(lamp[0], lamp[1]) = colour;
+        for (const auto& lamp : kLamps[winningLine - 1]) g.main.BetLamp(lamp[0], lamp[1]) = colour;
     } else {
         ReportBetLampError(g, "判定で異常です。");
     }

@@ -4,7 +4,7 @@
 
 namespace kararion::reel_lamps {
 
-void LightReelLamp(Game& g, const std::int32_t& index) {
+void LightReelLamp(Game& g, std::int32_t index) {
     if (index > 2) {
         ReportReelLampError(g, "LineLED点灯値が異常です。");
         return;

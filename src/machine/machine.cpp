@@ -20,7 +20,9 @@ void ConnectTimers(Game& g) {
     m.reel3Timer.SetTick([&g] { spin::SpinReel3(g); });
     m.reelLampTimer.SetTick([&g] { reel_lamps::StepReelLamps(g); });
     m.betLampTimer.SetTick([&g] { bet_lamps::StepBetLamps(g, g.main.winningLine); });
-    m.coinUpTimer.SetTick([&g] { judge::CountUpCoins(g); });
+    m.coinUpTimer.SetTick([&g] {
+        if (judge::CountUpCoins(g) == judge::CountUp::Replay) start::StartGame(g);
+    });
     m.winSoundTimer.SetTick([&g] {
         sound::PlaySound(g, "Atari");
         g.main.winSoundTimer.SetEnabled(false);

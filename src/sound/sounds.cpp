@@ -1,25 +1,12 @@
 #include "sound/sounds.h"
 
-#include <array>
-#include <utility>
+#include "sound/sound_names.h"
 
 namespace kararion::sound {
-namespace {
-
-constexpr std::array<std::pair<const char*, const char*>, 6> kSounds{{
-    {"BetUp", "betup.wav"},
-    {"BetDown", "betdown.wav"},
-    {"Atari", "atari.wav"},
-    {"LineRound", "round.wav"},
-    {"LineStop", "stop.wav"},
-    {"Error", "error.wav"},
-}};
-
-}  // namespace
 
 std::string SoundFile(const Game& g, const std::string& name) {
-    for (const auto& [soundName, file] : kSounds) {
-        if (name == soundName) return g.programDir + "/data/se/" + file;
+    for (const Sound& sound : kSounds) {
+        if (name == sound.name) return g.programDir + "/data/se/" + sound.file;
     }
     return {};
 }
@@ -27,7 +14,7 @@ std::string SoundFile(const Game& g, const std::string& name) {
 std::vector<std::string> WaveFileNames() {
     std::vector<std::string> files;
     files.reserve(kSounds.size());
-    for (const auto& sound : kSounds) files.emplace_back(sound.second);
+    for (const Sound& sound : kSounds) files.emplace_back(sound.file);
     return files;
 }
 

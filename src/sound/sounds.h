@@ -6,8 +6,8 @@
 
 namespace kararion::sound {
 
-// Plays one of "BetUp", "BetDown", "Atari", "LineRound", "LineStop", "Error"
-// (exact, case-sensitive). Whatever plays is cut off first, also for a name
+// Plays one of the six sounds of sound_names.h by its name (exact,
+// case-sensitive). Whatever plays is cut off first, also for a name
 // that is not one of these, which then plays nothing. Never blocks, never fails.
 void PlaySound(Game& g, const std::string& name);
 

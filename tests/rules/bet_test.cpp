@@ -4,6 +4,7 @@
 #include "bet/bet.h"
 #include "bet/bet_buttons.h"
 #include "lamps/bet_lamps.h"
+#include "machine/machine.h"
 #include "menu/menu_entries.h"
 #include "support/harness.h"
 
@@ -11,6 +12,7 @@ namespace kararion {
 namespace {
 
 using testing::Machine;
+using enum Symbol;
 
 std::array<Colour, 6> Lamps(const Game& g) {
     return {g.main.BetLamp(1, 0), g.main.BetLamp(1, 1), g.main.BetLamp(2, 0),
@@ -136,7 +138,7 @@ TEST(BetLamps, AWinningLineFlashesAndThePhaseCarriesOver) {
     Game& g = m.game;
     for (int i = 0; i < 3; ++i) info::ClickBetUp(g);
     menu::ClickStart(g);
-    m.ShowSymbols({{8, 3, 4}, {5, 8, 6}, {1, 9, 8}});  // falling diagonal
+    m.ShowSymbols({{Melon, Star, Grapes}, {Peach, Melon, Watermelon}, {Bell, Replay, Melon}});  // falling diagonal
     machine::ClickStop(g, 1);
     machine::ClickStop(g, 2);
     machine::ClickStop(g, 3);
@@ -158,7 +160,7 @@ TEST(BetLamps, AWinningLineFlashesAndThePhaseCarriesOver) {
     info::ClickBetUp(g);
     info::ClickBetUp(g);
     menu::ClickStart(g);
-    m.ShowSymbols({{1, 3, 4}, {7, 7, 7}, {5, 9, 8}});
+    m.ShowSymbols({{Bell, Star, Grapes}, {Bar, Bar, Bar}, {Peach, Replay, Melon}});
     machine::ClickStop(g, 1);
     machine::ClickStop(g, 2);
     machine::ClickStop(g, 3);

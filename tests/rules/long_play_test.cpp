@@ -6,6 +6,8 @@
 #include <random>
 
 #include "bet/bet_buttons.h"
+#include "judge/judge.h"
+#include "machine/machine.h"
 #include "menu/menu_entries.h"
 #include "support/harness.h"
 
@@ -25,18 +27,14 @@ public:
         Game& g = m.game;
         for (;;) {
             // A replay starts the next game by itself at the next count-up tick.
-            if (g.main.coinUpTimer.Enabled() && g.judge.Payout == -2) m.Advance(10);
+            if (g.main.coinUpTimer.Enabled() && g.judge.Payout == judge::kReplayPayout) m.Advance(10);
             int spinning[3];
             int count = 0;
             for (int reel = 1; reel <= 3; ++reel)
                 if (g.main.ReelTimer(reel).Enabled()) spinning[count++] = reel;
             if (count == 0) return;
             m.Advance(Between(0, 400));
-            switch (spinning[Between(0, count - 1)]) {
-                case 1: machine::ClickStop(g, 1); break;
-                case 2: machine::ClickStop(g, 2); break;
-                default: machine::ClickStop(g, 3); break;
-            }
+            machine::ClickStop(g, spinning[Between(0, count - 1)]);
         }
     }
 

@@ -3,6 +3,7 @@
 
 #include "bet/bet_buttons.h"
 #include "lamps/reel_lamps.h"
+#include "machine/machine.h"
 #include "menu/menu_entries.h"
 #include "reels/spin.h"
 #include "reels/start.h"
@@ -15,18 +16,15 @@ namespace {
 
 using testing::Machine;
 
-constexpr int kStrip[3][10] = {
-    {1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
-    {3, 6, 9, 2, 5, 8, 10, 1, 4, 7},
-    {4, 8, 10, 2, 6, 9, 7, 5, 1, 3},
+using enum Symbol;
+
+constexpr Symbol kStrip[3][10] = {
+    {Bell, Seven, Star, Grapes, Peach, Watermelon, Bar, Melon, Replay, Orange},
+    {Star, Watermelon, Replay, Seven, Peach, Melon, Orange, Bell, Grapes, Bar},
+    {Grapes, Melon, Orange, Seven, Watermelon, Replay, Bar, Peach, Bell, Star},
 };
 
-int StripAt(int reel, int position) { return kStrip[reel - 1][(position + 9) % 10]; }
-
-void BetAndStart(Machine& m, int coins = 1) {
-    for (int i = 0; i < coins; ++i) info::ClickBetUp(m.game);
-    menu::ClickStart(m.game);
-}
+Picture StripAt(int reel, int position) { return PictureOf(kStrip[reel - 1][(position + 9) % 10]); }
 
 TEST(Strips, SplitIntoTwelveWithTheSymbolsAtOneToTen) {
     Machine m;
@@ -35,7 +33,7 @@ TEST(Strips, SplitIntoTwelveWithTheSymbolsAtOneToTen) {
         ASSERT_EQ(parts.size(), 12u);
         EXPECT_EQ(parts[0], "0");
         EXPECT_EQ(parts[11], "");
-        for (int p = 1; p <= 10; ++p) EXPECT_EQ(PictureOfElement(parts[p]), kStrip[reel - 1][p - 1]);
+        for (int p = 1; p <= 10; ++p) EXPECT_EQ(PictureOfElement(parts[p]), PictureOf(kStrip[reel - 1][p - 1]));
     }
     EXPECT_EQ(SplitStrip("a<><>b"), (std::vector<std::string>{"a", "", "b"}));
     EXPECT_EQ(PictureOfElement("x"), 0);
@@ -48,7 +46,7 @@ TEST(Spin, SymbolsTravelDownAndFollowTheStripAfterThreeSteps) {
     const Picture loadTop = g.main.Cell(1, 1), loadMiddle = g.main.Cell(1, 2);
     spin::SpinReel1(g);  // first step after start: position 1
     EXPECT_EQ(g.spin.ReelPos1, 1);
-    EXPECT_EQ(g.main.Cell(1, 1), 1);
+    EXPECT_EQ(g.main.Cell(1, 1), PictureOf(Bell));
     EXPECT_EQ(g.main.Cell(1, 2), loadTop);
     EXPECT_EQ(g.main.Cell(1, 3), loadMiddle);
     EXPECT_EQ(g.spin.ReelStrip1.size(), 12u);
@@ -73,16 +71,16 @@ TEST(Spin, SymbolsTravelDownAndFollowTheStripAfterThreeSteps) {
     g.spin.ReelPos2 = 8;
     for (int i = 0; i < 3; ++i) spin::SpinReel2(g);
     EXPECT_EQ(g.spin.ReelPos2, 1);
-    EXPECT_EQ(g.main.Cell(2, 1), 3);
-    EXPECT_EQ(g.main.Cell(2, 2), 7);
-    EXPECT_EQ(g.main.Cell(2, 3), 4);
+    EXPECT_EQ(g.main.Cell(2, 1), PictureOf(Star));
+    EXPECT_EQ(g.main.Cell(2, 2), PictureOf(Bar));
+    EXPECT_EQ(g.main.Cell(2, 3), PictureOf(Grapes));
     EXPECT_TRUE(m.fx.events.empty());
 }
 
 TEST(Spin, ReelsStepAtTheirOwnRatesAndKeepTheirPlaceBetweenGames) {
     Machine m;
     Game& g = m.game;
-    BetAndStart(m);
+    m.BetAndStart();
     m.Advance(1000);
     EXPECT_EQ(g.main.reel1Timer.TicksRun(), 20);
     EXPECT_EQ(g.main.reel2Timer.TicksRun(), 25);
@@ -98,7 +96,7 @@ TEST(Spin, ReelsStepAtTheirOwnRatesAndKeepTheirPlaceBetweenGames) {
     machine::ClickStop(g, 2);
     machine::ClickStop(g, 3);
     m.clock.AdvanceUntil([&] { return g.info.BetUp.enabled; }, 10000);
-    BetAndStart(m);
+    m.BetAndStart();
     m.Advance(50);
     EXPECT_EQ(g.spin.ReelPos1, 1);  // from 10 on to 1, not from the start
 }
@@ -106,7 +104,7 @@ TEST(Spin, ReelsStepAtTheirOwnRatesAndKeepTheirPlaceBetweenGames) {
 TEST(Spin, AnImpossiblePositionIsReportedOnceAndHaltsEveryReel) {
     Machine m;
     Game& g = m.game;
-    BetAndStart(m);
+    m.BetAndStart();
     g.spin.ReelPos2 = -1;  // the next step would reach 0
     // The box stays open for 200 ms; reel 2's ticks meanwhile must not report again.
     m.fx.whileMessageOpen = [&](const std::string&) { m.Advance(200); };
@@ -119,18 +117,16 @@ TEST(Spin, AnImpossiblePositionIsReportedOnceAndHaltsEveryReel) {
     EXPECT_TRUE(g.main.reelLampTimer.Enabled());
     EXPECT_EQ(g.stop.StopCount, 0);
     // The game is judged once the player stops the reels.
-    machine::ClickStop(g, 1);
-    machine::ClickStop(g, 2);
-    machine::ClickStop(g, 3);
+    m.StopAllReels();
     EXPECT_EQ(m.Counter(g.info.Win) + m.Counter(g.info.Lost), 1);
 }
 
 TEST(Stop, AnyOrderJudgesOnceAtTheThirdStopAndTheLampsFollow) {
     Machine m;
     Game& g = m.game;
-    BetAndStart(m);
+    m.BetAndStart();
     EXPECT_EQ(g.main.ReelLamp(0), kDarkTeal);
-    m.Advance(600);  // two chase steps: lamp 0, then lamp 2
+    m.Advance(2 * g.main.reelLampTimer.Interval());  // two chase steps: lamp 0, then lamp 2
     EXPECT_EQ(g.reelLamps.ReelLampStep, 2);
     EXPECT_EQ(g.main.ReelLamp(2), kCyan);
 
@@ -156,8 +152,8 @@ TEST(Stop, AnyOrderJudgesOnceAtTheThirdStopAndTheLampsFollow) {
 
     // The next game's chase goes on from step 2: its first step lights lamp 1.
     m.clock.AdvanceUntil([&] { return g.info.BetUp.enabled; }, 10000);
-    BetAndStart(m);
-    m.Advance(300);
+    m.BetAndStart();
+    m.Advance(g.main.reelLampTimer.Interval());
     EXPECT_EQ(g.main.ReelLamp(1), kCyan);
     EXPECT_EQ(g.main.ReelLamp(0), kDarkTeal);
     EXPECT_EQ(g.main.ReelLamp(2), kDarkTeal);
@@ -189,7 +185,7 @@ TEST(Stop, RestartInMidSpinKeepsTheStopsAlreadyCounted) {
 TEST(Stop, AFourthCountedStopIsReported) {
     Machine m;
     Game& g = m.game;
-    BetAndStart(m);
+    m.BetAndStart();
     g.stop.StopCount = 3;
     machine::ClickStop(g, 1);
     EXPECT_EQ(m.fx.Messages(), std::vector<std::string>{"停止数が異常です。"});
@@ -245,10 +241,10 @@ TEST(ReelLamps, ChaseOrderAndErrors) {
 
     // A step past 3 reports; the chase timer is not stopped by the report, and
     // its ticks while the box is open do not report again.
-    BetAndStart(m);
+    m.BetAndStart();
     g.reelLamps.ReelLampStep = 3;
     m.fx.whileMessageOpen = [&](const std::string&) { m.Advance(1000); };
-    m.Advance(300);
+    m.Advance(g.main.reelLampTimer.Interval());
     EXPECT_EQ(m.fx.messages, 2);
     EXPECT_EQ(m.fx.Messages().back(), "LineLED点滅値が異常です。");
     EXPECT_TRUE(g.main.reelLampTimer.Enabled());

@@ -9,6 +9,7 @@ namespace kararion {
 namespace {
 
 using Strings = std::vector<std::string>;
+using testing::Six;
 
 class SaveFile : public testing::SaveTest {};
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "bet/bet_buttons.h"
+#include "machine/machine.h"
 #include "menu/menu_entries.h"
 #include "sound/sounds.h"
 #include "support/harness.h"
@@ -10,6 +11,7 @@ namespace kararion {
 namespace {
 
 using testing::Machine;
+using enum Symbol;
 using Kind = RecordingEffects::Kind;
 
 TEST(StartUp, AGameThatGoesMidSpinLeavesNoTickBehind) {
@@ -53,9 +55,9 @@ TEST(StartUp, CountersFlagsTimersAndLampsAsLoaded) {
     EXPECT_EQ(g.main.winningLine, 0);
     EXPECT_EQ(g.main.clickStep, 0);
     // The load pictures: reel 1 looks like 10, 9, 8 from the top, reel 3 like 5, 3, 1.
-    EXPECT_EQ(LooksLike(g.main.Cell(1, 1)), 10);
-    EXPECT_EQ(LooksLike(g.main.Cell(1, 3)), 8);
-    EXPECT_EQ(LooksLike(g.main.Cell(3, 2)), 3);
+    EXPECT_EQ(LooksLike(g.main.Cell(1, 1)), Symbol::Orange);
+    EXPECT_EQ(LooksLike(g.main.Cell(1, 3)), Symbol::Melon);
+    EXPECT_EQ(LooksLike(g.main.Cell(3, 2)), Symbol::Star);
     EXPECT_EQ(LooksLike(g.main.Cell(2, 3)), LooksLike(g.main.Cell(3, 3)));
     EXPECT_NE(g.main.Cell(2, 3), g.main.Cell(3, 3));  // same look, different pictures
     EXPECT_TRUE(m.fx.events.empty());
@@ -137,7 +139,7 @@ TEST(ClickCycle, BettingClicksRaiseTheBetEvenWhileAWinCountsUp) {
     Game& g = m.game;
     info::ClickBetUp(g);
     menu::ClickStart(g);
-    m.ShowSymbols({{2, 2, 2}, {1, 3, 4}, {5, 6, 8}});  // sevens on the top row
+    m.ShowSymbols({{Seven, Seven, Seven}, {Bell, Star, Grapes}, {Peach, Watermelon, Melon}});  // sevens on the top row
     machine::ClickStop(g, 1);
     machine::ClickStop(g, 2);
     machine::ClickStop(g, 3);

@@ -171,8 +171,8 @@ void DialogsTest::loadDialogListsFirstAndLoads() {
         // Hover colours of the two text buttons.
         Hover(Label(dialog, "Loaded"));
         Hover(Label(dialog, "Cancel"));
-        seen.afterPick = QString::number(Label(dialog, "Loaded")->colour()) + QStringLiteral(",") +
-                         QString::number(Label(dialog, "Cancel")->colour());
+        seen.afterPick = QString::fromStdString(testing::ColourName(Label(dialog, "Loaded")->colour()) + "," +
+                                                testing::ColourName(Label(dialog, "Cancel")->colour()));
         // No file picked: the name "NewData" goes to the load, which finds no file.
         const int messages = game.fx.messages;
         Click(Label(dialog, "Loaded"));
@@ -184,7 +184,7 @@ void DialogsTest::loadDialogListsFirstAndLoads() {
     QCOMPARE(seen.title, QStringLiteral(" - ロ ー ド -"));
     QCOMPARE(seen.name, QStringLiteral("NewData"));
     QCOMPARE(seen.focus, QStringLiteral("File1"));
-    QCOMPARE(seen.afterPick, QStringLiteral("0,255"));
+    QCOMPARE(seen.afterPick, QStringLiteral("black,red"));
     QCOMPARE(seen.messagesOnEmptyName, 1);
     QCOMPARE(game.fx.events.back().title, std::string("エラー"));
     QVERIFY(seen.openAfterAction);

@@ -108,10 +108,10 @@ void WindowsTest::reelCellsNameTheirSymbols() {
     QCOMPARE(Control(game.main(), "Slot3(3)")->accessibleDescription(), QStringLiteral("ベル"));
 
     // Whatever the reels show after spinning, the cells show it too.
-    game.g().main.Cell(1, 1) = 2;
-    game.g().main.Cell(2, 2) = 7;
+    game.g().main.Cell(1, 1) = PictureOf(Symbol::Seven);
+    game.g().main.Cell(2, 2) = PictureOf(Symbol::Bar);
     game.windows.RefreshAll();
-    QCOMPARE(Control<ReelCell>(game.main(), "Slot1(1)")->symbol(), 2);
+    QCOMPARE(Control<ReelCell>(game.main(), "Slot1(1)")->symbol(), Symbol::Seven);
     QCOMPARE(Control(game.main(), "Slot1(1)")->accessibleDescription(), QStringLiteral("セブン"));
     QCOMPARE(Control(game.main(), "Slot2(2)")->accessibleDescription(), QStringLiteral("BAR"));
 }
@@ -207,9 +207,10 @@ void WindowsTest::aWinFlashesItsLineInTheLamps() {
     for (int i = 0; i < 3; ++i) Click(Label(game.info(), "BetUp"));
     Click(Label(game.menu(), "Start"));
     // Sevens down the falling diagonal (a long count-up); a stop leaves the view as it is.
-    const Picture rows[3][3] = {{2, 3, 4}, {8, 2, 6}, {5, 9, 2}};
+    using enum Symbol;
+    const Symbol rows[3][3] = {{Seven, Star, Grapes}, {Melon, Seven, Watermelon}, {Peach, Replay, Seven}};
     for (int row = 1; row <= 3; ++row)
-        for (int reel = 1; reel <= 3; ++reel) g.main.Cell(reel, row) = rows[row - 1][reel - 1];
+        for (int reel = 1; reel <= 3; ++reel) g.main.Cell(reel, row) = PictureOf(rows[row - 1][reel - 1]);
     for (const char* stop : {"Stop1", "Stop2", "Stop3"}) Click(Label(game.main(), stop));
     QCOMPARE(FieldText(game, "Win"), QStringLiteral("1"));
 
@@ -225,8 +226,8 @@ void WindowsTest::aWinFlashesItsLineInTheLamps() {
         QCOMPARE(ShowsRed(Label(game.main(), "Line1(0)")), flash == kRed);
         QVERIFY(ShowsRed(Label(game.main(), "Line2(0)")));
     }
-    QCOMPARE(Control<ReelCell>(game.main(), "Slot2(2)")->symbol(), 2);
-    QCOMPARE(Control<ReelCell>(game.main(), "Slot2(2)")->accessibleDescription(), SymbolName(2));
+    QCOMPARE(Control<ReelCell>(game.main(), "Slot2(2)")->symbol(), Seven);
+    QCOMPARE(Control<ReelCell>(game.main(), "Slot2(2)")->accessibleDescription(), SymbolName(Seven));
 }
 
 void WindowsTest::infoHoverColoursFollowThePointer() {
