@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Checks the sources against .clang-format and .clang-tidy; fails on the first
+# Checks that every rules folder includes only the folders it depends on, and
+# the sources against .clang-format and .clang-tidy; fails on the first
 # difference or finding. clang-tidy takes its compile commands from a
 # configured build folder (build/ unless given).
 set -euo pipefail
@@ -9,6 +10,8 @@ if [ ! -f "$build/compile_commands.json" ]; then
   echo "lint: no $build/compile_commands.json; configure a build first" >&2
   exit 2
 fi
+
+bash tools/check-layers.sh "$build/layers.txt" src
 
 mapfile -t sources < <(find src tests bench fuzz tools -name '*.cpp' -o -name '*.h' | sort)
 clang-format --dry-run --Werror "${sources[@]}"

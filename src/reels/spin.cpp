@@ -1,7 +1,7 @@
 #include "reels/spin.h"
 
+#include "reels/reel_error.h"
 #include "reels/strips.h"
-#include "sound/error_message.h"
 
 namespace kararion::spin {
 namespace {
@@ -23,7 +23,7 @@ void Step(Game& g, const Reel& reel) {
     // A position the wrap cannot produce, including one past the strip's end,
     // is reported rather than read.
     if (reel.position <= 0 || static_cast<std::size_t>(reel.position) >= reel.strip.size()) {
-        ReportSpinError(g, reel.message);
+        ReportReelError(g, reel.message);
         return;
     }
     g.main.Cell(reel.number, 1) = PictureOfElement(reel.strip[static_cast<std::size_t>(reel.position)]);
@@ -34,10 +34,5 @@ void Step(Game& g, const Reel& reel) {
 void SpinReel1(Game& g) { Step(g, {1, g.spin.ReelPos1, g.spin.ReelStrip1, "画像値1が異常です。"}); }
 void SpinReel2(Game& g) { Step(g, {2, g.spin.ReelPos2, g.spin.ReelStrip2, "画像値2が異常です"}); }
 void SpinReel3(Game& g) { Step(g, {3, g.spin.ReelPos3, g.spin.ReelStrip3, "画像値3が異常です。"}); }
-
-void ReportSpinError(Game& g, const std::string& message) {
-    ShowErrorMessage(g, message);
-    for (int reel = 1; reel <= 3; ++reel) g.main.ReelTimer(reel).SetEnabled(false);
-}
 
 }  // namespace kararion::spin

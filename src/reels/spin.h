@@ -1,6 +1,4 @@
 #pragma once
-#include <string>
-
 #include "core/game.h"
 
 namespace kararion::spin {
@@ -9,8 +7,5 @@ namespace kararion::spin {
 void SpinReel1(Game& g);
 void SpinReel2(Game& g);
 void SpinReel3(Game& g);
-
-// "Error" sound, the message under "エラー", then every reel halts.
-void ReportSpinError(Game& g, const std::string& message);
 
 }  // namespace kararion::spin

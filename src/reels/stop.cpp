@@ -2,7 +2,7 @@
 
 #include "judge/judge.h"
 #include "lamps/reel_lamps.h"
-#include "sound/error_message.h"
+#include "reels/reel_error.h"
 
 namespace kararion::stop {
 namespace {
@@ -23,7 +23,7 @@ void Stop(Game& g, int reel) {
         judge::JudgeLines(g);
         g.stop.StopCount = 0;
     } else if (g.stop.StopCount > 3) {
-        ReportStopError(g, "停止数が異常です。");
+        ReportReelError(g, "停止数が異常です。");
     }
 }
 
@@ -33,9 +33,5 @@ void StopReel1(Game& g) { Stop(g, 1); }
 void StopReel2(Game& g) { Stop(g, 2); }
 void StopReel3(Game& g) { Stop(g, 3); }
 
-void ReportStopError(Game& g, const std::string& message) {
-    ShowErrorMessage(g, message);
-    for (int reel = 1; reel <= 3; ++reel) g.main.ReelTimer(reel).SetEnabled(false);
-}
 
 }  // namespace kararion::stop

@@ -1,6 +1,4 @@
 #pragma once
-#include <string>
-
 #include "core/game.h"
 
 namespace kararion::stop {
@@ -9,7 +7,5 @@ namespace kararion::stop {
 void StopReel1(Game& g);
 void StopReel2(Game& g);
 void StopReel3(Game& g);
-
-void ReportStopError(Game& g, const std::string& message);
 
 }  // namespace kararion::stop
