@@ -33,5 +33,4 @@ void StopReel1(Game& g) { Stop(g, 1); }
 void StopReel2(Game& g) { Stop(g, 2); }
 void StopReel3(Game& g) { Stop(g, 3); }
 
-
 }  // namespace kararion::stop
