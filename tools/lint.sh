@@ -17,8 +17,6 @@ mapfile -t sources < <(find src tests bench fuzz tools -name '*.cpp' -o -name '*
 clang-format --dry-run --Werror "${sources[@]}"
 echo "lint: ${#sources[@]} files formatted as .clang-format says"
 
-# The fuzz target is built by clang alone (tools/fuzz.sh) and has no compile
-# commands here.
-mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep '\.cpp$' | grep -v '^fuzz/')
+mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep '\.cpp$')
 printf '%s\n' "${units[@]}" | xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet
 echo "lint: ${#units[@]} files clean under .clang-tidy"
