@@ -52,7 +52,8 @@ void FileList::keyPressEvent(QKeyEvent* event) {
     if (currentRow() != before && currentItem() != nullptr) emit picked(currentItem()->text());
 }
 
-FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind) : windows_(windows), kind_(kind) {
+FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget* parent)
+    : QDialog(parent), windows_(windows), kind_(kind) {
     setWindowTitle(QString::fromUtf8(kind.title));
     setObjectName(kind.actionName == std::string("Save") ? QStringLiteral("Form2") : QStringLiteral("Form3"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -84,8 +85,7 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind) : windo
     KeepMouseEvents(files_);
     KeepMouseEvents(files_->viewport());
     auto pick = [this](const QString& name) {
-        kind_.pickFile(windows_.game(), name.toStdString());
-        windows_.RefreshAll();
+        windows_.Act([this, file = name.toStdString()](Game& g) { kind_.pickFile(g, file); });
     };
     // `clicked` comes once for a double click too: its second press is no click.
     connect(files_, &QListWidget::itemClicked, this, [pick](QListWidgetItem* item) { pick(item->text()); });
@@ -104,9 +104,9 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind) : windo
         // The window ends just below the captions: they hang from their top.
         button->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
-    connect(action_, &CaptionLabel::clicked, this, [this] { Act(kind_.clickAction); });
-    connect(action_, &CaptionLabel::hovered, this, [this] { Act(kind_.hoverAction); });
-    connect(cancel_, &CaptionLabel::hovered, this, [this] { Act(kind_.hoverCancel); });
+    connect(action_, &CaptionLabel::clicked, this, [this] { windows_.Act(kind_.clickAction); });
+    connect(action_, &CaptionLabel::hovered, this, [this] { windows_.Act(kind_.hoverAction); });
+    connect(cancel_, &CaptionLabel::hovered, this, [this] { windows_.Act(kind_.hoverCancel); });
     connect(cancel_, &CaptionLabel::clicked, this, &QDialog::reject);
 
     auto* stroke = new LineStroke(TwipRect(960, 2400, 0, 0).topLeft(), TwipRect(840, 2640, 0, 0).topLeft(), this);
@@ -121,14 +121,10 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind) : windo
 
 FileDialogState& FileDialog::State() { return windows_.game().*kind_.state; }
 
-void FileDialog::Act(void (*rule)(Game&)) {
-    rule(windows_.game());
-    windows_.RefreshAll();
-}
-
 void FileDialog::Load() {
-    kind_.open(windows_.game());
     files_->clear();
+    // Not shown yet, so the redraw of the open windows leaves it out.
+    windows_.Act(kind_.open);
     Refresh();
     QWidget* first = kind_.listFirst ? static_cast<QWidget*>(files_) : fileName_;
     first->setFocus(Qt::OtherFocusReason);
@@ -152,6 +148,6 @@ void FileDialog::Refresh() {
     cancel_->SetColour(s.Cancel.foreColor);
 }
 
-void FileDialog::mouseMoveEvent(QMouseEvent*) { Act(kind_.hoverBackground); }
+void FileDialog::mouseMoveEvent(QMouseEvent*) { windows_.Act(kind_.hoverBackground); }
 
 }  // namespace kararion::ui

@@ -51,10 +51,11 @@ protected:
 };
 
 class FileDialog : public QDialog {
+    Q_OBJECT
 public:
-    FileDialog(GameWindows& windows, const FileDialogKind& kind);
+    FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget* parent);
 
-    // The dialog's load: runs its rules' Form_Load on every opening.
+    // Every opening starts the dialog over by its rules.
     void Load();
     void Refresh();
 
@@ -63,7 +64,6 @@ protected:
 
 private:
     FileDialogState& State();
-    void Act(void (*rule)(Game&));
 
     GameWindows& windows_;
     const FileDialogKind& kind_;

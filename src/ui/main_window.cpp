@@ -76,7 +76,8 @@ MainWindow::MainWindow(GameWindows& windows) : windows_(windows) {
         stop->setFont(stopFont);
         stop->SetButton(true);
         stop->setGeometry(TwipRect(kCellLeft[reel - 1], 1680, 495, 255));
-        connect(stop, &CaptionLabel::clicked, this, [this, reel] { StopClicked(reel); });
+        connect(stop, &CaptionLabel::clicked, this,
+                [this, reel] { windows_.Act([reel](Game& g) { machine::ClickStop(g, reel); }); });
         stopButtons_[reel - 1] = stop;
     }
     Refresh();
@@ -102,24 +103,12 @@ void MainWindow::Refresh() {
     }
 }
 
-void MainWindow::StopClicked(int reel) {
-    Game& g = windows_.game();
-    switch (reel) {
-        case 1: machine::ClickStop(g, 1); break;
-        case 2: machine::ClickStop(g, 2); break;
-        default: machine::ClickStop(g, 3); break;
-    }
-    windows_.RefreshAll();
-}
-
 void MainWindow::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
-    if (!click) return;
-    machine::ClickBackground(windows_.game());
-    windows_.RefreshAll();
+    if (click) windows_.Act(machine::ClickBackground);
 }
 
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {

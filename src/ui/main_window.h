@@ -11,6 +11,7 @@ class FilledRect;
 class ReelCell;
 
 class MainWindow : public QWidget {
+    Q_OBJECT
 public:
     explicit MainWindow(GameWindows& windows);
     void Refresh();
@@ -24,8 +25,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void StopClicked(int reel);
-
     GameWindows& windows_;
     std::array<FilledRect*, 3> reelLamps_{};
     std::array<std::array<CaptionLabel*, 2>, 3> betLamps_{};

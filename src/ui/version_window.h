@@ -5,8 +5,9 @@
 namespace kararion::ui {
 
 class VersionWindow : public QDialog {
+    Q_OBJECT
 public:
-    VersionWindow();
+    explicit VersionWindow(QWidget* parent);
 };
 
 }  // namespace kararion::ui
