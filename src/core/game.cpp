@@ -49,6 +49,20 @@ GameTimer& MainWindowState::ReelTimer(int reel) {
     }
 }
 
+void WriteStartCounters(InfoWindowState& info) {
+    info.Coin = "100";
+    info.Run = "0";
+    info.Lost = "0";
+    info.Win = "0";
+    info.UsedCoin = "0";
+    info.WinCoin = "0";
+}
+
+void WriteStartValues(InfoWindowState& info) {
+    info.Bet = "0";
+    WriteStartCounters(info);
+}
+
 Game::Game(Effects& effects, TimerHost& host, std::string programDirectory)
     : fx(effects), programDir(std::move(programDirectory)) {
     for (GameTimer* timer : Timers()) timer->SetHost(&host);

@@ -75,6 +75,11 @@ struct InfoWindowState {
     Caption BetDown;
 };
 
+// The six counters a save file keeps, set to a new game's values: 100 coins, all else 0.
+void WriteStartCounters(InfoWindowState& info);
+// All seven counters as the program starts: those six and no bet.
+void WriteStartValues(InfoWindowState& info);
+
 // The menu window: its five entries.
 struct MenuWindowState {
     Caption Start{false, kBlack};

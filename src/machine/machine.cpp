@@ -33,13 +33,7 @@ void ConnectTimers(Game& g) {
 
 void Load(Game& g) {
     ConnectTimers(g);
-    g.info.Bet = "0";
-    g.info.Run = "0";
-    g.info.Lost = "0";
-    g.info.Win = "0";
-    g.info.WinCoin = "0";
-    g.info.Coin = "100";
-    g.info.UsedCoin = "0";
+    WriteStartValues(g.info);
     for (int reel = 1; reel <= 3; ++reel) g.main.StopButton(reel).enabled = false;
 }
 

@@ -5,12 +5,15 @@
 namespace kararion::menu {
 namespace {
 
+void AllBlack(MenuWindowState& menu) {
+    for (Caption* c : {&menu.Start, &menu.Save, &menu.Loading, &menu.Version, &menu.Ended}) c->foreColor = kBlack;
+}
+
 // The entry under the pointer turns red, every other entry black; a greyed
 // entry reacts to nothing.
 void Highlight(Game& g, Caption MenuWindowState::*entry) {
     if (!(g.menu.*entry).enabled) return;
-    for (Caption* c : {&g.menu.Start, &g.menu.Save, &g.menu.Loading, &g.menu.Version, &g.menu.Ended})
-        c->foreColor = kBlack;
+    AllBlack(g.menu);
     (g.menu.*entry).foreColor = kRed;
 }
 
@@ -26,9 +29,6 @@ void HoverLoading(Game& g) { Highlight(g, &MenuWindowState::Loading); }
 void HoverVersion(Game& g) { Highlight(g, &MenuWindowState::Version); }
 void HoverEnded(Game& g) { Highlight(g, &MenuWindowState::Ended); }
 
-void HoverBackground(Game& g) {
-    for (Caption* c : {&g.menu.Start, &g.menu.Save, &g.menu.Loading, &g.menu.Version, &g.menu.Ended})
-        c->foreColor = kBlack;
-}
+void HoverBackground(Game& g) { AllBlack(g.menu); }
 
 }  // namespace kararion::menu

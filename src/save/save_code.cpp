@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "sound/sounds.h"
+#include "sound/error_message.h"
 
 namespace kararion::save_code {
 namespace {
@@ -66,8 +66,7 @@ std::string DecodeSaveText(Game& g, const std::string& text) {
 void ReportCodingError(Game& g, const std::string& message) {
     // Unlike the game modules' error reports this stops nothing: the caller
     // reports the failed save or load itself and the game goes on.
-    sound::PlaySound(g, "Error");
-    g.fx.MessageBox(message, "エラー");
+    ShowErrorMessage(g, message);
 }
 
 }  // namespace kararion::save_code

@@ -7,6 +7,7 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <optional>
 #include <string_view>
 
 #include "save/save_code.h"
@@ -120,15 +121,15 @@ bool ReplaceFile(const std::string& path, std::string_view contents) {
 constexpr std::size_t kMaxLineBytes = std::size_t{64} * 1024;
 
 // Reads the one item the loader looks at: the first line up to its first
-// comma, leading blanks skipped. False when there is no such line to be had:
+// comma, leading blanks skipped. Nothing when there is no such line to be had:
 // the file cannot be opened or read, is not a regular file, holds a NUL (not
 // text) or has a first line beyond kMaxLineBytes.
-bool ReadFirstItem(const std::string& path, std::string& item) {
+std::optional<std::string> ReadFirstItem(const std::string& path) {
     // O_NONBLOCK: a FIFO under a save name must not hang the game in open().
     Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-    if (!file.Valid()) return false;
+    if (!file.Valid()) return std::nullopt;
     struct stat info {};
-    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
 
     std::string line;
     char buffer[4096];
@@ -137,7 +138,7 @@ bool ReadFirstItem(const std::string& path, std::string& item) {
         ssize_t got = ::read(file.get(), buffer, sizeof buffer);
         if (got < 0) {
             if (errno == EINTR) continue;
-            return false;
+            return std::nullopt;
         }
         if (got == 0) break;  // a last line without a line break still counts
         std::string_view chunk(buffer, static_cast<std::size_t>(got));
@@ -146,16 +147,15 @@ bool ReadFirstItem(const std::string& path, std::string& item) {
             chunk = chunk.substr(0, end);
             ended = true;
         }
-        if (line.size() + chunk.size() > kMaxLineBytes) return false;
+        if (line.size() + chunk.size() > kMaxLineBytes) return std::nullopt;
         line.append(chunk);
     }
-    if (line.find('\0') != std::string::npos) return false;
+    if (line.find('\0') != std::string::npos) return std::nullopt;
 
     std::size_t start = line.find_first_not_of(" \t");
     if (start == std::string::npos) start = line.size();
     std::size_t comma = line.find(',', start);
-    item = line.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-    return true;
+    return line.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
 }
 
 // The first six pieces of `item` split at "<>". False if it has fewer: the
@@ -208,10 +208,10 @@ void SaveGame(Game& g, const std::string& name) {
 
 void LoadGame(Game& g, const std::string& name) {
     std::array<std::string, kFieldCount>& fields = g.saveFile.fields;
-    std::string item;
     // Whatever cannot be read changes nothing: no counter has been replaced,
     // so there is nothing to put back either.
-    if (!IsPlainFileName(name) || !ReadFirstItem(SavePath(g, name), item) || !SplitFields(item, fields)) {
+    const std::optional<std::string> item = IsPlainFileName(name) ? ReadFirstItem(SavePath(g, name)) : std::nullopt;
+    if (!item || !SplitFields(*item, fields)) {
         g.fx.MessageBox(kNotLoaded, kError);
         return;
     }
@@ -220,13 +220,7 @@ void LoadGame(Game& g, const std::string& name) {
         if (field == save_code::kFailed) {
             // A damaged file: back to a fresh game rather than a mixture of
             // old and loaded counters. Bet belongs to the game under way.
-            InfoWindowState& f = g.info;
-            f.Coin = "100";
-            f.Run = "0";
-            f.Lost = "0";
-            f.Win = "0";
-            f.UsedCoin = "0";
-            f.WinCoin = "0";
+            WriteStartCounters(g.info);
             g.fx.MessageBox(kNotLoaded, kError);
             return;
         }
