@@ -28,6 +28,24 @@ TEST_F(SaveFile, WritesOneLineOfSixScrambledFieldsByteForByte) {
     EXPECT_EQ(Tree(), (std::set<std::string>{"data", "data/game1.dat"}));  // no temporary left over
 }
 
+TEST_F(SaveFile, FilesOfEarlierBuildsStillLoadAndSaveAsTheyWere) {
+    // Fixed bytes as earlier builds wrote them, never made by the encoder under
+    // test: a change to its letter table fails here.
+    const std::string played = "hx<>m<>z<>k<>b<>m<>\r\n";  // Coin 98, Run 5, Lost 4, Win 1, UsedCoin 7, WinCoin 5
+    const std::string fresh = "krr<>r<>r<>r<>r<>r<>\r\n";  // a new game: 100 coins, all else 0
+    Write(Data("played.dat"), played);
+    Write(Data("fresh.dat"), fresh);
+
+    save_file::LoadGame(g, "played");
+    EXPECT_EQ(Counters(), (Six{"98", "5", "4", "1", "7", "5"}));
+    save_file::SaveGame(g, "again");
+    EXPECT_EQ(Read(Data("again.dat")), played);
+
+    save_file::LoadGame(g, "fresh");
+    EXPECT_EQ(Counters(), (Six{"100", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(fx.Messages(), (Strings{"ロードしました。", "セーブしました。", "ロードしました。"}));
+}
+
 TEST_F(SaveFile, SavingTwiceKeepsOnlyTheSecondAndLoadingRestoresAllButBet) {
     SetCounters({"98", "5", "4", "1", "7", "5"});
     save_file::SaveGame(g, "game1");
