@@ -19,6 +19,7 @@ void RealGame::Start() {
     // first and bets a moment later.
     QTimer::singleShot(300, windows_.mainWindow(), [this] {
         std::vector<std::string> files;
+        files.reserve(sound::kSounds.size());
         for (const sound::Sound& s : sound::kSounds) files.push_back(sound::SoundFile(game(), s.name));
         effects_.Preload(files);
     });

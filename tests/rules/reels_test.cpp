@@ -126,7 +126,7 @@ TEST(Stop, AnyOrderJudgesOnceAtTheThirdStopAndTheLampsFollow) {
     Game& g = m.game;
     m.BetAndStart();
     EXPECT_EQ(g.main.ReelLamp(0), kDarkTeal);
-    m.Advance(2 * g.main.reelLampTimer.Interval());  // two chase steps: lamp 0, then lamp 2
+    m.Advance(std::int64_t{2} * g.main.reelLampTimer.Interval());  // two chase steps: lamp 0, then lamp 2
     EXPECT_EQ(g.reelLamps.ReelLampStep, 2);
     EXPECT_EQ(g.main.ReelLamp(2), kCyan);
 
