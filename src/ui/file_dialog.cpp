@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 
 #include "core/game.h"
-#include "save/file_dialogs.h"
+#include "save/dialog_rules.h"
 #include "ui/controls.h"
 #include "ui/game_windows.h"
 #include "ui/look.h"

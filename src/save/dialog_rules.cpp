@@ -1,4 +1,4 @@
-#include "save/file_dialogs.h"
+#include "save/dialog_rules.h"
 
 #include <algorithm>
 #include <filesystem>
