@@ -5,11 +5,11 @@
 #include <memory>
 #include <random>
 
-#include "bet/info_window.h"
+#include "bet/bet_buttons.h"
 #include "core/counters.h"
-#include "core/main_window.h"
 #include "core/virtual_clock.h"
-#include "menu/menu_window.h"
+#include "machine/machine.h"
+#include "menu/menu_entries.h"
 
 namespace kararion {
 namespace {
@@ -19,24 +19,25 @@ void BM_WholeGames(benchmark::State& state) {
     fx.keepLog = false;
     VirtualClock clock;
     auto game = std::make_unique<Game>(fx, clock, "/opt/kararion");
-    Form1::Form_Load(*game);
+    machine::Load(*game);
     std::mt19937 rng(7);
     std::uniform_int_distribution<int> pause(0, 300);
     for (auto _ : state) {
         Game& g = *game;
-        Form6::BetUp_Click(g);
-        if (!g.form5.Start.enabled) {  // broke: a fresh machine
+        info::ClickBetUp(g);
+        if (!g.menu.Start.enabled) {  // broke: a fresh machine
             game = std::make_unique<Game>(fx, clock, "/opt/kararion");
-            Form1::Form_Load(*game);
+            machine::Load(*game);
             continue;
         }
-        Form5::Start_Click(g);
-        while (g.form1.SLT1.Enabled() || g.form1.SLT2.Enabled() || g.form1.SLT3.Enabled() || g.form1.CoinUp.Enabled()) {
+        menu::ClickStart(g);
+        while (g.main.reel1Timer.Enabled() || g.main.reel2Timer.Enabled() || g.main.reel3Timer.Enabled() ||
+               g.main.coinUpTimer.Enabled()) {
             clock.Advance(pause(rng));
-            Form1::Stop1_Click(g);
-            Form1::Stop2_Click(g);
-            Form1::Stop3_Click(g);
-            clock.AdvanceUntil([&] { return !g.form1.CoinUp.Enabled(); }, 5000);
+            machine::ClickStop(g, 1);
+            machine::ClickStop(g, 2);
+            machine::ClickStop(g, 3);
+            clock.AdvanceUntil([&] { return !g.main.coinUpTimer.Enabled(); }, 5000);
         }
     }
     state.counters["games/s"] =

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Checks the sources against .clang-format and .clang-tidy; fails on the first
+# Checks that every rules folder includes only the folders it depends on, and
+# the sources against .clang-format and .clang-tidy; fails on the first
 # difference or finding. clang-tidy takes its compile commands from a
 # configured build folder (build/ unless given).
 set -euo pipefail
@@ -10,12 +11,12 @@ if [ ! -f "$build/compile_commands.json" ]; then
   exit 2
 fi
 
+bash tools/check-layers.sh "$build/layers.txt" src
+
 mapfile -t sources < <(find src tests bench fuzz tools -name '*.cpp' -o -name '*.h' | sort)
 clang-format --dry-run --Werror "${sources[@]}"
 echo "lint: ${#sources[@]} files formatted as .clang-format says"
 
-# The fuzz target is built by clang alone (tools/fuzz.sh) and has no compile
-# commands here.
-mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep '\.cpp$' | grep -v '^fuzz/')
+mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep '\.cpp$')
 printf '%s\n' "${units[@]}" | xargs -P "$(nproc)" -n 4 clang-tidy -p "$build" --quiet
 echo "lint: ${#units[@]} files clean under .clang-tidy"

@@ -32,44 +32,44 @@ int main(int argc, char* argv[]) {
 
     auto countUp = [&] {
         // A win of 200 coins on a bet of 1, as the judgement would leave it.
-        g.form6.Bet = kararion::WriteCounter(1);
-        g.judgC.Payout = 200;
-        coinsBefore = kararion::ReadCounter(g.form6.Coin);
+        g.info.Bet = kararion::WriteCounter(1);
+        g.judge.Payout = 200;
+        coinsBefore = kararion::ReadCounter(g.info.Coin);
         counting = true;
         countStart = MonotonicNs();
-        g.form1.CoinUp.SetEnabled(true);
+        g.main.coinUpTimer.SetEnabled(true);
     };
     real.timers().SetAfterTick([&] {
         real.windows().RefreshAll();
-        if (counting && !g.form1.CoinUp.Enabled()) {
+        if (counting && !g.main.coinUpTimer.Enabled()) {
             counting = false;
             const double ms = static_cast<double>(MonotonicNs() - countStart) / 1e6;
             std::printf(
                 "count-up of 200 coins     %7.1f ms (nominal 2010 ms: 200 coins and the closing tick at 10 ms)\n", ms);
             std::printf("coins paid                %7.0f, CoinUp ticks %lld\n",
-                        kararion::ReadCounter(g.form6.Coin) - coinsBefore,
-                        static_cast<long long>(g.form1.CoinUp.TicksRun()));
+                        kararion::ReadCounter(g.info.Coin) - coinsBefore,
+                        static_cast<long long>(g.main.coinUpTimer.TicksRun()));
             QTimer::singleShot(0, [] { QApplication::quit(); });
         }
     });
 
     QTimer::singleShot(1000, [&] {
-        kararion::BetC::RaiseBet(g);
-        kararion::StartC::StartGame(g);
+        kararion::betting::RaiseBet(g);
+        kararion::start::StartGame(g);
         real.windows().RefreshAll();
         spinStart = MonotonicNs();
-        for (int reel = 1; reel <= 3; ++reel) spunTicks[reel - 1] = g.form1.SLT(reel).TicksRun();
+        for (int reel = 1; reel <= 3; ++reel) spunTicks[reel - 1] = g.main.ReelTimer(reel).TicksRun();
         QTimer::singleShot(kSpinMs, [&] {
             const double seconds = static_cast<double>(MonotonicNs() - spinStart) / 1e9;
             const double nominal[3] = {20.0, 25.0, 1000.0 / 60.0};
             std::printf("platform                  %s\n", qPrintable(QGuiApplication::platformName()));
             for (int reel = 1; reel <= 3; ++reel) {
-                const double steps = static_cast<double>(g.form1.SLT(reel).TicksRun() - spunTicks[reel - 1]);
+                const double steps = static_cast<double>(g.main.ReelTimer(reel).TicksRun() - spunTicks[reel - 1]);
                 std::printf("SLT%d steps per second    %7.2f (nominal %.1f, %+.2f %%)\n", reel, steps / seconds,
                             nominal[reel - 1], 100.0 * (steps / seconds / nominal[reel - 1] - 1.0));
-                g.form1.SLT(reel).SetEnabled(false);
+                g.main.ReelTimer(reel).SetEnabled(false);
             }
-            g.form1.LineLed.SetEnabled(false);
+            g.main.reelLampTimer.SetEnabled(false);
             countUp();
         });
     });

@@ -2,41 +2,41 @@
 
 #include "core/counters.h"
 #include "lamps/bet_lamps.h"
-#include "sound/se.h"
+#include "sound/sounds.h"
 
-namespace kararion::BetC {
+namespace kararion::betting {
 
 void RaiseBet(Game& g) {
-    const double coin = ReadCounter(g.form6.Coin);
+    const double coin = ReadCounter(g.info.Coin);
     if (coin == 0) {
         g.fx.Beep();
         return;
     }
-    if (ReadCounter(g.form6.Bet) >= 3) {
+    if (ReadCounter(g.info.Bet) >= 3) {
         g.fx.Beep();  // the bet is full
     } else if (coin - 1 > -1) {
-        Se::PlaySound(g, "BetUp");
-        AddToCounter(g.form6.Bet, 1);
-        AddToCounter(g.form6.Coin, -1);
-        AddToCounter(g.form6.UsedCoin, 1);
-        BetLedC::LightBetLamp(g);
+        sound::PlaySound(g, "BetUp");
+        AddToCounter(g.info.Bet, 1);
+        AddToCounter(g.info.Coin, -1);
+        AddToCounter(g.info.UsedCoin, 1);
+        bet_lamps::LightBetLamp(g);
     } else {
         g.fx.Beep();
     }
-    g.form5.Start.enabled = true;
+    g.menu.Start.enabled = true;
 }
 
 void LowerBet(Game& g) {
-    if (ReadCounter(g.form6.Bet) < 1) {
+    if (ReadCounter(g.info.Bet) < 1) {
         g.fx.Beep();
         return;
     }
-    Se::PlaySound(g, "BetDown");
-    AddToCounter(g.form6.Bet, -1);
-    AddToCounter(g.form6.Coin, 1);
-    AddToCounter(g.form6.UsedCoin, -1);
-    BetLedC::DimBetLamp(g);
-    if (ReadCounter(g.form6.Bet) == 0) g.form5.Start.enabled = false;
+    sound::PlaySound(g, "BetDown");
+    AddToCounter(g.info.Bet, -1);
+    AddToCounter(g.info.Coin, 1);
+    AddToCounter(g.info.UsedCoin, -1);
+    bet_lamps::DimBetLamp(g);
+    if (ReadCounter(g.info.Bet) == 0) g.menu.Start.enabled = false;
 }
 
-}  // namespace kararion::BetC
+}  // namespace kararion::betting

@@ -5,9 +5,12 @@
 
 namespace kararion {
 
-using Colour = std::int32_t;
+struct Colour {
+    std::int32_t value;
+    constexpr bool operator==(const Colour&) const = default;
+};
 
-constexpr Colour Rgb(int r, int g, int b) { return r | (g << 8) | (b << 16); }
+constexpr Colour Rgb(int r, int g, int b) { return Colour{r | (g << 8) | (b << 16)}; }
 
 constexpr Colour kRed = Rgb(255, 0, 0);            // a lit bet lamp, a hovered caption
 constexpr Colour kBlack = Rgb(0, 0, 0);            // a dark bet lamp, a caption at rest
@@ -22,10 +25,10 @@ constexpr Colour kYellow = Rgb(255, 255, 0);       // stop button panel
 // The window system's "window text" colour, which a caption carries until the
 // game first sets a colour of its own. It is a system-colour reference, never a
 // 24-bit value, so it never compares equal to red: a lamp at load is dark.
-constexpr Colour kDefaultText = static_cast<Colour>(0x80000012u);
+constexpr Colour kDefaultText{static_cast<std::int32_t>(0x80000012u)};
 
-constexpr int RedOf(Colour c) { return c & 0xFF; }
-constexpr int GreenOf(Colour c) { return (c >> 8) & 0xFF; }
-constexpr int BlueOf(Colour c) { return (c >> 16) & 0xFF; }
+constexpr int RedOf(Colour c) { return c.value & 0xFF; }
+constexpr int GreenOf(Colour c) { return (c.value >> 8) & 0xFF; }
+constexpr int BlueOf(Colour c) { return (c.value >> 16) & 0xFF; }
 
 }  // namespace kararion

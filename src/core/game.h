@@ -9,7 +9,7 @@
 
 #include "core/colour.h"
 #include "core/effects.h"
-#include "core/picture.h"
+#include "core/symbol.h"
 #include "core/timer.h"
 
 namespace kararion {
@@ -20,43 +20,48 @@ struct Caption {
     Colour foreColor = kDefaultText;
 };
 
-// Form1: the main window with the reels.
+// The bet lamps stand in pairs, one at each end of a row.
+constexpr int kLeftLamp = 0;
+constexpr int kRightLamp = 1;
+
+// The main window: the reels' cells, the lamps, the stop buttons and every timer.
 class MainWindowState {
 public:
     MainWindowState();
 
-    Colour& LED(int index);            // reel lamps, 0..2, fill colour
-    Colour& Line(int line, int end);   // bet lamps Line1..Line3 (1..3), end 0 left / 1 right; text colour
-    Caption& Stop(int reel);           // stop buttons Stop1..Stop3 (1..3)
-    Picture& Slot(int reel, int row);  // cells Slot1..Slot3 (1..3), rows 1 (top)..3
-    std::string& SL(int reel);         // strip text fields SL1..SL3 (1..3)
-    GameTimer& SLT(int reel);          // reel timers SLT1..SLT3 (1..3)
+    Colour& ReelLamp(int index);          // the lamps above the reels, 0..2: fill colour
+    Colour& BetLamp(int line, int side);  // line 1..3, kLeftLamp or kRightLamp: text colour
+    Caption& StopButton(int reel);        // reel 1..3
+    Picture& Cell(int reel, int row);     // reel 1..3, row 1 (top)..3
+    std::string& StripText(int reel);     // each reel's strip as text, reel 1..3
+    GameTimer& ReelTimer(int reel);       // reel 1..3
 
-    const Colour& LED(int index) const;
-    const Colour& Line(int line, int end) const;
-    const Caption& Stop(int reel) const;
-    const Picture& Slot(int reel, int row) const;
+    const Colour& ReelLamp(int index) const;
+    const Colour& BetLamp(int line, int side) const;
+    const Caption& StopButton(int reel) const;
+    const Picture& Cell(int reel, int row) const;
 
-    GameTimer SLT1{"SLT1", 50};
-    GameTimer SLT2{"SLT2", 40};
-    GameTimer SLT3{"SLT3", 60};
-    GameTimer LineLed{"LineLed", 300};
-    GameTimer BetLed{"BetLed", 100};
-    GameTimer CoinUp{"CoinUp", 10};
-    GameTimer AtariSe{"AtariSe", 1000};
+    // The timers keep the names the windows and the figures know them by.
+    GameTimer reel1Timer{"SLT1", 50};
+    GameTimer reel2Timer{"SLT2", 40};
+    GameTimer reel3Timer{"SLT3", 60};
+    GameTimer reelLampTimer{"LineLed", 300};   // the chase of the reel lamps
+    GameTimer betLampTimer{"BetLed", 100};     // the flash of the winning line
+    GameTimer coinUpTimer{"CoinUp", 10};       // one coin of a payout a tick
+    GameTimer winSoundTimer{"AtariSe", 1000};  // the win sound, once
 
-    std::int32_t Num = 0;        // the winning line the bet lamps flash
-    std::int32_t ClickStep = 0;  // place in the click cycle, 1..7 after the first click
+    std::int32_t winningLine = 0;  // the line the bet lamps flash, 1..5
+    std::int32_t clickStep = 0;    // place in the click cycle, 1..7 after the first click
 
 private:
-    std::array<Colour, 3> led_;
-    std::array<std::array<Colour, 2>, 3> line_;
-    std::array<Caption, 3> stop_;
-    std::array<std::array<Picture, 3>, 3> slot_;
-    std::array<std::string, 3> sl_;
+    std::array<Colour, 3> reelLamps_;
+    std::array<std::array<Colour, 2>, 3> betLamps_;
+    std::array<Caption, 3> stopButtons_;
+    std::array<std::array<Picture, 3>, 3> cells_;
+    std::array<std::string, 3> stripTexts_;
 };
 
-// Form6: the information window with the seven counters and the bet buttons.
+// The information window: with the seven counters and the bet buttons.
 struct InfoWindowState {
     // Design-time texts; the main window's load writes the start values.
     std::string Bet = "Bet";
@@ -70,7 +75,12 @@ struct InfoWindowState {
     Caption BetDown;
 };
 
-// Form5: the menu window.
+// The six counters a save file keeps, set to a new game's values: 100 coins, all else 0.
+void WriteStartCounters(InfoWindowState& info);
+// All seven counters as the program starts: those six and no bet.
+void WriteStartValues(InfoWindowState& info);
+
+// The menu window: its five entries.
 struct MenuWindowState {
     Caption Start{false, kBlack};
     Caption Save{true, kBlack};
@@ -79,32 +89,32 @@ struct MenuWindowState {
     Caption Ended{true, kBlack};
 };
 
-// Form2 (save) and Form3 (load): the name field, the list and two text buttons.
-struct SaveDialogState {
+// The save and the load dialog alike: the name field, the file list and two text buttons.
+struct FileDialogState {
     std::string FileName = "FileName";
-    std::vector<std::string> files;  // names listed by File1
+    std::vector<std::string> files;  // the names in the file list
     Caption Action{true, kBlack};    // "セーブ" (Save) or "ロード" (Loaded)
     Caption Cancel{true, kBlack};
 };
 
 // Private variables of the modules; zero or empty at start, never saved.
-struct RunCState {
+struct SpinState {
     std::int32_t ReelPos1 = 0, ReelPos2 = 0, ReelPos3 = 0;
     std::vector<std::string> ReelStrip1, ReelStrip2, ReelStrip3;
 };
-struct StopCState {
+struct StopState {
     std::int32_t StopCount = 0;
 };
-struct JudgCState {
+struct JudgeState {
     std::int32_t Payout = 0;
 };
-struct BetLedCState {
+struct BetLampsState {
     std::int32_t BetLampPhase = 0;
 };
-struct LineLEDCState {
+struct ReelLampsState {
     std::int32_t ReelLampStep = 0;
 };
-struct FileCState {
+struct SaveFileState {
     std::array<std::string, 6> fields;  // working texts, in file order
 };
 
@@ -122,18 +132,18 @@ public:
     std::string programDir;
     std::string dataDir = "./data/";  // save files, under the working directory
 
-    MainWindowState form1;
-    InfoWindowState form6;
-    MenuWindowState form5;
-    SaveDialogState form2;  // save dialog
-    SaveDialogState form3;  // load dialog
+    MainWindowState main;
+    InfoWindowState info;
+    MenuWindowState menu;
+    FileDialogState saveDialog;
+    FileDialogState loadDialog;
 
-    RunCState runC;
-    StopCState stopC;
-    JudgCState judgC;
-    BetLedCState betLedC;
-    LineLEDCState lineLedC;
-    FileCState fileC;
+    SpinState spin;
+    StopState stop;
+    JudgeState judge;
+    BetLampsState betLamps;
+    ReelLampsState reelLamps;
+    SaveFileState saveFile;
 
     // Every game timer of the main window, in a fixed order.
     std::array<GameTimer*, 7> Timers();

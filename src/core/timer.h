@@ -37,7 +37,6 @@ public:
     // still running (a message box opened from it runs a nested event loop) is
     // dropped, so one failure gives one message. Returns whether it ran.
     bool Fire();
-    bool InTick() const { return inTick_; }
     std::int64_t TicksRun() const { return ticksRun_; }
 
 private:

@@ -14,10 +14,10 @@ void VirtualClock::TimerEnabledChanged(GameTimer& timer) {
 }
 
 std::size_t VirtualClock::NextDue() const {
-    std::size_t best = static_cast<std::size_t>(-1);
+    std::size_t best = kNone;
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const Entry& e = entries_[i];
-        if (best == static_cast<std::size_t>(-1) || e.due < entries_[best].due ||
+        if (best == kNone || e.due < entries_[best].due ||
             (e.due == entries_[best].due && e.order < entries_[best].order)) {
             best = i;
         }
@@ -29,7 +29,7 @@ void VirtualClock::Advance(std::int64_t ms) {
     const std::int64_t target = now_ + ms;
     for (;;) {
         std::size_t i = NextDue();
-        if (i == static_cast<std::size_t>(-1) || entries_[i].due > target) break;
+        if (i == kNone || entries_[i].due > target) break;
         GameTimer* timer = entries_[i].timer;
         now_ = std::max(now_, entries_[i].due);
         entries_[i].due += std::max(1, timer->Interval());
@@ -55,7 +55,7 @@ bool VirtualClock::AdvanceUntil(const std::function<bool()>& done, std::int64_t 
 
 std::int64_t VirtualClock::NextDueIn() const {
     std::size_t i = NextDue();
-    if (i == static_cast<std::size_t>(-1)) return -1;
+    if (i == kNone) return -1;
     return std::max<std::int64_t>(0, entries_[i].due - now_);
 }
 

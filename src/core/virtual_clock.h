@@ -33,7 +33,8 @@ private:
         std::int64_t due;
         std::uint64_t order;  // ties fire in the order the timers were switched on
     };
-    std::size_t NextDue() const;  // index into entries_, or npos
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    std::size_t NextDue() const;  // index into entries_, or kNone
 
     std::vector<Entry> entries_;
     std::int64_t now_ = 0;

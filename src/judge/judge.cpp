@@ -4,14 +4,11 @@
 #include <limits>
 
 #include "core/counters.h"
-#include "core/error_box.h"
 #include "lamps/bet_lamps.h"
-#include "reels/start.h"
+#include "sound/error_message.h"
 
-namespace kararion::JudgC {
+namespace kararion::judge {
 namespace {
-
-constexpr std::int32_t kReplay = -2;
 
 struct Cell {
     int reel;
@@ -34,22 +31,22 @@ constexpr std::array<PayLine, 5> kLines{{
     {{{{1, 3}, {2, 2}, {3, 1}}}, true, 3},
 }};
 
-// The payout table in the order it is tried: Img element, coins.
-constexpr std::array<std::pair<Picture, std::int32_t>, 10> kPayouts{{
-    {2, 200},
-    {7, 100},
-    {3, 80},
-    {8, 50},
-    {1, 25},
-    {4, 15},
-    {5, 8},
-    {6, 5},
-    {10, 3},
-    {9, kReplay},
+// The payout table in the order it is tried.
+constexpr std::array<std::pair<Symbol, std::int32_t>, 10> kPayouts{{
+    {Symbol::Seven, 200},
+    {Symbol::Bar, 100},
+    {Symbol::Star, 80},
+    {Symbol::Melon, 50},
+    {Symbol::Bell, 25},
+    {Symbol::Grapes, 15},
+    {Symbol::Peach, 8},
+    {Symbol::Watermelon, 5},
+    {Symbol::Orange, 3},
+    {Symbol::Replay, kReplayPayout},
 }};
 
 // Only the left lamp of a row counts, and only when it is exactly red.
-bool RowInPlay(const Game& g, int row) { return g.form1.Line(row, 0) == kRed; }
+bool RowInPlay(const Game& g, int row) { return g.main.BetLamp(row, kLeftLamp) == kRed; }
 
 bool InPlay(const Game& g, std::size_t line) {
     if (!kLines[line].diagonal) return RowInPlay(g, static_cast<int>(line) + 1);
@@ -57,81 +54,81 @@ bool InPlay(const Game& g, std::size_t line) {
 }
 
 bool ThreeOfAKind(const Game& g, const PayLine& line) {
-    const Picture a = g.form1.Slot(line.cells[0].reel, line.cells[0].row);
-    const Picture b = g.form1.Slot(line.cells[1].reel, line.cells[1].row);
-    const Picture c = g.form1.Slot(line.cells[2].reel, line.cells[2].row);
+    const Picture a = g.main.Cell(line.cells[0].reel, line.cells[0].row);
+    const Picture b = g.main.Cell(line.cells[1].reel, line.cells[1].row);
+    const Picture c = g.main.Cell(line.cells[2].reel, line.cells[2].row);
     return a == b && b == c;
+}
+
+// The bet is cleared, betting unlocked and the bet lamps darkened: the next
+// game may be bet.
+void CloseGame(Game& g) {
+    g.info.Bet = "0";
+    g.info.BetUp.enabled = true;
+    g.info.BetDown.enabled = true;
+    bet_lamps::DimAllBetLamps(g);
 }
 
 }  // namespace
 
-bool LookUpPayout(Picture picture, std::int32_t& payout) {
+std::optional<std::int32_t> LookUpPayout(Picture picture) {
     for (const auto& [symbol, coins] : kPayouts) {
-        if (picture == symbol) {
-            payout = coins;
-            return true;
-        }
+        if (picture == PictureOf(symbol)) return coins;
     }
-    return false;
+    return std::nullopt;
 }
 
 void JudgeLines(Game& g) {
     for (std::size_t i = 0; i < kLines.size(); ++i) {
         if (ThreeOfAKind(g, kLines[i]) && InPlay(g, i)) {
-            g.form1.Num = static_cast<std::int32_t>(i) + 1;
-            g.form1.BetLed.SetEnabled(true);
-            AddToCounter(g.form6.Win, 1);
-            std::int32_t row = kLines[i].row;
-            AwardPayout(g, row);
+            g.main.winningLine = static_cast<std::int32_t>(i) + 1;
+            g.main.betLampTimer.SetEnabled(true);
+            AddToCounter(g.info.Win, 1);
+            AwardPayout(g, kLines[i].row);
             return;  // a game pays one line at most
         }
     }
-    AddToCounter(g.form6.Lost, 1);
-    g.form6.Bet = "0";
-    g.form6.BetUp.enabled = true;
-    g.form6.BetDown.enabled = true;
-    BetLedC::DimAllBetLamps(g);
+    AddToCounter(g.info.Lost, 1);
+    CloseGame(g);
 }
 
-void AwardPayout(Game& g, std::int32_t& row) {
-    std::string marker;
-    if (!LookUpPayout(g.form1.Slot(1, row), g.judgC.Payout)) {
-        marker = "Er";
+void AwardPayout(Game& g, std::int32_t row) {
+    const std::optional<std::int32_t> payout = LookUpPayout(g.main.Cell(1, row));
+    if (payout) {
+        g.judge.Payout = *payout;
+    } else {
         ReportJudgeError(g, "配当数が異常です。");
     }
     // The win sound follows even a failed lookup.
-    g.form1.AtariSe.SetEnabled(true);
-    if (marker != "Er") g.form1.CoinUp.SetEnabled(true);
+    g.main.winSoundTimer.SetEnabled(true);
+    if (payout) g.main.coinUpTimer.SetEnabled(true);
 }
 
-void CountUpCoins(Game& g) {
-    std::int32_t& payout = g.judgC.Payout;
-    if (payout == kReplay) {
-        g.form1.CoinUp.SetEnabled(false);
-        BetLedC::LightAllBetLamps(g);
-        StartC::StartGame(g);
-        return;
+CountUp CountUpCoins(Game& g) {
+    std::int32_t& payout = g.judge.Payout;
+    if (payout == kReplayPayout) {
+        g.main.coinUpTimer.SetEnabled(false);
+        bet_lamps::LightAllBetLamps(g);
+        return CountUp::Replay;
     }
     if (payout > std::numeric_limits<std::int32_t>::min()) --payout;
     if (payout >= 0) {
-        AddToCounter(g.form6.Coin, 1);
-        AddToCounter(g.form6.WinCoin, 1);
-    } else if (payout == -1) {
+        AddToCounter(g.info.Coin, 1);
+        AddToCounter(g.info.WinCoin, 1);
+    } else if (payout == kClosingTick) {
         // Everything is paid: close the game, whatever the bet is by now.
-        g.form6.Bet = "0";
-        g.form6.BetUp.enabled = true;
-        g.form6.BetDown.enabled = true;
-        BetLedC::DimAllBetLamps(g);
-        g.form1.CoinUp.SetEnabled(false);
+        CloseGame(g);
+        g.main.coinUpTimer.SetEnabled(false);
         payout = 0;
     } else {
         ReportJudgeError(g, "コイン配当で異常です。");
     }
+    return CountUp::GoesOn;
 }
 
 void ReportJudgeError(Game& g, const std::string& message) {
     ShowErrorMessage(g, message);
-    g.form1.CoinUp.SetEnabled(false);
+    g.main.coinUpTimer.SetEnabled(false);
 }
 
-}  // namespace kararion::JudgC
+}  // namespace kararion::judge

@@ -1,20 +1,20 @@
 #include "lamps/bet_lamps.h"
 
 #include "core/counters.h"
-#include "core/error_box.h"
+#include "sound/error_message.h"
 
-namespace kararion::BetLedC {
+namespace kararion::bet_lamps {
 namespace {
 
 void SetPair(Game& g, int line, Colour colour) {
-    g.form1.Line(line, 0) = colour;
-    g.form1.Line(line, 1) = colour;
+    g.main.BetLamp(line, kLeftLamp) = colour;
+    g.main.BetLamp(line, kRightLamp) = colour;
 }
 
 }  // namespace
 
 void LightBetLamp(Game& g) {
-    const double bet = ReadCounter(g.form6.Bet);
+    const double bet = ReadCounter(g.info.Bet);
     if (bet == 1) {
         SetPair(g, 1, kRed);
     } else if (bet == 2) {
@@ -27,7 +27,7 @@ void LightBetLamp(Game& g) {
 }
 
 void DimBetLamp(Game& g) {
-    const double bet = ReadCounter(g.form6.Bet);
+    const double bet = ReadCounter(g.info.Bet);
     if (bet == 2) {
         SetPair(g, 3, kBlack);
     } else if (bet == 1) {
@@ -41,28 +41,28 @@ void DimBetLamp(Game& g) {
 
 void LightAllBetLamps(Game& g) {
     for (int line = 1; line <= 3; ++line) SetPair(g, line, kRed);
-    g.form1.BetLed.SetEnabled(false);
+    g.main.betLampTimer.SetEnabled(false);
 }
 
 void DimAllBetLamps(Game& g) {
     for (int line = 3; line >= 1; --line) SetPair(g, line, kBlack);
-    g.form1.BetLed.SetEnabled(false);
+    g.main.betLampTimer.SetEnabled(false);
 }
 
-void StepBetLamps(Game& g, const std::int32_t& pattern) {
+void StepBetLamps(Game& g, std::int32_t winningLine) {
     // A line's lamps: a row shows at both its ends, a diagonal at the left end
     // of the row it starts in and the right end of the row it ends in.
     static constexpr int kLamps[5][2][2] = {
         {{1, 0}, {1, 1}}, {{2, 0}, {2, 1}}, {{3, 0}, {3, 1}}, {{1, 0}, {3, 1}}, {{3, 0}, {1, 1}},
     };
-    if (pattern >= 1 && pattern <= 5) {
-        const Colour colour = g.betLedC.BetLampPhase == 1 ? kRed : kBlack;
-        for (const auto& lamp : kLamps[pattern - 1]) g.form1.Line(lamp[0], lamp[1]) = colour;
+    if (winningLine >= 1 && winningLine <= 5) {
+        const Colour colour = g.betLamps.BetLampPhase == 1 ? kRed : kBlack;
+        for (const auto& lamp : kLamps[winningLine - 1]) g.main.BetLamp(lamp[0], lamp[1]) = colour;
     } else {
         ReportBetLampError(g, "判定で異常です。");
     }
     // The phase carries over from flash to flash, and past a report too.
-    if (++g.betLedC.BetLampPhase > 1) g.betLedC.BetLampPhase = 0;
+    if (++g.betLamps.BetLampPhase > 1) g.betLamps.BetLampPhase = 0;
 }
 
 void ReportBetLampError(Game& g, const std::string& message) {
@@ -70,4 +70,4 @@ void ReportBetLampError(Game& g, const std::string& message) {
     DimAllBetLamps(g);
 }
 
-}  // namespace kararion::BetLedC
+}  // namespace kararion::bet_lamps

@@ -1,9 +1,9 @@
 #include "reels/spin.h"
 
-#include "core/error_box.h"
+#include "reels/reel_error.h"
 #include "reels/strips.h"
 
-namespace kararion::RunC {
+namespace kararion::spin {
 namespace {
 
 struct Reel {
@@ -15,29 +15,24 @@ struct Reel {
 
 void Step(Game& g, const Reel& reel) {
     ++reel.position;
-    reel.strip = SplitStrip(g.form1.SL(reel.number));
+    reel.strip = SplitStrip(g.main.StripText(reel.number));
     // The symbols travel down: row 3 takes row 2's very picture, row 2 takes row 1's.
-    g.form1.Slot(reel.number, 3) = g.form1.Slot(reel.number, 2);
-    g.form1.Slot(reel.number, 2) = g.form1.Slot(reel.number, 1);
+    g.main.Cell(reel.number, 3) = g.main.Cell(reel.number, 2);
+    g.main.Cell(reel.number, 2) = g.main.Cell(reel.number, 1);
     if (reel.position > 10) reel.position = 1;
     // A position the wrap cannot produce, including one past the strip's end,
     // is reported rather than read.
     if (reel.position <= 0 || static_cast<std::size_t>(reel.position) >= reel.strip.size()) {
-        ReportSpinError(g, reel.message);
+        ReportReelError(g, reel.message);
         return;
     }
-    g.form1.Slot(reel.number, 1) = PictureOfElement(reel.strip[static_cast<std::size_t>(reel.position)]);
+    g.main.Cell(reel.number, 1) = PictureOfElement(reel.strip[static_cast<std::size_t>(reel.position)]);
 }
 
 }  // namespace
 
-void SpinReel1(Game& g) { Step(g, {1, g.runC.ReelPos1, g.runC.ReelStrip1, "画像値1が異常です。"}); }
-void SpinReel2(Game& g) { Step(g, {2, g.runC.ReelPos2, g.runC.ReelStrip2, "画像値2が異常です"}); }
-void SpinReel3(Game& g) { Step(g, {3, g.runC.ReelPos3, g.runC.ReelStrip3, "画像値3が異常です。"}); }
+void SpinReel1(Game& g) { Step(g, {1, g.spin.ReelPos1, g.spin.ReelStrip1, "画像値1が異常です。"}); }
+void SpinReel2(Game& g) { Step(g, {2, g.spin.ReelPos2, g.spin.ReelStrip2, "画像値2が異常です"}); }
+void SpinReel3(Game& g) { Step(g, {3, g.spin.ReelPos3, g.spin.ReelStrip3, "画像値3が異常です。"}); }
 
-void ReportSpinError(Game& g, const std::string& message) {
-    ShowErrorMessage(g, message);
-    for (int reel = 1; reel <= 3; ++reel) g.form1.SLT(reel).SetEnabled(false);
-}
-
-}  // namespace kararion::RunC
+}  // namespace kararion::spin

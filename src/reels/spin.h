@@ -1,16 +1,11 @@
 #pragma once
-#include <string>
-
 #include "core/game.h"
 
-namespace kararion::RunC {
+namespace kararion::spin {
 
 // One step of a reel: the symbols move down one row and a new one enters at the top.
 void SpinReel1(Game& g);
 void SpinReel2(Game& g);
 void SpinReel3(Game& g);
 
-// "Error" sound, the message under "エラー", then every reel halts.
-void ReportSpinError(Game& g, const std::string& message);
-
-}  // namespace kararion::RunC
+}  // namespace kararion::spin

@@ -1,15 +1,11 @@
 #pragma once
-#include <string>
-
 #include "core/game.h"
 
-namespace kararion::StopC {
+namespace kararion::stop {
 
 // Stops a reel where it stands; the third stop of a game judges it.
 void StopReel1(Game& g);
 void StopReel2(Game& g);
 void StopReel3(Game& g);
 
-void ReportStopError(Game& g, const std::string& message);
-
-}  // namespace kararion::StopC
+}  // namespace kararion::stop

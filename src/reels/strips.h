@@ -4,15 +4,15 @@
 #include <string_view>
 #include <vector>
 
-#include "core/picture.h"
+#include "core/symbol.h"
 
 namespace kararion {
 
 // Splits on every "<>": "0<>1<>" gives {"0", "1", ""}.
 std::vector<std::string> SplitStrip(std::string_view text);
 
-// A strip element's text as a 16-bit integer, i.e. the Img element it names.
-// Text that is not a number gives 0 (no picture).
+// A strip element's text as a 16-bit integer, i.e. the picture it names (1 to
+// 10 are the symbols). Text that is not a number gives 0 (no picture).
 Picture PictureOfElement(const std::string& element);
 
 }  // namespace kararion

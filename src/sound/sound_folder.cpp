@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "sound/se.h"
+#include "sound/sounds.h"
 
-namespace kararion::Se {
+namespace kararion::sound {
 namespace {
 
 namespace fs = std::filesystem;
@@ -51,4 +51,4 @@ std::string BestSoundBase(const std::string& programDir, const std::string& inst
     return SoundsIn(installedDataDir) > SoundsIn(programDir) ? installedDataDir : programDir;
 }
 
-}  // namespace kararion::Se
+}  // namespace kararion::sound

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-namespace kararion::Se {
+namespace kararion::sound {
 
 // The installed data folder of a program living in `programDir`: the install
 // puts the program in <prefix>/bin and its data in <prefix>/share/kararion, so
@@ -22,4 +22,4 @@ std::optional<std::string> ChooseSoundBase(const std::string& programDir, const 
 // the sounds found there play and the others are silent.
 std::string BestSoundBase(const std::string& programDir, const std::string& installedDataDir);
 
-}  // namespace kararion::Se
+}  // namespace kararion::sound

@@ -94,7 +94,7 @@ void FilledRect::paintEvent(QPaintEvent*) {
 
 ReelCell::ReelCell(QWidget* parent) : QWidget(parent) { KeepMouseEvents(this); }
 
-void ReelCell::SetSymbol(int symbol) {
+void ReelCell::SetSymbol(std::optional<Symbol> symbol) {
     if (symbol == symbol_) return;
     symbol_ = symbol;
     setAccessibleDescription(SymbolName(symbol));

@@ -3,8 +3,10 @@
 // act as buttons, filled rectangles, picture cells and a drawn line. Each one
 // only shows what it is told; the game's state lives in the rules.
 #include <QWidget>
+#include <optional>
 
 #include "core/colour.h"
+#include "core/symbol.h"
 
 namespace kararion::ui {
 
@@ -64,8 +66,8 @@ private:
 class ReelCell : public QWidget {
 public:
     explicit ReelCell(QWidget* parent);
-    int symbol() const { return symbol_; }
-    void SetSymbol(int symbol);
+    std::optional<Symbol> symbol() const { return symbol_; }
+    void SetSymbol(std::optional<Symbol> symbol);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -74,7 +76,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    int symbol_ = -1;
+    std::optional<Symbol> symbol_;
 };
 
 // A straight line between two points of its parent; display only.

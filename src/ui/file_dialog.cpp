@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 
 #include "core/game.h"
-#include "save/dialogs.h"
+#include "save/dialog_rules.h"
 #include "ui/controls.h"
 #include "ui/game_windows.h"
 #include "ui/look.h"
@@ -29,13 +29,13 @@ const FileDialogKind& FileDialogKind::Save() {
                                      .widthTwips = 2388,
                                      .heightTwips = 2700,
                                      .listFirst = false,
-                                     .state = &Game::form2,
-                                     .formLoad = &Form2::Form_Load,
-                                     .fileClick = &Form2::File1_Click,
-                                     .actionClick = &Form2::Save_Click,
-                                     .actionMove = &Form2::Save_MouseMove,
-                                     .cancelMove = &Form2::Cancel_MouseMove,
-                                     .formMove = &Form2::Form_MouseMove};
+                                     .state = &Game::saveDialog,
+                                     .open = &save_dialog::Open,
+                                     .pickFile = &save_dialog::PickFile,
+                                     .clickAction = &save_dialog::ClickSave,
+                                     .hoverAction = &save_dialog::HoverSave,
+                                     .hoverCancel = &save_dialog::HoverCancel,
+                                     .hoverBackground = &save_dialog::HoverBackground};
     return kind;
 }
 
@@ -46,13 +46,13 @@ const FileDialogKind& FileDialogKind::Load() {
                                      .widthTwips = 2400,
                                      .heightTwips = 2784,
                                      .listFirst = true,
-                                     .state = &Game::form3,
-                                     .formLoad = &Form3::Form_Load,
-                                     .fileClick = &Form3::File1_Click,
-                                     .actionClick = &Form3::Loaded_Click,
-                                     .actionMove = &Form3::Loaded_MouseMove,
-                                     .cancelMove = &Form3::Cancel_MouseMove,
-                                     .formMove = &Form3::Form_MouseMove};
+                                     .state = &Game::loadDialog,
+                                     .open = &load_dialog::Open,
+                                     .pickFile = &load_dialog::PickFile,
+                                     .clickAction = &load_dialog::ClickLoad,
+                                     .hoverAction = &load_dialog::HoverLoad,
+                                     .hoverCancel = &load_dialog::HoverCancel,
+                                     .hoverBackground = &load_dialog::HoverBackground};
     return kind;
 }
 
@@ -62,7 +62,8 @@ void FileList::keyPressEvent(QKeyEvent* event) {
     if (currentRow() != before && currentItem() != nullptr) emit picked(currentItem()->text());
 }
 
-FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind) : windows_(windows), kind_(kind) {
+FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget* parent)
+    : QDialog(parent), windows_(windows), kind_(kind) {
     setWindowTitle(QString::fromUtf8(kind.title));
     setObjectName(kind.actionName == std::string("Save") ? QStringLiteral("Form2") : QStringLiteral("Form3"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -95,8 +96,7 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind) : windo
     KeepMouseEvents(files_->viewport());
     auto pick = [this](const QListWidgetItem* item) {
         if (item == nullptr) return;
-        kind_.fileClick(windows_.game(), FileNameOf(item));
-        windows_.RefreshAll();
+        windows_.Act([this, file = FileNameOf(item)](Game& g) { kind_.pickFile(g, file); });
     };
     // `clicked` comes once for a double click too: its second press is no click.
     connect(files_, &QListWidget::itemClicked, this, pick);
@@ -115,9 +115,9 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind) : windo
         // The window ends just below the captions: they hang from their top.
         button->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
-    connect(action_, &CaptionLabel::clicked, this, [this] { Act(kind_.actionClick); });
-    connect(action_, &CaptionLabel::hovered, this, [this] { Act(kind_.actionMove); });
-    connect(cancel_, &CaptionLabel::hovered, this, [this] { Act(kind_.cancelMove); });
+    connect(action_, &CaptionLabel::clicked, this, [this] { windows_.Act(kind_.clickAction); });
+    connect(action_, &CaptionLabel::hovered, this, [this] { windows_.Act(kind_.hoverAction); });
+    connect(cancel_, &CaptionLabel::hovered, this, [this] { windows_.Act(kind_.hoverCancel); });
     connect(cancel_, &CaptionLabel::clicked, this, &QDialog::reject);
 
     auto* stroke = new LineStroke(TwipRect(960, 2400, 0, 0).topLeft(), TwipRect(840, 2640, 0, 0).topLeft(), this);
@@ -130,16 +130,12 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind) : windo
     }
 }
 
-SaveDialogState& FileDialog::State() { return windows_.game().*kind_.state; }
-
-void FileDialog::Act(void (*rule)(Game&)) {
-    rule(windows_.game());
-    windows_.RefreshAll();
-}
+FileDialogState& FileDialog::State() { return windows_.game().*kind_.state; }
 
 void FileDialog::Load() {
-    kind_.formLoad(windows_.game());
     files_->clear();
+    // Not shown yet, so the redraw of the open windows leaves it out.
+    windows_.Act(kind_.open);
     Refresh();
     QWidget* first = kind_.listFirst ? static_cast<QWidget*>(files_) : fileName_;
     first->setFocus(Qt::OtherFocusReason);
@@ -147,7 +143,7 @@ void FileDialog::Load() {
 }
 
 void FileDialog::Refresh() {
-    const SaveDialogState& s = State();
+    const FileDialogState& s = State();
     const QString name = ShownName(s.FileName);
     if (fileName_->text() != name) fileName_->setText(name);
 
@@ -166,6 +162,6 @@ void FileDialog::Refresh() {
     cancel_->SetColour(s.Cancel.foreColor);
 }
 
-void FileDialog::mouseMoveEvent(QMouseEvent*) { Act(kind_.formMove); }
+void FileDialog::mouseMoveEvent(QMouseEvent*) { windows_.Act(kind_.hoverBackground); }
 
 }  // namespace kararion::ui

@@ -1,5 +1,5 @@
 #pragma once
-// Form2 and Form3: the save and the load dialog. They are built alike and
+// The save and the load dialog. They are built alike and
 // differ in caption, action button, the rules they call and the first focus.
 #include <QDialog>
 #include <QListWidget>
@@ -7,7 +7,7 @@
 
 namespace kararion {
 class Game;
-struct SaveDialogState;
+struct FileDialogState;
 }  // namespace kararion
 
 class QLineEdit;
@@ -25,13 +25,13 @@ struct FileDialogKind {
     int widthTwips;
     int heightTwips;
     bool listFirst;  // keyboard focus order
-    SaveDialogState Game::*state;
-    void (*formLoad)(Game&);
-    void (*fileClick)(Game&, const std::string&);
-    void (*actionClick)(Game&);
-    void (*actionMove)(Game&);
-    void (*cancelMove)(Game&);
-    void (*formMove)(Game&);
+    FileDialogState Game::*state;
+    void (*open)(Game&);
+    void (*pickFile)(Game&, const std::string&);
+    void (*clickAction)(Game&);
+    void (*hoverAction)(Game&);
+    void (*hoverCancel)(Game&);
+    void (*hoverBackground)(Game&);
 
     static const FileDialogKind& Save();
     static const FileDialogKind& Load();
@@ -51,10 +51,11 @@ protected:
 };
 
 class FileDialog : public QDialog {
+    Q_OBJECT
 public:
-    FileDialog(GameWindows& windows, const FileDialogKind& kind);
+    FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget* parent);
 
-    // The dialog's load: runs its rules' Form_Load on every opening.
+    // Every opening starts the dialog over by its rules.
     void Load();
     void Refresh();
 
@@ -62,8 +63,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    SaveDialogState& State();
-    void Act(void (*rule)(Game&));
+    FileDialogState& State();
 
     GameWindows& windows_;
     const FileDialogKind& kind_;

@@ -5,7 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "core/main_window.h"
+#include "machine/machine.h"
 #include "ui/file_dialog.h"
 #include "ui/info_window.h"
 #include "ui/main_window.h"
@@ -34,8 +34,7 @@ GameWindows::GameWindows(Effects& effects, TimerHost& timers, std::string progra
 GameWindows::~GameWindows() = default;
 
 void GameWindows::Start() {
-    Form1::Form_Load(game_);
-    RefreshAll();
+    Act(machine::Load);
     PlaceGroup();
     menu_->show();
     info_->show();
@@ -66,29 +65,29 @@ void GameWindows::RefreshAll() {
     if (load_ && load_->isVisible()) load_->Refresh();
 }
 
-void GameWindows::ShowModal(QWidget* dialog) {
+void GameWindows::ShowModal(QDialog* dialog) {
     // Over the main window rather than wherever the screen's middle is.
     const QRect over = main_->frameGeometry();
     dialog->move(over.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
-    static_cast<QDialog*>(dialog)->exec();
+    dialog->exec();
     RefreshAll();
 }
 
 void GameWindows::OpenSaveDialog() {
-    if (!save_) save_ = std::make_unique<FileDialog>(*this, FileDialogKind::Save());
+    if (save_ == nullptr) save_ = new FileDialog(*this, FileDialogKind::Save(), main_.get());
     save_->Load();
-    ShowModal(save_.get());
+    ShowModal(save_);
 }
 
 void GameWindows::OpenLoadDialog() {
-    if (!load_) load_ = std::make_unique<FileDialog>(*this, FileDialogKind::Load());
+    if (load_ == nullptr) load_ = new FileDialog(*this, FileDialogKind::Load(), main_.get());
     load_->Load();
-    ShowModal(load_.get());
+    ShowModal(load_);
 }
 
 void GameWindows::OpenVersionWindow() {
-    if (!version_) version_ = std::make_unique<VersionWindow>();
-    ShowModal(version_.get());
+    if (version_ == nullptr) version_ = new VersionWindow(main_.get());
+    ShowModal(version_);
 }
 
 void GameWindows::EndProgram() {
@@ -96,8 +95,8 @@ void GameWindows::EndProgram() {
     ended_ = true;
     // Nothing is saved and no handler runs again: the timers stop first.
     for (GameTimer* timer : game_.Timers()) timer->SetEnabled(false);
-    for (QWidget* dialog : {static_cast<QWidget*>(save_.get()), static_cast<QWidget*>(load_.get()),
-                            static_cast<QWidget*>(version_.get())}) {
+    for (QDialog* dialog :
+         {static_cast<QDialog*>(save_), static_cast<QDialog*>(load_), static_cast<QDialog*>(version_)}) {
         if (dialog != nullptr) dialog->hide();
     }
     menu_->hide();

@@ -3,6 +3,7 @@
 // side windows to the main window and open the dialogs. The clock and the
 // effects come from outside, so tests can drive the real windows on a virtual
 // clock with recording effects.
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QObject>
 #include <functional>
@@ -32,6 +33,14 @@ public:
     // the main window shown with the group centred on the primary screen.
     void Start();
 
+    // The one way from the windows to the rules: runs `rule` on the game, then
+    // draws every window from the state it left.
+    template <typename Rule>
+    void Act(Rule&& rule) {
+        rule(game_);
+        RefreshAll();
+    }
+
     // Draws every window from the rules' state (only what changed).
     void RefreshAll();
 
@@ -54,22 +63,23 @@ public:
     MainWindow* mainWindow() const { return main_.get(); }
     InfoWindow* infoWindow() const { return info_; }
     MenuWindow* menuWindow() const { return menu_; }
-    FileDialog* saveDialog() const { return save_.get(); }
-    FileDialog* loadDialog() const { return load_.get(); }
-    VersionWindow* versionWindow() const { return version_.get(); }
+    FileDialog* saveDialog() const { return save_; }
+    FileDialog* loadDialog() const { return load_; }
+    VersionWindow* versionWindow() const { return version_; }
 
 private:
     void Dock();
     void PlaceGroup();
-    void ShowModal(QWidget* dialog);
+    void ShowModal(QDialog* dialog);
 
     Game game_;
     std::unique_ptr<MainWindow> main_;
-    InfoWindow* info_ = nullptr;  // owned by the main window
-    MenuWindow* menu_ = nullptr;  // owned by the main window
-    std::unique_ptr<FileDialog> save_;
-    std::unique_ptr<FileDialog> load_;
-    std::unique_ptr<VersionWindow> version_;
+    // The other windows belong to the main window.
+    InfoWindow* info_ = nullptr;
+    MenuWindow* menu_ = nullptr;
+    FileDialog* save_ = nullptr;
+    FileDialog* load_ = nullptr;
+    VersionWindow* version_ = nullptr;
     std::function<void()> onEnd_;
     bool ended_ = false;
     bool snapQueued_ = false;

@@ -1,10 +1,8 @@
 #include "ui/info_window.h"
 
-#include <QCloseEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 
-#include "bet/info_window.h"
+#include "bet/bet_buttons.h"
 #include "ui/controls.h"
 #include "ui/game_windows.h"
 #include "ui/look.h"
@@ -30,20 +28,12 @@ void SetText(QLineEdit* field, const std::string& text) {
     if (field->text() != value) field->setText(value);
 }
 
-void SetButtonState(CaptionLabel* button, const kararion::Caption& state) {
-    if (button->isEnabled() != state.enabled) button->setEnabled(state.enabled);
-    button->SetColour(state.foreColor);
-}
-
 }  // namespace
 
-InfoWindow::InfoWindow(GameWindows& windows, QWidget* owner) : QWidget(owner), windows_(windows) {
+InfoWindow::InfoWindow(GameWindows& windows, QWidget* owner) : SideWindow(windows, owner, &info::HoverBackground) {
     setWindowTitle(QStringLiteral(" - 情報 -"));
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setObjectName(QStringLiteral("Form6"));
-    setFont(DefaultFont());
     setFixedSize(TwipSize(2796, 1560));
-    setMouseTracking(true);
 
     // In reading order, as the keyboard visits them.
     AddCaption(this, QStringLiteral("Label4(2)"), QStringLiteral("コイン数："), TwipRect(0, 120, 855, 255));
@@ -66,16 +56,10 @@ InfoWindow::InfoWindow(GameWindows& windows, QWidget* owner) : QWidget(owner), w
         button->SetButton(true);
         button->SetGreyWhenDisabled(true);
     }
-    auto act = [this](void (*rule)(Game&)) {
-        return [this, rule] {
-            rule(windows_.game());
-            windows_.RefreshAll();
-        };
-    };
-    connect(betUp_, &CaptionLabel::clicked, this, act(&Form6::BetUp_Click));
-    connect(betDown_, &CaptionLabel::clicked, this, act(&Form6::BetDown_Click));
-    connect(betUp_, &CaptionLabel::hovered, this, act(&Form6::BetUp_MouseMove));
-    connect(betDown_, &CaptionLabel::hovered, this, act(&Form6::BetDown_MouseMove));
+    connect(betUp_, &CaptionLabel::clicked, this, [this] { windows_.Act(info::ClickBetUp); });
+    connect(betDown_, &CaptionLabel::clicked, this, [this] { windows_.Act(info::ClickBetDown); });
+    connect(betUp_, &CaptionLabel::hovered, this, [this] { windows_.Act(info::HoverBetUp); });
+    connect(betDown_, &CaptionLabel::hovered, this, [this] { windows_.Act(info::HoverBetDown); });
 
     AddCaption(this, QStringLiteral("Label3"), QStringLiteral("回転数："), TwipRect(120, 840, 735, 255));
     counters_[kRun] = Counter(QStringLiteral("Run"), QStringLiteral("回転数："), TwipRect(840, 840, 495, 270));
@@ -103,7 +87,7 @@ QLineEdit* InfoWindow::Counter(const QString& name, const QString& caption, QRec
 }
 
 void InfoWindow::Refresh() {
-    const InfoWindowState& s = windows_.game().form6;
+    const InfoWindowState& s = windows_.game().info;
     SetText(counters_[kBet], s.Bet);
     SetText(counters_[kRun], s.Run);
     SetText(counters_[kLost], s.Lost);
@@ -111,30 +95,8 @@ void InfoWindow::Refresh() {
     SetText(counters_[kCoin], s.Coin);
     SetText(counters_[kUsedCoin], s.UsedCoin);
     SetText(counters_[kWinCoin], s.WinCoin);
-    SetButtonState(betUp_, s.BetUp);
-    SetButtonState(betDown_, s.BetDown);
-}
-
-void InfoWindow::mouseMoveEvent(QMouseEvent*) {
-    Form6::Form_MouseMove(windows_.game());
-    windows_.RefreshAll();
-}
-
-void InfoWindow::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    windows_.SideWindowMoved();
-}
-
-void InfoWindow::closeEvent(QCloseEvent* event) {
-    // Its own close box does nothing: the window lives as long as the game.
-    // A close that does not come from the player (the application or the
-    // session quitting) ends the whole program, as closing the main window does.
-    if (event->spontaneous() && !windows_.Ended()) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    windows_.EndProgram();
+    ShowButton(betUp_, s.BetUp);
+    ShowButton(betDown_, s.BetDown);
 }
 
 }  // namespace kararion::ui

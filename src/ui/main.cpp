@@ -21,7 +21,7 @@ namespace {
 // first (the build puts them there), then the installed data folder, which
 // lies at a fixed place relative to the program wherever it is installed.
 std::optional<std::string> SoundBase(const std::string& programDir) {
-    using namespace kararion::Se;
+    using namespace kararion::sound;
     return ChooseSoundBase(programDir, InstalledDataDir(programDir, KARARION_DATA_FROM_PROGRAM));
 }
 
@@ -68,7 +68,7 @@ int PrintSoundFolder(const std::string& programDir) {
         return 0;
     }
     std::fprintf(stderr, "kararion: no sound folder: neither %s/data/se nor %s/data/se has the sounds\n",
-                 programDir.c_str(), kararion::Se::InstalledDataDir(programDir, KARARION_DATA_FROM_PROGRAM).c_str());
+                 programDir.c_str(), kararion::sound::InstalledDataDir(programDir, KARARION_DATA_FROM_PROGRAM).c_str());
     return 1;
 }
 
@@ -124,8 +124,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(KARARION_APP_ID));
     // With some of its sounds missing the game plays the others; without any
     // it plays silently, looking beside itself.
-    kararion::ui::RealGame game(kararion::Se::BestSoundBase(
-        options.programDir, kararion::Se::InstalledDataDir(options.programDir, KARARION_DATA_FROM_PROGRAM)));
+    kararion::ui::RealGame game(kararion::sound::BestSoundBase(
+        options.programDir, kararion::sound::InstalledDataDir(options.programDir, KARARION_DATA_FROM_PROGRAM)));
     game.Start();
     return QApplication::exec();
 }

@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 
-#include "core/main_window.h"
+#include "machine/machine.h"
 #include "ui/controls.h"
 #include "ui/game_windows.h"
 #include "ui/look.h"
@@ -48,7 +48,7 @@ MainWindow::MainWindow(GameWindows& windows) : windows_(windows) {
         Rect(this, QStringLiteral("Shape1(%1)").arg(i), kMagenta, TwipRect(kReelLeft[i], 240, 735, 1335));
     Rect(this, QStringLiteral("Shape2"), kYellow, TwipRect(360, 1560, 2175, 495));
     for (int i = 0; i < 3; ++i)
-        led_[i] = Rect(this, QStringLiteral("LED(%1)").arg(i), kCyan, TwipRect(kReelLeft[i], 0, 735, 255));
+        reelLamps_[i] = Rect(this, QStringLiteral("LED(%1)").arg(i), kCyan, TwipRect(kReelLeft[i], 0, 735, 255));
 
     QFont lampFont = DefaultFont();
     lampFont.setBold(true);
@@ -58,7 +58,7 @@ MainWindow::MainWindow(GameWindows& windows) : windows_(windows) {
             NameControl(lamp, QStringLiteral("Line%1(%2)").arg(line).arg(end));
             lamp->setFont(lampFont);
             lamp->setGeometry(TwipRect(kLampLeft[end], kLineTop[line - 1], 375, 255));
-            line_[line - 1][end] = lamp;
+            betLamps_[line - 1][end] = lamp;
         }
     }
     for (int reel = 1; reel <= 3; ++reel) {
@@ -66,7 +66,7 @@ MainWindow::MainWindow(GameWindows& windows) : windows_(windows) {
             auto* cell = new ReelCell(this);
             NameControl(cell, QStringLiteral("Slot%1(%2)").arg(reel).arg(row));
             cell->setGeometry(TwipRect(kCellLeft[reel - 1], kRowTop[row - 1], 384, 324));
-            slot_[reel - 1][row - 1] = cell;
+            cells_[reel - 1][row - 1] = cell;
         }
     }
     const QFont stopFont = GothicFont(12, true);
@@ -76,40 +76,31 @@ MainWindow::MainWindow(GameWindows& windows) : windows_(windows) {
         stop->setFont(stopFont);
         stop->SetButton(true);
         stop->setGeometry(TwipRect(kCellLeft[reel - 1], 1680, 495, 255));
-        connect(stop, &CaptionLabel::clicked, this, [this, reel] { StopClicked(reel); });
-        stop_[reel - 1] = stop;
+        connect(stop, &CaptionLabel::clicked, this,
+                [this, reel] { windows_.Act([reel](Game& g) { machine::ClickStop(g, reel); }); });
+        stopButtons_[reel - 1] = stop;
     }
     Refresh();
 }
 
 void MainWindow::Refresh() {
-    const MainWindowState& s = windows_.game().form1;
+    const MainWindowState& s = windows_.game().main;
     for (int i = 0; i < 3; ++i) {
-        led_[i]->SetFill(s.LED(i));
-        Describe(led_[i], Lit(s.LED(i) == kCyan));
+        reelLamps_[i]->SetFill(s.ReelLamp(i));
+        Describe(reelLamps_[i], Lit(s.ReelLamp(i) == kCyan));
     }
     for (int line = 1; line <= 3; ++line) {
         for (int end = 0; end < 2; ++end) {
-            line_[line - 1][end]->SetColour(s.Line(line, end));
-            Describe(line_[line - 1][end], Lit(s.Line(line, end) == kRed));
+            betLamps_[line - 1][end]->SetColour(s.BetLamp(line, end));
+            Describe(betLamps_[line - 1][end], Lit(s.BetLamp(line, end) == kRed));
         }
     }
     for (int reel = 1; reel <= 3; ++reel) {
-        CaptionLabel* stop = stop_[reel - 1];
-        if (stop->isEnabled() != s.Stop(reel).enabled) stop->setEnabled(s.Stop(reel).enabled);
-        stop->SetColour(s.Stop(reel).foreColor);
-        for (int row = 1; row <= 3; ++row) slot_[reel - 1][row - 1]->SetSymbol(LooksLike(s.Slot(reel, row)));
+        CaptionLabel* stop = stopButtons_[reel - 1];
+        if (stop->isEnabled() != s.StopButton(reel).enabled) stop->setEnabled(s.StopButton(reel).enabled);
+        stop->SetColour(s.StopButton(reel).foreColor);
+        for (int row = 1; row <= 3; ++row) cells_[reel - 1][row - 1]->SetSymbol(LooksLike(s.Cell(reel, row)));
     }
-}
-
-void MainWindow::StopClicked(int reel) {
-    Game& g = windows_.game();
-    switch (reel) {
-        case 1: Form1::Stop1_Click(g); break;
-        case 2: Form1::Stop2_Click(g); break;
-        default: Form1::Stop3_Click(g); break;
-    }
-    windows_.RefreshAll();
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
@@ -117,9 +108,7 @@ void MainWindow::mousePressEvent(QMouseEvent* event) { pressed_ = event->button(
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
-    if (!click) return;
-    Form1::Form_Click(windows_.game());
-    windows_.RefreshAll();
+    if (click) windows_.Act(machine::ClickBackground);
 }
 
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {

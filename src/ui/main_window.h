@@ -1,5 +1,5 @@
 #pragma once
-// Form1: the reels, the lamps and the stop buttons.
+// The main window: the reels, the lamps and the stop buttons.
 #include <QWidget>
 #include <array>
 
@@ -11,6 +11,7 @@ class FilledRect;
 class ReelCell;
 
 class MainWindow : public QWidget {
+    Q_OBJECT
 public:
     explicit MainWindow(GameWindows& windows);
     void Refresh();
@@ -24,13 +25,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void StopClicked(int reel);
-
     GameWindows& windows_;
-    std::array<FilledRect*, 3> led_{};
-    std::array<std::array<CaptionLabel*, 2>, 3> line_{};
-    std::array<CaptionLabel*, 3> stop_{};
-    std::array<std::array<ReelCell*, 3>, 3> slot_{};
+    std::array<FilledRect*, 3> reelLamps_{};
+    std::array<std::array<CaptionLabel*, 2>, 3> betLamps_{};
+    std::array<CaptionLabel*, 3> stopButtons_{};
+    std::array<std::array<ReelCell*, 3>, 3> cells_{};
     bool pressed_ = false;
 };
 

@@ -1,30 +1,18 @@
 #pragma once
-// Form5: the five commands.
-#include <QWidget>
-
-namespace kararion {
-class Game;
-}
+// The menu window: the five commands, docked to the right of the main window.
+#include "ui/side_window.h"
 
 namespace kararion::ui {
 
-class GameWindows;
-class CaptionLabel;
-
-class MenuWindow : public QWidget {
+class MenuWindow : public SideWindow {
+    Q_OBJECT
 public:
     MenuWindow(GameWindows& windows, QWidget* owner);
     void Refresh();
 
-protected:
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     CaptionLabel* Entry(const QString& name, const QString& text, QRect geometry, void (*hover)(Game&));
 
-    GameWindows& windows_;
     CaptionLabel* start_ = nullptr;
     CaptionLabel* save_ = nullptr;
     CaptionLabel* loading_ = nullptr;

@@ -36,8 +36,4 @@ int QtTimerHost::RunningCount() const {
     return running;
 }
 
-void QtTimerHost::StopAll() {
-    for (auto& [timer, qtimer] : timers_) qtimer->stop();
-}
-
 }  // namespace kararion::ui

@@ -24,8 +24,6 @@ public:
     // The QTimer behind a game timer, or nullptr if it never ran.
     const QTimer* TimerFor(const GameTimer& timer) const;
     int RunningCount() const;
-    // Stops every QTimer without telling the game (the program is ending).
-    void StopAll();
 
 private:
     QTimer& Make(GameTimer& timer);

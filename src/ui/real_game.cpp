@@ -2,7 +2,8 @@
 
 #include <QTimer>
 
-#include "sound/se.h"
+#include "sound/sound_names.h"
+#include "sound/sounds.h"
 #include "ui/main_window.h"
 
 namespace kararion::ui {
@@ -18,8 +19,8 @@ void RealGame::Start() {
     // first and bets a moment later.
     QTimer::singleShot(300, windows_.mainWindow(), [this] {
         std::vector<std::string> files;
-        for (const char* name : {"BetUp", "BetDown", "Atari", "LineRound", "LineStop", "Error"})
-            files.push_back(Se::SoundFile(game(), name));
+        files.reserve(sound::kSounds.size());
+        for (const sound::Sound& s : sound::kSounds) files.push_back(sound::SoundFile(game(), s.name));
         effects_.Preload(files);
     });
 }

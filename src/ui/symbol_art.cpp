@@ -18,29 +18,23 @@ std::unique_ptr<QSvgRenderer> Load(const QString& resource) {
     return renderer;
 }
 
-// The main colour of each symbol, for the numbered tile that stands in for a
-// missing picture.
-QColor FallbackColour(int symbol) {
-    static const QColor colours[11] = {Qt::white,
-                                       QColor(240, 200, 0),
-                                       QColor(220, 0, 0),
-                                       QColor(240, 200, 0),
-                                       QColor(130, 40, 160),
-                                       QColor(250, 150, 180),
-                                       QColor(40, 160, 60),
-                                       Qt::black,
-                                       QColor(80, 180, 60),
-                                       QColor(0, 200, 220),
-                                       QColor(250, 140, 0)};
-    return symbol >= 1 && symbol <= 10 ? colours[symbol] : Qt::white;
-}
-
 }  // namespace
 
-QString SymbolName(int symbol) {
-    static const char* const names[11] = {"",       "ベル", "セブン", "スター",   "ブドウ",  "モモ",
-                                          "スイカ", "BAR",  "メロン", "リプレイ", "オレンジ"};
-    return symbol >= 1 && symbol <= 10 ? QString::fromUtf8(names[symbol]) : QString();
+QString SymbolName(std::optional<Symbol> symbol) {
+    if (!symbol) return {};
+    switch (*symbol) {
+        case Symbol::Bell: return QStringLiteral("ベル");
+        case Symbol::Seven: return QStringLiteral("セブン");
+        case Symbol::Star: return QStringLiteral("スター");
+        case Symbol::Grapes: return QStringLiteral("ブドウ");
+        case Symbol::Peach: return QStringLiteral("モモ");
+        case Symbol::Watermelon: return QStringLiteral("スイカ");
+        case Symbol::Bar: return QStringLiteral("BAR");
+        case Symbol::Melon: return QStringLiteral("メロン");
+        case Symbol::Replay: return QStringLiteral("リプレイ");
+        case Symbol::Orange: return QStringLiteral("オレンジ");
+    }
+    return {};
 }
 
 SymbolArt& SymbolArt::Instance() {
@@ -48,37 +42,18 @@ SymbolArt& SymbolArt::Instance() {
     return art;
 }
 
-QSvgRenderer* SymbolArt::Renderer(int symbol) {
-    if (symbol < 1 || symbol > 10) return nullptr;
-    if (!tried_[symbol]) {
-        tried_[symbol] = true;
-        renderers_[symbol] = Load(QStringLiteral(":/art/symbols/%1.svg").arg(symbol));
+QSvgRenderer* SymbolArt::Renderer(Symbol symbol) {
+    const auto index = static_cast<std::size_t>(symbol);
+    if (!tried_.at(index)) {
+        tried_[index] = true;
+        renderers_[index] = Load(QStringLiteral(":/art/symbols/%1.svg").arg(static_cast<int>(symbol)));
     }
-    return renderers_[symbol].get();
+    return renderers_[index].get();
 }
 
-bool SymbolArt::HasArtwork(int symbol) { return Renderer(symbol) != nullptr; }
-
-void SymbolArt::PaintFallback(QPainter& painter, const QRectF& bounds, int symbol) {
-    painter.fillRect(bounds, Qt::white);
-    if (symbol < 1 || symbol > 10) return;
-    const QColor colour = FallbackColour(symbol);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    const QRectF disc =
-        bounds.adjusted(bounds.width() * 0.12, bounds.height() * 0.08, -bounds.width() * 0.12, -bounds.height() * 0.08);
-    painter.drawEllipse(disc);
-    QFont font = GothicFont(7, true);
-    font.setPixelSize(std::max(6, static_cast<int>(disc.height() * 0.6)));
-    painter.setFont(font);
-    painter.setPen(colour.lightness() > 150 ? Qt::black : Qt::white);
-    painter.drawText(disc, Qt::AlignCenter, QString::number(symbol));
-}
-
-QPixmap SymbolArt::Picture(int symbol, QSize size, qreal devicePixelRatio) {
+QPixmap SymbolArt::Picture(std::optional<Symbol> symbol, QSize size, qreal devicePixelRatio) {
     const int ratioKey = static_cast<int>(std::lround(devicePixelRatio * 100));
-    const auto key = std::make_tuple(symbol, size.width(), size.height(), ratioKey);
+    const auto key = std::make_tuple(symbol ? static_cast<int>(*symbol) : 0, size.width(), size.height(), ratioKey);
     if (auto found = cache_.find(key); found != cache_.end()) return found->second;
 
     QPixmap pixmap(QSize(static_cast<int>(std::ceil(size.width() * devicePixelRatio)),
@@ -90,11 +65,7 @@ QPixmap SymbolArt::Picture(int symbol, QSize size, qreal devicePixelRatio) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         const QRectF bounds(QPointF(0, 0), QSizeF(size));
-        if (QSvgRenderer* renderer = Renderer(symbol)) {
-            renderer->render(&painter, bounds);
-        } else {
-            PaintFallback(painter, bounds, symbol);
-        }
+        if (QSvgRenderer* renderer = symbol ? Renderer(*symbol) : nullptr) renderer->render(&painter, bounds);
     }
     cache_.emplace(key, pixmap);
     return pixmap;
@@ -108,21 +79,7 @@ void SymbolArt::PaintLogo(QPainter& painter, const QRectF& bounds) {
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    if (logo_) {
-        logo_->render(&painter, bounds);
-    } else {
-        // Until the logo exists: the seven on a round badge.
-        const qreal side = std::min(bounds.width(), bounds.height());
-        const QRectF badge(bounds.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
-        painter.setPen(QPen(QColor(180, 0, 0), side * 0.05));
-        painter.setBrush(QColor(255, 220, 0));
-        painter.drawEllipse(badge.adjusted(side * 0.05, side * 0.05, -side * 0.05, -side * 0.05));
-        QFont font = GothicFont(9, true);
-        font.setPixelSize(std::max(8, static_cast<int>(side * 0.55)));
-        painter.setFont(font);
-        painter.setPen(QColor(200, 0, 0));
-        painter.drawText(badge, Qt::AlignCenter, QStringLiteral("7"));
-    }
+    if (logo_) logo_->render(&painter, bounds);
     painter.restore();
 }
 

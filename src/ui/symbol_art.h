@@ -7,7 +7,10 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 #include <tuple>
+
+#include "core/symbol.h"
 
 class QPainter;
 class QSvgRenderer;
@@ -15,23 +18,20 @@ class QSvgRenderer;
 namespace kararion::ui {
 
 // What a symbol is called, for screen readers: "ベル", "セブン", "BAR"...
-QString SymbolName(int symbol);
+QString SymbolName(std::optional<Symbol> symbol);
 
 class SymbolArt {
 public:
     static SymbolArt& Instance();
 
-    // Symbol 1..10 stretched to fill `size` (logical pixels); anything else is
-    // an empty cell. Cached per size and pixel ratio.
-    QPixmap Picture(int symbol, QSize size, qreal devicePixelRatio);
+    // A symbol stretched to fill `size` (logical pixels); nothing is an empty
+    // cell. Cached per size and pixel ratio.
+    QPixmap Picture(std::optional<Symbol> symbol, QSize size, qreal devicePixelRatio);
     void PaintLogo(QPainter& painter, const QRectF& bounds);
-
-    bool HasArtwork(int symbol);
 
 private:
     SymbolArt() = default;
-    QSvgRenderer* Renderer(int symbol);
-    void PaintFallback(QPainter& painter, const QRectF& bounds, int symbol);
+    QSvgRenderer* Renderer(Symbol symbol);
 
     std::array<std::unique_ptr<QSvgRenderer>, 11> renderers_;
     std::array<bool, 11> tried_{};

@@ -29,7 +29,7 @@ const char* const kContact =
 
 }  // namespace
 
-VersionWindow::VersionWindow() {
+VersionWindow::VersionWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral(" - バ ー ジ ョ ン 情 報 - "));
     setObjectName(QStringLiteral("Form4"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

@@ -1,12 +1,13 @@
 #pragma once
-// Form4: who made the game and how to reach them. No behaviour of its own.
+// The version window: who made the game and how to reach them. No behaviour of its own.
 #include <QDialog>
 
 namespace kararion::ui {
 
 class VersionWindow : public QDialog {
+    Q_OBJECT
 public:
-    VersionWindow();
+    explicit VersionWindow(QWidget* parent);
 };
 
 }  // namespace kararion::ui

@@ -3,29 +3,18 @@
 
 #include <limits>
 
-#include "bet/info_window.h"
 #include "judge/judge.h"
-#include "menu/menu_window.h"
 #include "support/harness.h"
 
 namespace kararion {
 namespace {
 
 using testing::Machine;
-using Rows = std::vector<std::vector<Picture>>;
-
-// Bets `coins`, starts, puts `rows` in view and stops the three reels.
-void Play(Machine& m, int coins, const Rows& rows) {
-    for (int i = 0; i < coins; ++i) Form6::BetUp_Click(m.game);
-    Form5::Start_Click(m.game);
-    m.ShowSymbols(rows);
-    Form1::Stop1_Click(m.game);
-    Form1::Stop2_Click(m.game);
-    Form1::Stop3_Click(m.game);
-}
+using testing::Rows;
+using enum Symbol;
 
 // A window with no three equal symbols on any line.
-const Rows kNothing = {{1, 3, 4}, {5, 6, 8}, {9, 10, 2}};
+const Rows kNothing = {{Bell, Star, Grapes}, {Peach, Watermelon, Melon}, {Replay, Orange, Seven}};
 
 struct LineCase {
     const char* what;
@@ -37,42 +26,68 @@ struct LineCase {
 
 TEST(Judgement, TheBetOpensTheLinesAndTheFirstWinningLinePays) {
     const LineCase cases[] = {
-        {"bet 1, top row", 1, {{2, 2, 2}, {1, 3, 4}, {5, 6, 8}}, 1, 200},
-        {"bet 1, middle row only", 1, {{1, 3, 4}, {7, 7, 7}, {5, 6, 8}}, 0, 0},
-        {"bet 2, middle row", 2, {{1, 3, 4}, {7, 7, 7}, {5, 6, 8}}, 2, 100},
-        {"bet 2, bottom row only", 2, {{1, 3, 4}, {5, 6, 8}, {3, 3, 3}}, 0, 0},
-        {"bet 3, bottom row", 3, {{1, 3, 4}, {5, 6, 8}, {3, 3, 3}}, 3, 80},
-        {"bet 2, falling diagonal only", 2, {{8, 3, 4}, {5, 8, 6}, {1, 9, 8}}, 0, 0},
-        {"bet 3, falling diagonal", 3, {{8, 3, 4}, {5, 8, 6}, {1, 9, 8}}, 4, 50},
-        {"bet 3, rising diagonal", 3, {{4, 3, 1}, {5, 1, 6}, {1, 9, 8}}, 5, 25},
-        {"bet 3, top row and falling diagonal share a cell", 3, {{4, 4, 4}, {5, 4, 6}, {1, 9, 4}}, 1, 15},
-        {"bet 3, both diagonals", 3, {{5, 3, 5}, {1, 5, 6}, {5, 9, 5}}, 4, 8},
-        {"bet 3, bottom row before the rising diagonal", 3, {{1, 3, 6}, {5, 6, 8}, {6, 6, 6}}, 3, 5},
-        {"bet 3, two equal only", 3, {{10, 10, 4}, {5, 6, 8}, {9, 10, 2}}, 0, 0},
-        {"bet 1, oranges", 1, {{10, 10, 10}, {5, 6, 8}, {9, 1, 2}}, 1, 3},
-        {"bet 1, replay", 1, {{9, 9, 9}, {5, 6, 8}, {1, 10, 2}}, 1, -2},
+        {"bet 1, top row", 1, {{Seven, Seven, Seven}, {Bell, Star, Grapes}, {Peach, Watermelon, Melon}}, 1, 200},
+        {"bet 1, middle row only", 1, {{Bell, Star, Grapes}, {Bar, Bar, Bar}, {Peach, Watermelon, Melon}}, 0, 0},
+        {"bet 2, middle row", 2, {{Bell, Star, Grapes}, {Bar, Bar, Bar}, {Peach, Watermelon, Melon}}, 2, 100},
+        {"bet 2, bottom row only", 2, {{Bell, Star, Grapes}, {Peach, Watermelon, Melon}, {Star, Star, Star}}, 0, 0},
+        {"bet 3, bottom row", 3, {{Bell, Star, Grapes}, {Peach, Watermelon, Melon}, {Star, Star, Star}}, 3, 80},
+        {"bet 2, falling diagonal only",
+         2,
+         {{Melon, Star, Grapes}, {Peach, Melon, Watermelon}, {Bell, Replay, Melon}},
+         0,
+         0},
+        {"bet 3, falling diagonal",
+         3,
+         {{Melon, Star, Grapes}, {Peach, Melon, Watermelon}, {Bell, Replay, Melon}},
+         4,
+         50},
+        {"bet 3, rising diagonal", 3, {{Grapes, Star, Bell}, {Peach, Bell, Watermelon}, {Bell, Replay, Melon}}, 5, 25},
+        {"bet 3, top row and falling diagonal share a cell",
+         3,
+         {{Grapes, Grapes, Grapes}, {Peach, Grapes, Watermelon}, {Bell, Replay, Grapes}},
+         1,
+         15},
+        {"bet 3, both diagonals", 3, {{Peach, Star, Peach}, {Bell, Peach, Watermelon}, {Peach, Replay, Peach}}, 4, 8},
+        {"bet 3, bottom row before the rising diagonal",
+         3,
+         {{Bell, Star, Watermelon}, {Peach, Watermelon, Melon}, {Watermelon, Watermelon, Watermelon}},
+         3,
+         5},
+        {"bet 3, two equal only",
+         3,
+         {{Orange, Orange, Grapes}, {Peach, Watermelon, Melon}, {Replay, Orange, Seven}},
+         0,
+         0},
+        {"bet 1, oranges", 1, {{Orange, Orange, Orange}, {Peach, Watermelon, Melon}, {Replay, Bell, Seven}}, 1, 3},
+        {"bet 1, replay",
+         1,
+         {{Replay, Replay, Replay}, {Peach, Watermelon, Melon}, {Bell, Orange, Seven}},
+         1,
+         judge::kReplayPayout},
     };
     for (const LineCase& c : cases) {
         SCOPED_TRACE(c.what);
         Machine m;
         Game& g = m.game;
-        Play(m, c.bet, c.rows);
+        m.Play(c.bet, c.rows);
         if (c.line == 0) {
-            EXPECT_EQ(g.form6.Lost, "1");
-            EXPECT_EQ(g.form6.Win, "0");
-            EXPECT_EQ(g.form6.Bet, "0");
-            EXPECT_TRUE(g.form6.BetUp.enabled && g.form6.BetDown.enabled);
-            for (int line = 1; line <= 3; ++line) EXPECT_EQ(g.form1.Line(line, 0), kBlack);
-            EXPECT_FALSE(g.form1.BetLed.Enabled() || g.form1.CoinUp.Enabled() || g.form1.AtariSe.Enabled());
-            EXPECT_EQ(g.form1.Num, 0);
+            EXPECT_EQ(g.info.Lost, "1");
+            EXPECT_EQ(g.info.Win, "0");
+            EXPECT_EQ(g.info.Bet, "0");
+            EXPECT_TRUE(g.info.BetUp.enabled && g.info.BetDown.enabled);
+            for (int line = 1; line <= 3; ++line) EXPECT_EQ(g.main.BetLamp(line, 0), kBlack);
+            EXPECT_FALSE(g.main.betLampTimer.Enabled() || g.main.coinUpTimer.Enabled() ||
+                         g.main.winSoundTimer.Enabled());
+            EXPECT_EQ(g.main.winningLine, 0);
         } else {
-            EXPECT_EQ(g.form6.Win, "1");
-            EXPECT_EQ(g.form6.Lost, "0");
-            EXPECT_EQ(g.form1.Num, c.line);
-            EXPECT_EQ(g.judgC.Payout, c.payout);
-            EXPECT_EQ(g.form6.Bet, std::to_string(c.bet));  // the game stays open
-            EXPECT_FALSE(g.form6.BetUp.enabled);
-            EXPECT_TRUE(g.form1.BetLed.Enabled() && g.form1.CoinUp.Enabled() && g.form1.AtariSe.Enabled());
+            EXPECT_EQ(g.info.Win, "1");
+            EXPECT_EQ(g.info.Lost, "0");
+            EXPECT_EQ(g.main.winningLine, c.line);
+            EXPECT_EQ(g.judge.Payout, c.payout);
+            EXPECT_EQ(g.info.Bet, std::to_string(c.bet));  // the game stays open
+            EXPECT_FALSE(g.info.BetUp.enabled);
+            EXPECT_TRUE(g.main.betLampTimer.Enabled() && g.main.coinUpTimer.Enabled() &&
+                        g.main.winSoundTimer.Enabled());
         }
     }
 }
@@ -80,60 +95,54 @@ TEST(Judgement, TheBetOpensTheLinesAndTheFirstWinningLinePays) {
 TEST(Judgement, OnlyAnExactlyRedLeftLampOpensItsLine) {
     Machine m;
     Game& g = m.game;
-    Form6::BetUp_Click(g);
-    Form5::Start_Click(g);
-    g.form1.Line(2, 1) = kRed;            // the right lamp counts for nothing
-    g.form1.Line(3, 0) = Rgb(255, 0, 1);  // nearly red is dark
-    m.ShowSymbols({{1, 3, 4}, {7, 7, 7}, {2, 2, 2}});
-    Form1::Stop1_Click(g);
-    Form1::Stop2_Click(g);
-    Form1::Stop3_Click(g);
-    EXPECT_EQ(g.form6.Lost, "1");
+    m.BetAndStart();
+    g.main.BetLamp(2, 1) = kRed;            // the right lamp counts for nothing
+    g.main.BetLamp(3, 0) = Rgb(255, 0, 1);  // nearly red is dark
+    m.ShowSymbols({{Bell, Star, Grapes}, {Bar, Bar, Bar}, {Seven, Seven, Seven}});
+    m.StopAllReels();
+    EXPECT_EQ(g.info.Lost, "1");
 }
 
 TEST(Judgement, LoadPicturesMatchNothingAndALossKeepsTheLastWinningLine) {
     Machine m;
     Game& g = m.game;
-    g.form1.Num = 4;
-    for (int i = 0; i < 3; ++i) Form6::BetUp_Click(g);
-    Form5::Start_Click(g);
+    g.main.winningLine = 4;
+    m.BetAndStart(3);
     // Bottom row: a real bell and the two load pictures that look like bells.
-    g.form1.Slot(1, 3) = 1;
-    g.form1.Slot(2, 1) = 3;
-    Form1::Stop1_Click(g);
-    Form1::Stop2_Click(g);
-    Form1::Stop3_Click(g);
-    ASSERT_EQ(LooksLike(g.form1.Slot(2, 3)), 1);
-    ASSERT_EQ(LooksLike(g.form1.Slot(3, 3)), 1);
-    EXPECT_EQ(g.form6.Lost, "1");
-    EXPECT_EQ(g.form1.Num, 4);
+    g.main.Cell(1, 3) = PictureOf(Bell);
+    g.main.Cell(2, 1) = PictureOf(Star);
+    m.StopAllReels();
+    ASSERT_EQ(LooksLike(g.main.Cell(2, 3)), Bell);
+    ASSERT_EQ(LooksLike(g.main.Cell(3, 3)), Bell);
+    EXPECT_EQ(g.info.Lost, "1");
+    EXPECT_EQ(g.main.winningLine, 4);
 }
 
 TEST(Payout, EverySymbolPaysItsAmountWhateverTheBet) {
-    const std::pair<Picture, std::int32_t> table[] = {{2, 200}, {7, 100}, {3, 80}, {8, 50}, {1, 25},
-                                                      {4, 15},  {5, 8},   {6, 5},  {10, 3}};
+    const std::pair<Symbol, std::int32_t> table[] = {{Seven, 200}, {Bar, 100}, {Star, 80},      {Melon, 50}, {Bell, 25},
+                                                     {Grapes, 15}, {Peach, 8}, {Watermelon, 5}, {Orange, 3}};
     for (const auto& [symbol, coins] : table) {
         for (int bet = 1; bet <= 3; ++bet) {
-            SCOPED_TRACE(::testing::Message() << "symbol " << symbol << " bet " << bet);
+            SCOPED_TRACE(::testing::Message() << ::testing::PrintToString(symbol) << ", bet " << bet);
             Machine m;
             Game& g = m.game;
-            Play(m, bet, {{symbol, symbol, symbol}, {1, 3, 4}, {5, 6, 8}});
-            const double coinsBefore = m.Counter(g.form6.Coin);
+            m.Play(bet, {{symbol, symbol, symbol}, {Bell, Star, Grapes}, {Peach, Watermelon, Melon}});
+            const double coinsBefore = m.Counter(g.info.Coin);
             // N coins in N ticks, then one closing tick.
             m.Advance(10LL * coins);
-            EXPECT_EQ(m.Counter(g.form6.Coin), coinsBefore + coins);
-            EXPECT_EQ(m.Counter(g.form6.WinCoin), coins);
-            EXPECT_TRUE(g.form1.CoinUp.Enabled());
-            EXPECT_EQ(g.form6.Bet, std::to_string(bet));
+            EXPECT_EQ(m.Counter(g.info.Coin), coinsBefore + coins);
+            EXPECT_EQ(m.Counter(g.info.WinCoin), coins);
+            EXPECT_TRUE(g.main.coinUpTimer.Enabled());
+            EXPECT_EQ(g.info.Bet, std::to_string(bet));
             m.Advance(10);
-            EXPECT_FALSE(g.form1.CoinUp.Enabled());
-            EXPECT_EQ(g.form1.CoinUp.TicksRun(), coins + 1);
-            EXPECT_EQ(g.form6.Bet, "0");
-            EXPECT_EQ(g.judgC.Payout, 0);
-            EXPECT_TRUE(g.form6.BetUp.enabled && g.form6.BetDown.enabled);
-            for (int line = 1; line <= 3; ++line) EXPECT_EQ(g.form1.Line(line, 0), kBlack);
-            EXPECT_FALSE(g.form1.BetLed.Enabled());
-            EXPECT_EQ(m.Counter(g.form6.Coin) + m.Counter(g.form6.UsedCoin) - m.Counter(g.form6.WinCoin), 100);
+            EXPECT_FALSE(g.main.coinUpTimer.Enabled());
+            EXPECT_EQ(g.main.coinUpTimer.TicksRun(), coins + 1);
+            EXPECT_EQ(g.info.Bet, "0");
+            EXPECT_EQ(g.judge.Payout, 0);
+            EXPECT_TRUE(g.info.BetUp.enabled && g.info.BetDown.enabled);
+            for (int line = 1; line <= 3; ++line) EXPECT_EQ(g.main.BetLamp(line, 0), kBlack);
+            EXPECT_FALSE(g.main.betLampTimer.Enabled());
+            EXPECT_EQ(m.Counter(g.info.Coin) + m.Counter(g.info.UsedCoin) - m.Counter(g.info.WinCoin), 100);
         }
     }
 }
@@ -141,14 +150,14 @@ TEST(Payout, EverySymbolPaysItsAmountWhateverTheBet) {
 TEST(Payout, TheWinSoundComesOnceOneSecondAfterTheJudgement) {
     Machine m;
     Game& g = m.game;
-    Play(m, 1, {{2, 2, 2}, {1, 3, 4}, {5, 6, 8}});
+    m.Play(1, {{Seven, Seven, Seven}, {Bell, Star, Grapes}, {Peach, Watermelon, Melon}});
     EXPECT_EQ(m.Sounds().back(), "LineStop");
     m.fx.Clear();
     m.Advance(999);
     for (const auto& s : m.Sounds()) EXPECT_NE(s, "Atari");
     m.Advance(1);
     EXPECT_EQ(m.Sounds(), std::vector<std::string>{"Atari"});
-    EXPECT_FALSE(g.form1.AtariSe.Enabled());
+    EXPECT_FALSE(g.main.winSoundTimer.Enabled());
     EXPECT_EQ(m.fx.events.front().kind, RecordingEffects::Kind::SoundCloseAll);  // it cuts the stop sound
     m.Advance(5000);
     EXPECT_EQ(m.Sounds().size(), 1u);
@@ -157,76 +166,71 @@ TEST(Payout, TheWinSoundComesOnceOneSecondAfterTheJudgement) {
 TEST(Replay, StartsTheNextGameAtOnceWithTheSameBetOnAllLines) {
     Machine m;
     Game& g = m.game;
-    Play(m, 1, {{9, 9, 9}, {1, 3, 4}, {5, 6, 8}});
+    m.Play(1, {{Replay, Replay, Replay}, {Bell, Star, Grapes}, {Peach, Watermelon, Melon}});
     m.fx.Clear();
     m.Advance(10);
-    EXPECT_FALSE(g.form1.CoinUp.Enabled());
-    EXPECT_FALSE(g.form1.BetLed.Enabled());
-    EXPECT_EQ(g.form6.Run, "2");
-    EXPECT_EQ(g.form6.Bet, "1");
-    EXPECT_EQ(g.form6.Coin, "99");
-    EXPECT_EQ(g.form6.UsedCoin, "1");
-    EXPECT_EQ(g.form6.WinCoin, "0");
-    EXPECT_EQ(g.judgC.Payout, -2);
+    EXPECT_FALSE(g.main.coinUpTimer.Enabled());
+    EXPECT_FALSE(g.main.betLampTimer.Enabled());
+    EXPECT_EQ(g.info.Run, "2");
+    EXPECT_EQ(g.info.Bet, "1");
+    EXPECT_EQ(g.info.Coin, "99");
+    EXPECT_EQ(g.info.UsedCoin, "1");
+    EXPECT_EQ(g.info.WinCoin, "0");
+    EXPECT_EQ(g.judge.Payout, judge::kReplayPayout);
     for (int line = 1; line <= 3; ++line)
-        for (int end = 0; end <= 1; ++end) EXPECT_EQ(g.form1.Line(line, end), kRed);
-    EXPECT_TRUE(g.form1.SLT1.Enabled() && g.form1.SLT2.Enabled() && g.form1.SLT3.Enabled());
+        for (int end = 0; end <= 1; ++end) EXPECT_EQ(g.main.BetLamp(line, end), kRed);
+    EXPECT_TRUE(g.main.reel1Timer.Enabled() && g.main.reel2Timer.Enabled() && g.main.reel3Timer.Enabled());
     EXPECT_EQ(m.Sounds(), std::vector<std::string>{"LineRound"});
     m.Advance(990);
     EXPECT_EQ(m.Sounds().back(), "Atari");  // over the spinning reels
-    EXPECT_TRUE(g.form1.SLT1.Enabled());
+    EXPECT_TRUE(g.main.reel1Timer.Enabled());
 
     // The replayed game, bet 1, wins on the rising diagonal.
-    m.ShowSymbols({{1, 3, 6}, {5, 6, 8}, {6, 9, 10}});
-    Form1::Stop1_Click(g);
-    Form1::Stop2_Click(g);
-    Form1::Stop3_Click(g);
-    EXPECT_EQ(g.form1.Num, 5);
-    EXPECT_EQ(g.judgC.Payout, 5);
-    EXPECT_EQ(g.form6.Win, "2");
+    m.ShowSymbols({{Bell, Star, Watermelon}, {Peach, Watermelon, Melon}, {Watermelon, Replay, Orange}});
+    m.StopAllReels();
+    EXPECT_EQ(g.main.winningLine, 5);
+    EXPECT_EQ(g.judge.Payout, 5);
+    EXPECT_EQ(g.info.Win, "2");
 }
 
 TEST(Payout, AFailedLookupIsReportedPaysNothingAndStillSoundsTheWin) {
     Machine m;
     Game& g = m.game;
-    Form6::BetUp_Click(g);
-    Form5::Start_Click(g);
+    m.BetAndStart();
     // A picture that is none of the ten symbols, three times on the top row.
-    for (int reel = 1; reel <= 3; ++reel) g.form1.Slot(reel, 1) = 0;
-    g.judgC.Payout = 7;
-    Form1::Stop1_Click(g);
-    Form1::Stop2_Click(g);
-    Form1::Stop3_Click(g);
+    for (int reel = 1; reel <= 3; ++reel) g.main.Cell(reel, 1) = 0;
+    g.judge.Payout = 7;
+    m.StopAllReels();
     EXPECT_EQ(m.fx.Messages(), std::vector<std::string>{"配当数が異常です。"});
-    EXPECT_EQ(g.form6.Win, "1");
-    EXPECT_EQ(g.judgC.Payout, 7);
-    EXPECT_FALSE(g.form1.CoinUp.Enabled());
-    EXPECT_TRUE(g.form1.AtariSe.Enabled());
-    EXPECT_TRUE(g.form1.BetLed.Enabled());
+    EXPECT_EQ(g.info.Win, "1");
+    EXPECT_EQ(g.judge.Payout, 7);
+    EXPECT_FALSE(g.main.coinUpTimer.Enabled());
+    EXPECT_TRUE(g.main.winSoundTimer.Enabled());
+    EXPECT_TRUE(g.main.betLampTimer.Enabled());
     m.Advance(1000);
     EXPECT_EQ(m.Sounds().back(), "Atari");
-    EXPECT_EQ(g.form6.Coin, "99");
-    EXPECT_EQ(g.form6.Bet, "1");
-    EXPECT_FALSE(g.form6.BetUp.enabled);
+    EXPECT_EQ(g.info.Coin, "99");
+    EXPECT_EQ(g.info.Bet, "1");
+    EXPECT_FALSE(g.info.BetUp.enabled);
 }
 
 TEST(Payout, ABadAmountAtATickGivesOneMessageAndStopsTheCountUp) {
     Machine m;
     Game& g = m.game;
-    g.judgC.Payout = -5;
+    g.judge.Payout = -5;
     // The box stays open for a second: ticks meanwhile must not open more boxes.
     m.fx.whileMessageOpen = [&](const std::string&) { m.Advance(1000); };
-    g.form1.CoinUp.SetEnabled(true);
+    g.main.coinUpTimer.SetEnabled(true);
     m.Advance(10);
     EXPECT_EQ(m.fx.Messages(), std::vector<std::string>{"コイン配当で異常です。"});
-    EXPECT_FALSE(g.form1.CoinUp.Enabled());
-    EXPECT_EQ(g.judgC.Payout, -6);
-    EXPECT_EQ(g.form6.Coin, "100");
+    EXPECT_FALSE(g.main.coinUpTimer.Enabled());
+    EXPECT_EQ(g.judge.Payout, -6);
+    EXPECT_EQ(g.info.Coin, "100");
 
-    g.judgC.Payout = std::numeric_limits<std::int32_t>::min();  // no overflow on the way down
+    g.judge.Payout = std::numeric_limits<std::int32_t>::min();  // no overflow on the way down
     m.fx.whileMessageOpen = nullptr;
-    JudgC::CountUpCoins(g);
-    EXPECT_EQ(g.judgC.Payout, std::numeric_limits<std::int32_t>::min());
+    static_cast<void>(judge::CountUpCoins(g));
+    EXPECT_EQ(g.judge.Payout, std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(m.fx.messages, 2);
 }
 

@@ -5,8 +5,10 @@
 #include <memory>
 #include <random>
 
-#include "bet/info_window.h"
-#include "menu/menu_window.h"
+#include "bet/bet_buttons.h"
+#include "judge/judge.h"
+#include "machine/machine.h"
+#include "menu/menu_entries.h"
 #include "support/harness.h"
 
 namespace kararion {
@@ -25,38 +27,34 @@ public:
         Game& g = m.game;
         for (;;) {
             // A replay starts the next game by itself at the next count-up tick.
-            if (g.form1.CoinUp.Enabled() && g.judgC.Payout == -2) m.Advance(10);
+            if (g.main.coinUpTimer.Enabled() && g.judge.Payout == judge::kReplayPayout) m.Advance(10);
             int spinning[3];
             int count = 0;
             for (int reel = 1; reel <= 3; ++reel)
-                if (g.form1.SLT(reel).Enabled()) spinning[count++] = reel;
+                if (g.main.ReelTimer(reel).Enabled()) spinning[count++] = reel;
             if (count == 0) return;
             m.Advance(Between(0, 400));
-            switch (spinning[Between(0, count - 1)]) {
-                case 1: Form1::Stop1_Click(g); break;
-                case 2: Form1::Stop2_Click(g); break;
-                default: Form1::Stop3_Click(g); break;
-            }
+            machine::ClickStop(g, spinning[Between(0, count - 1)]);
         }
     }
 
     void PlayByButtons(Machine& m) {
         Game& g = m.game;
         const int bet = Between(1, 3);
-        for (int i = 0; i < bet; ++i) Form6::BetUp_Click(g);
-        if (Between(0, 9) == 0) Form6::BetDown_Click(g);
-        if (!g.form5.Start.enabled) return;
+        for (int i = 0; i < bet; ++i) info::ClickBetUp(g);
+        if (Between(0, 9) == 0) info::ClickBetDown(g);
+        if (!g.menu.Start.enabled) return;
         m.Advance(Between(0, 100));
-        Form5::Start_Click(g);
+        menu::ClickStart(g);
         StopAll(m);
     }
 
     void PlayByClicks(Machine& m) {
         Game& g = m.game;
-        for (int i = 0; i < 4; ++i) Form1::Form_Click(g);  // three bets and the start
+        for (int i = 0; i < 4; ++i) machine::ClickBackground(g);  // three bets and the start
         for (int i = 0; i < 3; ++i) {
             m.Advance(Between(0, 300));
-            Form1::Form_Click(g);
+            machine::ClickBackground(g);
         }
         StopAll(m);  // only a replay leaves reels spinning here
     }
@@ -73,37 +71,37 @@ TEST(LongPlay, HundredThousandRandomGamesKeepTheBooks) {
     int games = 0, sessions = 1, wins = 0, replays = 0;
     while (games < kGames) {
         Game& g = m->game;
-        const double runBefore = m->Counter(g.form6.Run);
-        const bool clicks = (g.form1.ClickStep == 0 || g.form1.ClickStep == 7) && player.Between(0, 2) == 0;
+        const double runBefore = m->Counter(g.info.Run);
+        const bool clicks = (g.main.clickStep == 0 || g.main.clickStep == 7) && player.Between(0, 2) == 0;
         if (clicks) {
             player.PlayByClicks(*m);
         } else {
             player.PlayByButtons(*m);
         }
         // Wait for the payout to close the game.
-        ASSERT_TRUE(
-            m->clock.AdvanceUntil([&] { return !g.form1.CoinUp.Enabled() && !g.form1.AtariSe.Enabled(); }, 60000));
-        const double run = m->Counter(g.form6.Run);
+        ASSERT_TRUE(m->clock.AdvanceUntil(
+            [&] { return !g.main.coinUpTimer.Enabled() && !g.main.winSoundTimer.Enabled(); }, 60000));
+        const double run = m->Counter(g.info.Run);
         games += static_cast<int>(run - runBefore);
         replays += static_cast<int>(run - runBefore) - (run > runBefore ? 1 : 0);
 
-        const double coin = m->Counter(g.form6.Coin);
-        ASSERT_EQ(coin + m->Counter(g.form6.UsedCoin) - m->Counter(g.form6.WinCoin), 100) << "game " << games;
-        ASSERT_EQ(run, m->Counter(g.form6.Lost) + m->Counter(g.form6.Win)) << "game " << games;
+        const double coin = m->Counter(g.info.Coin);
+        ASSERT_EQ(coin + m->Counter(g.info.UsedCoin) - m->Counter(g.info.WinCoin), 100) << "game " << games;
+        ASSERT_EQ(run, m->Counter(g.info.Lost) + m->Counter(g.info.Win)) << "game " << games;
         ASSERT_GE(coin, 0) << "game " << games;
-        ASSERT_EQ(g.form6.Bet, "0");
+        ASSERT_EQ(g.info.Bet, "0");
         ASSERT_EQ(m->fx.messages, 0) << "game " << games;
-        ASSERT_EQ(g.stopC.StopCount, 0);
-        ASSERT_TRUE(g.form6.BetUp.enabled && g.form6.BetDown.enabled);
+        ASSERT_EQ(g.stop.StopCount, 0);
+        ASSERT_TRUE(g.info.BetUp.enabled && g.info.BetDown.enabled);
 
         if (coin == 0) {  // broke: a new session
-            wins += static_cast<int>(m->Counter(g.form6.Win));
+            wins += static_cast<int>(m->Counter(g.info.Win));
             m = std::make_unique<Machine>();
             m->fx.keepLog = false;
             ++sessions;
         }
     }
-    wins += static_cast<int>(m->Counter(m->game.form6.Win));
+    wins += static_cast<int>(m->Counter(m->game.info.Win));
     // Every kind of outcome must have come up in that many games.
     EXPECT_GT(wins, 0);
     EXPECT_GT(replays, 0);

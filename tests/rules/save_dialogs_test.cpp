@@ -1,4 +1,4 @@
-#include "save/dialogs.h"
+#include "save/dialog_rules.h"
 #include "save_support.h"
 
 namespace kararion {
@@ -13,71 +13,72 @@ TEST_F(SaveDialogs, EveryOpeningStartsWithNewDataAndAFreshSortedList) {
         Write(Data(file), "");
     std::filesystem::create_directory(Data("folder.dat"));
 
-    Form2::Form_Load(g);
-    EXPECT_EQ(g.form2.FileName, "NewData");
-    EXPECT_EQ(g.form2.files, (Strings{"Game1.dat", "a.b.dat", "zeta.dat"}));
+    save_dialog::Open(g);
+    EXPECT_EQ(g.saveDialog.FileName, "NewData");
+    EXPECT_EQ(g.saveDialog.files, (Strings{"Game1.dat", "a.b.dat", "zeta.dat"}));
 
-    g.form3.FileName = "typed before";
-    Form3::File1_Click(g, "zeta.dat");
-    EXPECT_EQ(g.form3.FileName, "zeta");
-    Form3::Form_Load(g);
-    EXPECT_EQ(g.form3.FileName, "NewData");
-    EXPECT_EQ(g.form3.files, g.form2.files);
+    g.loadDialog.FileName = "typed before";
+    load_dialog::PickFile(g, "zeta.dat");
+    EXPECT_EQ(g.loadDialog.FileName, "zeta");
+    load_dialog::Open(g);
+    EXPECT_EQ(g.loadDialog.FileName, "NewData");
+    EXPECT_EQ(g.loadDialog.files, g.saveDialog.files);
 
     g.dataDir = (root / "missing" / "").string();  // no data folder: an empty list, no failure
-    Form2::Form_Load(g);
-    EXPECT_TRUE(g.form2.files.empty());
-    EXPECT_EQ(g.form2.FileName, "NewData");
+    save_dialog::Open(g);
+    EXPECT_TRUE(g.saveDialog.files.empty());
+    EXPECT_EQ(g.saveDialog.FileName, "NewData");
 }
 
 TEST_F(SaveDialogs, APickedNameEndsAtItsFirstDotAndSavesUnderIt) {
-    Form2::Form_Load(g);
-    Form2::File1_Click(g, "a.b.dat");
-    EXPECT_EQ(g.form2.FileName, "a");
-    Form2::Save_Click(g);
+    save_dialog::Open(g);
+    save_dialog::PickFile(g, "a.b.dat");
+    EXPECT_EQ(g.saveDialog.FileName, "a");
+    save_dialog::ClickSave(g);
     EXPECT_TRUE(std::filesystem::exists(Data("a.dat")));
     EXPECT_EQ(fx.Messages(), Strings{"セーブしました。"});
-    EXPECT_TRUE(g.form2.files.empty());  // the list waits for the next opening
-    Form2::Form_Load(g);
-    EXPECT_EQ(g.form2.files, Strings{"a.dat"});
+    EXPECT_TRUE(g.saveDialog.files.empty());  // the list waits for the next opening
+    save_dialog::Open(g);
+    EXPECT_EQ(g.saveDialog.files, Strings{"a.dat"});
 }
 
 TEST_F(SaveDialogs, AnEmptyNameOnlyBeeps) {
     const auto before = Tree();
-    g.form2.FileName.clear();
-    Form2::Save_Click(g);
-    g.form3.FileName.clear();
-    Form3::Loaded_Click(g);
+    g.saveDialog.FileName.clear();
+    save_dialog::ClickSave(g);
+    g.loadDialog.FileName.clear();
+    load_dialog::ClickLoad(g);
     EXPECT_EQ(fx.beeps, 2);
     EXPECT_EQ(fx.events.size(), 2u);  // no message, no sound
     EXPECT_EQ(Tree(), before);
 }
 
 TEST_F(SaveDialogs, LoadingWithoutPickingUsesNewData) {
-    Form3::Form_Load(g);
-    Form3::Loaded_Click(g);  // nothing saved yet
+    load_dialog::Open(g);
+    load_dialog::ClickLoad(g);  // nothing saved yet
     EXPECT_EQ(fx.Messages(), Strings{"ロード出来ませんでした。"});
-    EXPECT_EQ(g.form6.Coin, "100");
+    EXPECT_EQ(g.info.Coin, "100");
 
-    g.form6.Coin = "77";
-    Form2::Form_Load(g);
-    Form2::Save_Click(g);
-    g.form6.Coin = "1";
-    Form3::Form_Load(g);
-    Form3::Loaded_Click(g);
-    EXPECT_EQ(g.form6.Coin, "77");
+    g.info.Coin = "77";
+    save_dialog::Open(g);
+    save_dialog::ClickSave(g);
+    g.info.Coin = "1";
+    load_dialog::Open(g);
+    load_dialog::ClickLoad(g);
+    EXPECT_EQ(g.info.Coin, "77");
     EXPECT_EQ(fx.Messages().back(), "ロードしました。");
 }
 
 TEST_F(SaveDialogs, OnlyTheTextButtonUnderThePointerIsRed) {
     struct Hover {
-        SaveDialogState& dialog;
+        FileDialogState& dialog;
         void (*action)(Game&);
         void (*cancel)(Game&);
         void (*background)(Game&);
     };
-    for (const Hover& h : {Hover{g.form2, Form2::Save_MouseMove, Form2::Cancel_MouseMove, Form2::Form_MouseMove},
-                           Hover{g.form3, Form3::Loaded_MouseMove, Form3::Cancel_MouseMove, Form3::Form_MouseMove}}) {
+    for (const Hover& h :
+         {Hover{g.saveDialog, save_dialog::HoverSave, save_dialog::HoverCancel, save_dialog::HoverBackground},
+          Hover{g.loadDialog, load_dialog::HoverLoad, load_dialog::HoverCancel, load_dialog::HoverBackground}}) {
         h.action(g);
         EXPECT_EQ(h.dialog.Action.foreColor, kRed);
         EXPECT_EQ(h.dialog.Cancel.foreColor, kBlack);

@@ -11,17 +11,18 @@ namespace kararion {
 namespace {
 
 using Strings = std::vector<std::string>;
+using testing::Six;
 
 class SaveFile : public testing::SaveTest {};
 
 TEST_F(SaveFile, WritesOneLineOfSixScrambledFieldsByteForByte) {
     SetCounters({"98", "5", "4", "1", "7", "5"});
-    FileC::SaveGame(g, "game1");
+    save_file::SaveGame(g, "game1");
     const std::string bytes = Read(Data("game1.dat"));
     EXPECT_EQ(bytes.size(), 21u);
     const Strings order = {"98", "5", "4", "1", "7", "5"};  // Coin, Run, Lost, Win, UsedCoin, WinCoin
     std::string expected;
-    for (const std::string& text : order) expected += CodingC::EncodeSaveText(g, text) + "<>";
+    for (const std::string& text : order) expected += save_code::EncodeSaveText(g, text) + "<>";
     EXPECT_EQ(bytes, expected + "\r\n");
     EXPECT_EQ(fx.Messages(), Strings{"セーブしました。"});
     EXPECT_EQ(fx.events.back().title, "完了");
@@ -29,28 +30,46 @@ TEST_F(SaveFile, WritesOneLineOfSixScrambledFieldsByteForByte) {
     EXPECT_EQ(Tree(), (std::set<std::string>{"data", "data/game1.dat"}));  // no temporary left over
 }
 
+TEST_F(SaveFile, FilesOfEarlierBuildsStillLoadAndSaveAsTheyWere) {
+    // Fixed bytes as earlier builds wrote them, never made by the encoder under
+    // test: a change to its letter table fails here.
+    const std::string played = "hx<>m<>z<>k<>b<>m<>\r\n";  // Coin 98, Run 5, Lost 4, Win 1, UsedCoin 7, WinCoin 5
+    const std::string fresh = "krr<>r<>r<>r<>r<>r<>\r\n";  // a new game: 100 coins, all else 0
+    Write(Data("played.dat"), played);
+    Write(Data("fresh.dat"), fresh);
+
+    save_file::LoadGame(g, "played");
+    EXPECT_EQ(Counters(), (Six{"98", "5", "4", "1", "7", "5"}));
+    save_file::SaveGame(g, "again");
+    EXPECT_EQ(Read(Data("again.dat")), played);
+
+    save_file::LoadGame(g, "fresh");
+    EXPECT_EQ(Counters(), (Six{"100", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(fx.Messages(), (Strings{"ロードしました。", "セーブしました。", "ロードしました。"}));
+}
+
 TEST_F(SaveFile, SavingTwiceKeepsOnlyTheSecondAndLoadingRestoresAllButBet) {
     SetCounters({"98", "5", "4", "1", "7", "5"});
-    FileC::SaveGame(g, "game1");
+    save_file::SaveGame(g, "game1");
     const Six saved = {"007", "", "0", "12345678901234567890", "", "0"};  // any digit text, as it stands
     SetCounters(saved);
-    FileC::SaveGame(g, "game1");
+    save_file::SaveGame(g, "game1");
     EXPECT_EQ(Read(Data("game1.dat")), Line(saved) + "\r\n");
 
     SetCounters({"1", "2", "3", "4", "5", "6"});
-    g.form6.Bet = "2";
+    g.info.Bet = "2";
     fx.Clear();
-    FileC::LoadGame(g, "game1");
+    save_file::LoadGame(g, "game1");
     EXPECT_EQ(Counters(), saved);
-    EXPECT_EQ(g.form6.Bet, "2");
+    EXPECT_EQ(g.info.Bet, "2");
     EXPECT_EQ(fx.Messages(), Strings{"ロードしました。"});
     EXPECT_EQ(fx.events.back().title, "完了");
 
     // The game goes on with the loaded texts: "007" reads as 7, "" as 0.
-    g.form6.Bet = "0";
-    BetC::RaiseBet(g);
-    EXPECT_EQ(g.form6.Coin, "6");
-    EXPECT_EQ(g.form6.UsedCoin, "1");
+    g.info.Bet = "0";
+    betting::RaiseBet(g);
+    EXPECT_EQ(g.info.Coin, "6");
+    EXPECT_EQ(g.info.UsedCoin, "1");
 }
 
 // A score far beyond real play still comes out as plain digits after a bet
@@ -60,15 +79,15 @@ TEST_F(SaveFile, HugeCountersStayDigitsThroughABetAndSaveAndLoad) {
     const Strings loaded = {"1000000000000000", "1" + std::string(30, '0')};
     for (std::size_t i = 0; i < loaded.size(); ++i) {
         SetCounters({loaded[i], "5", "4", "1", loaded[i], "5"});
-        g.form6.Bet = "0";
-        BetC::RaiseBet(g);
-        BetC::LowerBet(g);
-        EXPECT_EQ(g.form6.Coin, after[i]);
-        EXPECT_EQ(g.form6.UsedCoin, after[i]);
+        g.info.Bet = "0";
+        betting::RaiseBet(g);
+        betting::LowerBet(g);
+        EXPECT_EQ(g.info.Coin, after[i]);
+        EXPECT_EQ(g.info.UsedCoin, after[i]);
         fx.Clear();
-        FileC::SaveGame(g, "rich");
+        save_file::SaveGame(g, "rich");
         SetCounters({"1", "1", "1", "1", "1", "1"});
-        FileC::LoadGame(g, "rich");
+        save_file::LoadGame(g, "rich");
         EXPECT_EQ(fx.Messages(), (Strings{"セーブしました。", "ロードしました。"})) << after[i];
         EXPECT_EQ(Counters(), (Six{after[i], "5", "4", "1", after[i], "5"}));
     }
@@ -83,7 +102,7 @@ TEST_F(SaveFile, LoadsTheFirstLineUpToACommaInAnyLayoutTheReaderAccepts) {
         SetCounters({"1", "1", "1", "1", "1", "1"});
         Write(Data("x.dat"), bytes);
         fx.Clear();
-        FileC::LoadGame(g, "x");
+        save_file::LoadGame(g, "x");
         EXPECT_EQ(Counters(), v) << bytes;
         EXPECT_EQ(fx.Messages(), Strings{"ロードしました。"}) << bytes;
     }
@@ -96,23 +115,23 @@ TEST_F(SaveFile, ABadLetterResetsTheCountersAfterOneMessageAndKeepsBet) {
     bad.back() = '!';                                     // sixth field is never looked at
     Write(Data("x.dat"), bad + "\r\n");
     SetCounters({"50", "9", "8", "1", "60", "10"});
-    g.form6.Bet = "3";
+    g.info.Bet = "3";
     // A timer that moves a counter while the message is open is overruled by the reset.
     fx.whileMessageOpen = [&](const std::string& text) {
-        if (text == "データの復号に失敗しました。") g.form6.Coin = "51";
+        if (text == "データの復号に失敗しました。") g.info.Coin = "51";
     };
-    FileC::LoadGame(g, "x");
+    save_file::LoadGame(g, "x");
     EXPECT_EQ(fx.Messages(), (Strings{"データの復号に失敗しました。", "ロード出来ませんでした。"}));
     EXPECT_EQ(fx.events.back().title, "エラー");
     EXPECT_EQ(m.Sounds(), Strings{"Error"});
     EXPECT_EQ(Counters(), (Six{"100", "0", "0", "0", "0", "0"}));
-    EXPECT_EQ(g.form6.Bet, "3");
+    EXPECT_EQ(g.info.Bet, "3");
 }
 
 TEST_F(SaveFile, AnUnscramblableCounterWritesNothing) {
     Write(Data("game1.dat"), "old");
     SetCounters({"98", "-5", "4x", "1", "7", "5"});
-    FileC::SaveGame(g, "game1");
+    save_file::SaveGame(g, "game1");
     EXPECT_EQ(fx.Messages(), (Strings{"データの暗号化に失敗しました。", "セーブ出来ませんでした。"}));
     EXPECT_EQ(fx.events.back().title, "エラー");
     EXPECT_EQ(Read(Data("game1.dat")), "old");
@@ -141,13 +160,13 @@ TEST_F(SaveFile, WhatCannotBeReadChangesNothing) {
                                            "../outside", "..", ".", "", "a/b", "a\\b", std::string("x\0y", 3)}) {
         SetCounters(before);
         fx.Clear();
-        FileC::LoadGame(g, name);
+        save_file::LoadGame(g, name);
         EXPECT_EQ(Counters(), before) << name;
         EXPECT_EQ(fx.Messages(), Strings{"ロード出来ませんでした。"}) << name;
         EXPECT_TRUE(m.Sounds().empty()) << name;
     }
     g.dataDir = (root / "missing" / "").string();
-    FileC::LoadGame(g, "NewData");
+    save_file::LoadGame(g, "NewData");
     EXPECT_EQ(Counters(), before);
 }
 
@@ -163,8 +182,8 @@ TEST_F(SaveFile, AFirstLineOfUpTo64KiBLoadsAndOneByteMoreDoesNot) {
         Write(Data("big.dat"), line + "\r\n");
         SetCounters(before);
         fx.Clear();
-        FileC::LoadGame(g, "big");
-        EXPECT_EQ(g.form6.Coin, extra ? before[0] : coin);
+        save_file::LoadGame(g, "big");
+        EXPECT_EQ(g.info.Coin, extra ? before[0] : coin);
         EXPECT_EQ(fx.Messages(), Strings{extra ? "ロード出来ませんでした。" : "ロードしました。"});
     }
 }
@@ -174,7 +193,7 @@ TEST_F(SaveFile, ANameThatIsNotAPlainFileNameTouchesNothing) {
     for (const std::string& name :
          Strings{"../escape", "a/b", "/tmp/abs", "a\\b", ".", "..", "", std::string("x\0y", 3)}) {
         fx.Clear();
-        FileC::SaveGame(g, name);
+        save_file::SaveGame(g, name);
         EXPECT_EQ(fx.Messages(), Strings{"セーブ出来ませんでした。"}) << name;
     }
     EXPECT_EQ(Tree(), before);
@@ -183,7 +202,7 @@ TEST_F(SaveFile, ANameThatIsNotAPlainFileNameTouchesNothing) {
 // Failures that really happen to the write, even for root, who ignores permissions.
 TEST_F(SaveFile, AFailedWriteKeepsTheOldSaveAndLeavesNoTemporary) {
     SetCounters({"98", "5", "4", "1", "7", "5"});
-    FileC::SaveGame(g, "game1");
+    save_file::SaveGame(g, "game1");
     const std::string old = Read(Data("game1.dat"));
     SetCounters({"1000", "50", "40", "10", "70", "50"});
     const auto expectRefused = [&](const char* what) {
@@ -203,7 +222,7 @@ TEST_F(SaveFile, AFailedWriteKeepsTheOldSaveAndLeavesNoTemporary) {
     small.rlim_cur = 8;
     auto* previous = ::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    FileC::SaveGame(g, "game1");
+    save_file::SaveGame(g, "game1");
     ::setrlimit(RLIMIT_FSIZE, &limit);
     ::signal(SIGXFSZ, previous);
     expectRefused("file size limit");
@@ -211,14 +230,14 @@ TEST_F(SaveFile, AFailedWriteKeepsTheOldSaveAndLeavesNoTemporary) {
     // The folder is gone (here: its path names a file instead).
     const std::string dataDir = g.dataDir;
     g.dataDir = Data("game1.dat").string() + "/";
-    FileC::SaveGame(g, "game1");
+    save_file::SaveGame(g, "game1");
     g.dataDir = dataDir;
     expectRefused("no folder");
 
     // Something that cannot be replaced stands under the final name.
     std::filesystem::create_directory(Data("taken.dat"));
     std::filesystem::create_directory(Data("taken.dat") / "inside");
-    FileC::SaveGame(g, "taken");
+    save_file::SaveGame(g, "taken");
     std::filesystem::remove_all(Data("taken.dat"));
     expectRefused("occupied name");
 }
@@ -236,7 +255,7 @@ TEST_F(SaveFile, TheNextSaveRemovesTemporariesWhoseWriterIsGone) {
     for (const std::string& file : {stale, live, std::string(".kararion-notes.tmp")}) Write(Data(file), "kw<>");
 
     SetCounters({"98", "5", "4", "1", "7", "5"});
-    FileC::SaveGame(g, "game1");
+    save_file::SaveGame(g, "game1");
     EXPECT_EQ(fx.Messages(), Strings{"セーブしました。"});
     EXPECT_EQ(Tree(), (std::set<std::string>{"data", "data/game1.dat", "data/" + live, "data/.kararion-notes.tmp"}));
 }

@@ -5,7 +5,6 @@
 
 #include <stdlib.h>
 
-#include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -13,8 +12,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "save/coding.h"
-#include "save/file.h"
+#include "save/save_code.h"
+#include "save/save_file.h"
 #include "support/harness.h"
 
 namespace kararion::testing {
@@ -55,20 +54,13 @@ protected:
         return out;
     }
 
-    using Six = std::array<std::string, 6>;  // Coin, Run, Lost, Win, UsedCoin, WinCoin
-    void SetCounters(const Six& v) {
-        InfoWindowState& f = g.form6;
-        f.Coin = v[0], f.Run = v[1], f.Lost = v[2], f.Win = v[3], f.UsedCoin = v[4], f.WinCoin = v[5];
-    }
-    Six Counters() const {
-        const InfoWindowState& f = g.form6;
-        return {f.Coin, f.Run, f.Lost, f.Win, f.UsedCoin, f.WinCoin};
-    }
+    void SetCounters(const Six& v) { SetSavedCounters(g, v); }
+    Six Counters() const { return SavedCounters(g); }
     // A save line for these texts, scrambled by the game's own table, without
     // the line break.
     std::string Line(const Six& v) {
         std::string line;
-        for (const std::string& text : v) line += CodingC::EncodeSaveText(g, text) + "<>";
+        for (const std::string& text : v) line += save_code::EncodeSaveText(g, text) + "<>";
         return line;
     }
 };

@@ -12,8 +12,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "sound/se.h"
 #include "sound/sound_folder.h"
+#include "sound/sounds.h"
 #include "support/harness.h"
 
 namespace kararion {
@@ -22,11 +22,11 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(SoundFolder, InstalledDataDirIsFoundFromTheProgramFolder) {
-    EXPECT_EQ(Se::InstalledDataDir("/usr/bin", "../share/kararion"), "/usr/share/kararion");
-    EXPECT_EQ(Se::InstalledDataDir("/home/a/.local/bin/", "../share/kararion"), "/home/a/.local/share/kararion");
-    EXPECT_EQ(Se::InstalledDataDir("/opt/k/lib/games", "../../share/kararion"), "/opt/k/share/kararion");
-    EXPECT_EQ(Se::InstalledDataDir("/bin", "../share/kararion"), "/share/kararion");
-    EXPECT_EQ(Se::InstalledDataDir("build/bin", "../share/kararion/"), "build/share/kararion");
+    EXPECT_EQ(sound::InstalledDataDir("/usr/bin", "../share/kararion"), "/usr/share/kararion");
+    EXPECT_EQ(sound::InstalledDataDir("/home/a/.local/bin/", "../share/kararion"), "/home/a/.local/share/kararion");
+    EXPECT_EQ(sound::InstalledDataDir("/opt/k/lib/games", "../../share/kararion"), "/opt/k/share/kararion");
+    EXPECT_EQ(sound::InstalledDataDir("/bin", "../share/kararion"), "/share/kararion");
+    EXPECT_EQ(sound::InstalledDataDir("build/bin", "../share/kararion/"), "build/share/kararion");
 }
 
 class SoundFolderTree : public ::testing::Test {
@@ -48,10 +48,10 @@ protected:
     // Puts the six sounds into base/data/se, all but `left_out`.
     static void PutSounds(const fs::path& base, const std::string& left_out = "") {
         fs::create_directories(base / "data" / "se");
-        for (const std::string& file : Se::WaveFileNames())
+        for (const std::string& file : sound::WaveFileNames())
             if (file != left_out) std::ofstream(base / "data" / "se" / file) << "RIFF";
     }
-    std::optional<std::string> Choose() const { return Se::ChooseSoundBase(program.string(), installed.string()); }
+    std::optional<std::string> Choose() const { return sound::ChooseSoundBase(program.string(), installed.string()); }
 
     fs::path root;
     fs::path program;
@@ -67,7 +67,7 @@ TEST_F(SoundFolderTree, TheProgramFolderComesFirstThenTheInstalledOne) {
 }
 
 TEST_F(SoundFolderTree, AFolderCountsOnlyWithAllSixSounds) {
-    for (const std::string& missing : Se::WaveFileNames()) {
+    for (const std::string& missing : sound::WaveFileNames()) {
         fs::remove_all(root / "bin" / "data");
         fs::remove_all(root / "share");
         PutSounds(program, missing);
@@ -89,14 +89,14 @@ TEST_F(SoundFolderTree, AFolderCountsOnlyWithAllSixSounds) {
     fs::remove(program / "data" / "se" / "betup.wav");
     ASSERT_EQ(::mkfifo((program / "data" / "se" / "betup.wav").c_str(), 0600), 0);
     EXPECT_EQ(Choose(), std::nullopt);
-    EXPECT_EQ(Se::BestSoundBase(program.string(), installed.string()), program.string());
+    EXPECT_EQ(sound::BestSoundBase(program.string(), installed.string()), program.string());
     PutSounds(installed, "stop.wav");
-    EXPECT_EQ(Se::BestSoundBase(program.string(), installed.string()), program.string());
+    EXPECT_EQ(sound::BestSoundBase(program.string(), installed.string()), program.string());
     PutSounds(installed);
-    EXPECT_EQ(Se::BestSoundBase(program.string(), installed.string()), installed.string());
+    EXPECT_EQ(sound::BestSoundBase(program.string(), installed.string()), installed.string());
     // Nor is a missing or empty installed folder anything.
-    EXPECT_EQ(Se::ChooseSoundBase(program.string(), ""), std::nullopt);
-    EXPECT_EQ(Se::ChooseSoundBase("", ""), std::nullopt);
+    EXPECT_EQ(sound::ChooseSoundBase(program.string(), ""), std::nullopt);
+    EXPECT_EQ(sound::ChooseSoundBase("", ""), std::nullopt);
 }
 
 TEST_F(SoundFolderTree, TheChosenFolderHoldsEveryFileTheGamePlays) {
@@ -106,11 +106,11 @@ TEST_F(SoundFolderTree, TheChosenFolderHoldsEveryFileTheGamePlays) {
     testing::Machine m(*base);
     std::set<std::string> played;
     for (const char* name : {"BetUp", "BetDown", "Atari", "LineRound", "LineStop", "Error"}) {
-        const std::string file = Se::SoundFile(m.game, name);
+        const std::string file = sound::SoundFile(m.game, name);
         EXPECT_TRUE(fs::is_regular_file(file)) << name << ": " << file;
         played.insert(fs::path(file).filename().string());
     }
-    const auto names = Se::WaveFileNames();
+    const auto names = sound::WaveFileNames();
     EXPECT_EQ(played, std::set<std::string>(names.begin(), names.end()));
 }
 

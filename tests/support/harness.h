@@ -1,22 +1,27 @@
 #pragma once
 // A machine on the virtual clock with recording effects, loaded as at program
-// start, and a few moves a player makes.
+// start, the moves a player makes, and how a failing check names what it saw.
+// Plain C++: the rules tests, the window tests and the fuzzer share it.
+#include <array>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "core/colour.h"
 #include "core/counters.h"
 #include "core/effects.h"
 #include "core/game.h"
-#include "core/main_window.h"
+#include "core/symbol.h"
 #include "core/virtual_clock.h"
 
 namespace kararion::testing {
 
+// The nine cells as the player sees them: rows top to bottom, reels left to right.
+using Rows = std::vector<std::vector<Symbol>>;
+
 class Machine {
 public:
-    explicit Machine(std::string programDir = "/opt/kararion") : game(fx, clock, std::move(programDir)) {
-        Form1::Form_Load(game);
-    }
+    explicit Machine(std::string programDir = "/opt/kararion");
 
     RecordingEffects fx;
     VirtualClock clock;
@@ -24,11 +29,15 @@ public:
 
     double Counter(const std::string& field) const { return ReadCounter(field); }
 
-    // Puts symbols (Img element numbers) into the nine cells: rows top to bottom, reels left to right.
-    void ShowSymbols(const std::vector<std::vector<Picture>>& rows) {
-        for (int row = 1; row <= 3; ++row)
-            for (int reel = 1; reel <= 3; ++reel) game.form1.Slot(reel, row) = rows[row - 1][reel - 1];
-    }
+    // Puts symbols into the nine cells.
+    void ShowSymbols(const Rows& rows);
+
+    // Bets `coins` with the bet button and starts with the menu.
+    void BetAndStart(int coins = 1);
+    // Clicks the three stop buttons, left to right.
+    void StopAllReels();
+    // Bets, starts, puts `rows` in view and stops the three reels.
+    void Play(int coins, const Rows& rows);
 
     // The sound names played so far, read back from the paths given to the device.
     std::vector<std::string> Sounds() const;
@@ -39,4 +48,20 @@ public:
 // Reads a wave path back to its sound name ("betup.wav" -> "BetUp"), "" for none.
 std::string SoundNameOfPath(const std::string& path);
 
+// The six saved counters, in the order of the save file: Coin, Run, Lost, Win, UsedCoin, WinCoin.
+using Six = std::array<std::string, 6>;
+Six SavedCounters(const Game& g);
+void SetSavedCounters(Game& g, const Six& v);
+
+// A colour's name as the game's colours are known ("cyan", "dark teal"), or its parts.
+std::string ColourName(Colour colour);
+
 }  // namespace kararion::testing
+
+namespace kararion {
+
+// For GoogleTest's messages: found by argument-dependent lookup.
+void PrintTo(Colour colour, std::ostream* out);
+void PrintTo(Symbol symbol, std::ostream* out);
+
+}  // namespace kararion

@@ -11,7 +11,7 @@
 
 #include <unistd.h>
 
-#include "save/file.h"
+#include "save/save_file.h"
 #include "ui/controls.h"
 #include "ui/file_dialog.h"
 #include "ui_game.h"
@@ -93,7 +93,7 @@ void DialogsTest::saveDialogPicksTypesAndSaves() {
         for (int i = 0; i < list->count(); ++i) seen.files << list->item(i)->text();
 
         ClickItem(list, Item(list, QStringLiteral("a.b.dat")));
-        seen.afterPick = QString::fromStdString(game.g().form2.FileName);
+        seen.afterPick = QString::fromStdString(game.g().saveDialog.FileName);
 
         name->setFocus();
         name->selectAll();
@@ -149,7 +149,7 @@ void DialogsTest::saveDialogStartsAfreshEachOpening() {
         Click(Label(dialog, "Cancel"));
     });
     Click(Label(game.menu(), "Save"));
-    QCOMPARE(game.g().form2.FileName, std::string("typed"));
+    QCOMPARE(game.g().saveDialog.FileName, std::string("typed"));
     FileDialog* first = game.windows.saveDialog();
 
     WhenModal([&](QWidget* dialog) {
@@ -175,8 +175,8 @@ void DialogsTest::loadDialogListsFirstAndLoads() {
         // Hover colours of the two text buttons.
         Hover(Label(dialog, "Loaded"));
         Hover(Label(dialog, "Cancel"));
-        seen.afterPick = QString::number(Label(dialog, "Loaded")->colour()) + QStringLiteral(",") +
-                         QString::number(Label(dialog, "Cancel")->colour());
+        seen.afterPick = QString::fromStdString(testing::ColourName(Label(dialog, "Loaded")->colour()) + "," +
+                                                testing::ColourName(Label(dialog, "Cancel")->colour()));
         // No file picked: the name "NewData" goes to the load, which finds no file.
         const int messages = game.fx.messages;
         Click(Label(dialog, "Loaded"));
@@ -188,7 +188,7 @@ void DialogsTest::loadDialogListsFirstAndLoads() {
     QCOMPARE(seen.title, QStringLiteral(" - ロ ー ド -"));
     QCOMPARE(seen.name, QStringLiteral("NewData"));
     QCOMPARE(seen.focus, QStringLiteral("File1"));
-    QCOMPARE(seen.afterPick, QStringLiteral("0,255"));
+    QCOMPARE(seen.afterPick, QStringLiteral("black,red"));
     QCOMPARE(seen.messagesOnEmptyName, 1);
     QCOMPARE(game.fx.events.back().title, std::string("エラー"));
     QVERIFY(seen.openAfterAction);
@@ -200,9 +200,9 @@ void DialogsTest::aNameThatIsNotUtf8IsListedPickedAndLoaded() {
     UiGame game;
     game.g().dataDir = DataDir().toStdString();
     const std::string name = "bad\xff\xfeutf";
-    game.g().form6.Coin = "77";
-    FileC::SaveGame(game.g(), name);
-    game.g().form6.Coin = "1";
+    game.g().info.Coin = "77";
+    save_file::SaveGame(game.g(), name);
+    game.g().info.Coin = "1";
     game.fx.Clear();
     int listed = -1;
     std::string picked;
@@ -212,7 +212,7 @@ void DialogsTest::aNameThatIsNotUtf8IsListedPickedAndLoaded() {
         QListWidgetItem* item = Item(list, QFile::decodeName(QByteArray::fromStdString(name + ".dat")));
         QVERIFY(item != nullptr);
         ClickItem(list, item);
-        picked = game.g().form3.FileName;
+        picked = game.g().loadDialog.FileName;
         Click(Label(dialog, "Loaded"));
         Click(Label(dialog, "Cancel"));
     });
@@ -221,7 +221,7 @@ void DialogsTest::aNameThatIsNotUtf8IsListedPickedAndLoaded() {
     QCOMPARE(listed, 3);
     QCOMPARE(picked, name);
     QCOMPARE(game.fx.Messages(), std::vector<std::string>{"ロードしました。"});
-    QCOMPARE(game.g().form6.Coin, std::string("77"));
+    QCOMPARE(game.g().info.Coin, std::string("77"));
 }
 
 void DialogsTest::versionWindowTellsWhoMadeIt() {
@@ -250,7 +250,7 @@ void DialogsTest::endedStopsEverythingAtOnce() {
     UiGame game;
     Click(Label(game.info(), "BetUp"));
     Click(Label(game.menu(), "Start"));
-    QVERIFY(game.g().form1.SLT2.Enabled());
+    QVERIFY(game.g().main.reel2Timer.Enabled());
     const int messages = game.fx.messages;
     Click(Label(game.menu(), "Ended"));
     QCOMPARE(game.ends, 1);

@@ -14,7 +14,7 @@
 #include <unistd.h>
 
 #include "core/counters.h"
-#include "sound/se.h"
+#include "sound/sounds.h"
 #include "ui/controls.h"
 #include "ui/qt_effects.h"
 #include "ui/qt_timer_host.h"
@@ -138,20 +138,20 @@ void QtClockTest::aGameOnTheRealClockSpinsAndStops() {
     Click(Control<CaptionLabel>(windows.infoWindow(), "BetUp"));
     Click(Control<CaptionLabel>(windows.menuWindow(), "Start"));
     QCOMPARE(host.RunningCount(), 4);  // three reels and the lamp chase
-    QCOMPARE(host.TimerFor(g.form1.SLT2)->interval(), 40);
+    QCOMPARE(host.TimerFor(g.main.reel2Timer)->interval(), 40);
 
     // The reels step on their own and the cells follow without any click.
     auto* cell = Control<ReelCell>(windows.mainWindow(), "Slot1(1)");
-    QTRY_VERIFY(g.runC.ReelPos1 >= 3);
-    QCOMPARE(cell->symbol(), LooksLike(g.form1.Slot(1, 1)));
+    QTRY_VERIFY(g.spin.ReelPos1 >= 3);
+    QCOMPARE(cell->symbol(), LooksLike(g.main.Cell(1, 1)));
 
     for (const char* stop : {"Stop1", "Stop2", "Stop3"}) Click(Control<CaptionLabel>(windows.mainWindow(), stop));
-    QVERIFY(!host.TimerFor(g.form1.SLT1)->isActive());
-    QVERIFY(!host.TimerFor(g.form1.SLT3)->isActive());
-    QCOMPARE(ReadCounter(g.form6.Win) + ReadCounter(g.form6.Lost), 1.0);
+    QVERIFY(!host.TimerFor(g.main.reel1Timer)->isActive());
+    QVERIFY(!host.TimerFor(g.main.reel3Timer)->isActive());
+    QCOMPARE(ReadCounter(g.info.Win) + ReadCounter(g.info.Lost), 1.0);
     // A win is counted up and shown; either way the game comes to rest.
     QTRY_COMPARE_WITH_TIMEOUT(host.RunningCount(), 0, 10000);
-    QCOMPARE(g.form6.Bet, std::string("0"));
+    QCOMPARE(g.info.Bet, std::string("0"));
 }
 
 void QtClockTest::messageBoxIsPlainAndModal() {
@@ -187,7 +187,7 @@ void QtClockTest::aSoundThatIsNoFileIsSilentAndTheEndIsClean() {
     QTemporaryDir program;
     QVERIFY(QDir(program.path()).mkpath(QStringLiteral("data/se")));
     const QString folder = program.filePath(QStringLiteral("data/se/"));
-    for (const std::string& file : Se::WaveFileNames()) WriteWave(folder + QString::fromStdString(file));
+    for (const std::string& file : sound::WaveFileNames()) WriteWave(folder + QString::fromStdString(file));
     QVERIFY(QFile::remove(folder + QStringLiteral("betup.wav")));
     const QByteArray fifo = QFile::encodeName(folder + QStringLiteral("betup.wav"));
     QVERIFY(::mkfifo(fifo.constData(), 0600) == 0);
@@ -208,7 +208,7 @@ void QtClockTest::aSoundThatIsNoFileIsSilentAndTheEndIsClean() {
         const int writer = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
         fifoWaitedOn = writer >= 0;
         if (writer >= 0) ::close(writer);
-        QCOMPARE(game.game().form6.Bet, std::string("1"));  // the silent bet counted
+        QCOMPARE(game.game().info.Bet, std::string("1"));  // the silent bet counted
         Click(Control<CaptionLabel>(game.windows().menuWindow(), "Ended"));
     }
     QVERIFY2(!fifoWaitedOn, "the sound device waits on a FIFO");

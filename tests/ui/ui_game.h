@@ -9,10 +9,18 @@
 #include <functional>
 
 #include "core/virtual_clock.h"
+#include "support/harness.h"
 #include "ui/game_windows.h"
 #include "ui/info_window.h"
 #include "ui/main_window.h"
 #include "ui/menu_window.h"
+
+namespace kararion {
+
+// For QtTest's messages: found by argument-dependent lookup.
+inline char* toString(Colour colour) { return qstrdup(testing::ColourName(colour).c_str()); }
+
+}  // namespace kararion
 
 namespace kararion::ui {
 

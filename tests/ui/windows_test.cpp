@@ -108,10 +108,10 @@ void WindowsTest::reelCellsNameTheirSymbols() {
     QCOMPARE(Control(game.main(), "Slot3(3)")->accessibleDescription(), QStringLiteral("ベル"));
 
     // Whatever the reels show after spinning, the cells show it too.
-    game.g().form1.Slot(1, 1) = 2;
-    game.g().form1.Slot(2, 2) = 7;
+    game.g().main.Cell(1, 1) = PictureOf(Symbol::Seven);
+    game.g().main.Cell(2, 2) = PictureOf(Symbol::Bar);
     game.windows.RefreshAll();
-    QCOMPARE(Control<ReelCell>(game.main(), "Slot1(1)")->symbol(), 2);
+    QCOMPARE(Control<ReelCell>(game.main(), "Slot1(1)")->symbol(), Symbol::Seven);
     QCOMPARE(Control(game.main(), "Slot1(1)")->accessibleDescription(), QStringLiteral("セブン"));
     QCOMPARE(Control(game.main(), "Slot2(2)")->accessibleDescription(), QStringLiteral("BAR"));
 }
@@ -120,7 +120,7 @@ void WindowsTest::onlyTheBackgroundAndShapesStepTheClickCycle() {
     UiGame game;
     Game& g = game.g();
     ClickAt(game.main(), kBareBackground);
-    QCOMPARE(g.form1.ClickStep, 1);
+    QCOMPARE(g.main.clickStep, 1);
     QCOMPARE(FieldText(game, "Bet"), QStringLiteral("1"));
     QCOMPARE(FieldText(game, "Coin"), QStringLiteral("99"));
     QCOMPARE(Label(game.main(), "Line1(0)")->colour(), kRed);
@@ -129,21 +129,21 @@ void WindowsTest::onlyTheBackgroundAndShapesStepTheClickCycle() {
     // Lamps, cells and stop buttons (enabled or not) keep their clicks.
     for (const char* name : {"Line1(0)", "Line2(1)", "Slot2(2)", "Slot1(3)", "Stop1", "Stop3"}) {
         Click(Control(game.main(), name));
-        QVERIFY2(g.form1.ClickStep == 1, name);
+        QVERIFY2(g.main.clickStep == 1, name);
     }
     QCOMPARE(FieldText(game, "Bet"), QStringLiteral("1"));
 
     // Filled rectangles take no clicks: the window beneath them does.
     Click(Control(game.main(), "LED(1)"));
-    QCOMPARE(g.form1.ClickStep, 2);
+    QCOMPARE(g.main.clickStep, 2);
     ClickAt(game.main(), Control(game.main(), "Shape2")->geometry().topLeft() + QPoint(3, 3));
-    QCOMPARE(g.form1.ClickStep, 3);
+    QCOMPARE(g.main.clickStep, 3);
     QCOMPARE(FieldText(game, "Bet"), QStringLiteral("3"));
 
     // The fourth click starts the game; the stop buttons come alive.
     ClickAt(game.main(), kBareBackground);
-    QCOMPARE(g.form1.ClickStep, 4);
-    QVERIFY(g.form1.SLT1.Enabled());
+    QCOMPARE(g.main.clickStep, 4);
+    QVERIFY(g.main.reel1Timer.Enabled());
     QVERIFY(Label(game.main(), "Stop1")->isEnabled());
     QCOMPARE(Label(game.main(), "Stop1")->colour(), kBlue);
     QVERIFY(!Label(game.info(), "BetUp")->isEnabled());
@@ -152,7 +152,7 @@ void WindowsTest::onlyTheBackgroundAndShapesStepTheClickCycle() {
 void WindowsTest::aDoubleClickIsOneClick() {
     UiGame game;
     QTest::mouseDClick(game.main()->windowHandle(), Qt::LeftButton, Qt::NoModifier, kBareBackground);
-    QCOMPARE(game.g().form1.ClickStep, 1);
+    QCOMPARE(game.g().main.clickStep, 1);
     QCOMPARE(FieldText(game, "Bet"), QStringLiteral("1"));
 }
 
@@ -168,7 +168,7 @@ void WindowsTest::betButtonsAndStopButtonsReachTheRules() {
     QCOMPARE(FieldText(game, "Coin"), QStringLiteral("99"));
 
     Click(Label(game.menu(), "Start"));
-    QVERIFY(g.form1.SLT1.Enabled() && g.form1.SLT2.Enabled() && g.form1.SLT3.Enabled());
+    QVERIFY(g.main.reel1Timer.Enabled() && g.main.reel2Timer.Enabled() && g.main.reel3Timer.Enabled());
     QCOMPARE(FieldText(game, "Run"), QStringLiteral("1"));
     QVERIFY(!Label(game.menu(), "Start")->isEnabled());
 
@@ -180,25 +180,25 @@ void WindowsTest::betButtonsAndStopButtonsReachTheRules() {
     for (int reel = 1; reel <= 3; ++reel) {
         for (int row = 1; row <= 3; ++row) {
             auto* cell = Control<ReelCell>(game.main(), qPrintable(QStringLiteral("Slot%1(%2)").arg(reel).arg(row)));
-            QCOMPARE(cell->symbol(), LooksLike(g.form1.Slot(reel, row)));
+            QCOMPARE(cell->symbol(), LooksLike(g.main.Cell(reel, row)));
         }
     }
 
     game.fx.Clear();
     Click(Label(game.main(), "Stop2"));
-    QVERIFY(!g.form1.SLT2.Enabled());
-    QVERIFY(g.form1.SLT1.Enabled());
+    QVERIFY(!g.main.reel2Timer.Enabled());
+    QVERIFY(g.main.reel1Timer.Enabled());
     QVERIFY(!Label(game.main(), "Stop2")->isEnabled());
     QCOMPARE(Control<FilledRect>(game.main(), "LED(1)")->fill(), kCyan);
     QCOMPARE(Control<FilledRect>(game.main(), "LED(0)")->fill(), kDarkTeal);
     QVERIFY(!game.fx.SoundsPlayed().empty());
     QVERIFY(QString::fromStdString(game.fx.SoundsPlayed().back()).endsWith(QStringLiteral("stop.wav")));
-    QCOMPARE(g.form1.ClickStep, 0);  // a stop button is no click of the window
+    QCOMPARE(g.main.clickStep, 0);  // a stop button is no click of the window
 
     Click(Label(game.main(), "Stop1"));
     Click(Label(game.main(), "Stop3"));
-    QVERIFY(!g.form1.SLT1.Enabled() && !g.form1.SLT3.Enabled());
-    QCOMPARE(ReadCounter(g.form6.Win) + ReadCounter(g.form6.Lost), 1.0);
+    QVERIFY(!g.main.reel1Timer.Enabled() && !g.main.reel3Timer.Enabled());
+    QCOMPARE(ReadCounter(g.info.Win) + ReadCounter(g.info.Lost), 1.0);
 }
 
 void WindowsTest::aWinFlashesItsLineInTheLamps() {
@@ -207,9 +207,10 @@ void WindowsTest::aWinFlashesItsLineInTheLamps() {
     for (int i = 0; i < 3; ++i) Click(Label(game.info(), "BetUp"));
     Click(Label(game.menu(), "Start"));
     // Sevens down the falling diagonal (a long count-up); a stop leaves the view as it is.
-    const Picture rows[3][3] = {{2, 3, 4}, {8, 2, 6}, {5, 9, 2}};
+    using enum Symbol;
+    const Symbol rows[3][3] = {{Seven, Star, Grapes}, {Melon, Seven, Watermelon}, {Peach, Replay, Seven}};
     for (int row = 1; row <= 3; ++row)
-        for (int reel = 1; reel <= 3; ++reel) g.form1.Slot(reel, row) = rows[row - 1][reel - 1];
+        for (int reel = 1; reel <= 3; ++reel) g.main.Cell(reel, row) = PictureOf(rows[row - 1][reel - 1]);
     for (const char* stop : {"Stop1", "Stop2", "Stop3"}) Click(Label(game.main(), stop));
     QCOMPARE(FieldText(game, "Win"), QStringLiteral("1"));
 
@@ -225,8 +226,8 @@ void WindowsTest::aWinFlashesItsLineInTheLamps() {
         QCOMPARE(ShowsRed(Label(game.main(), "Line1(0)")), flash == kRed);
         QVERIFY(ShowsRed(Label(game.main(), "Line2(0)")));
     }
-    QCOMPARE(Control<ReelCell>(game.main(), "Slot2(2)")->symbol(), 2);
-    QCOMPARE(Control<ReelCell>(game.main(), "Slot2(2)")->accessibleDescription(), SymbolName(2));
+    QCOMPARE(Control<ReelCell>(game.main(), "Slot2(2)")->symbol(), Seven);
+    QCOMPARE(Control<ReelCell>(game.main(), "Slot2(2)")->accessibleDescription(), SymbolName(Seven));
 }
 
 void WindowsTest::infoHoverColoursFollowThePointer() {
@@ -235,7 +236,7 @@ void WindowsTest::infoHoverColoursFollowThePointer() {
     CaptionLabel* up = Label(game.info(), "BetUp");
     CaptionLabel* down = Label(game.info(), "BetDown");
     Hover(up);
-    QCOMPARE(g.form6.BetUp.foreColor, kRed);
+    QCOMPARE(g.info.BetUp.foreColor, kRed);
     QCOMPARE(up->colour(), kRed);
     Hover(down);
     QCOMPARE(down->colour(), kRed);
@@ -256,7 +257,7 @@ void WindowsTest::infoHoverColoursFollowThePointer() {
     QVERIFY(!up->isEnabled());
     MoveTo(game.info(), QPoint(game.info()->width() - 2, game.info()->height() - 2));
     Hover(up);
-    QCOMPARE(g.form6.BetUp.foreColor, kBlack);
+    QCOMPARE(g.info.BetUp.foreColor, kBlack);
     QCOMPARE(up->colour(), kBlack);
 }
 
@@ -273,7 +274,7 @@ void WindowsTest::menuHoverColoursFollowThePointer() {
     // The greyed start entry does not light.
     Hover(start);
     QCOMPARE(start->colour(), kBlack);
-    QCOMPARE(game.g().form5.Start.foreColor, kBlack);
+    QCOMPARE(game.g().menu.Start.foreColor, kBlack);
     MoveTo(game.menu(), QPoint(2, game.menu()->height() - 2));
     QCOMPARE(loading->colour(), kBlack);
 
@@ -287,7 +288,7 @@ void WindowsTest::closingTheMainWindowEndsTheProgram() {
     UiGame game;
     Click(Label(game.info(), "BetUp"));
     Click(Label(game.menu(), "Start"));
-    QVERIFY(game.g().form1.SLT1.Enabled());
+    QVERIFY(game.g().main.reel1Timer.Enabled());
     game.main()->close();
     QVERIFY(game.windows.Ended());
     QCOMPARE(game.ends, 1);

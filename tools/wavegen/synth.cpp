@@ -4,7 +4,11 @@
 #include <cmath>
 #include <fstream>
 #include <numbers>
+#include <string_view>
 #include <system_error>
+#include <utility>
+
+#include "sound/sound_names.h"
 
 namespace wavegen {
 namespace {
@@ -148,14 +152,13 @@ void PutTag(std::vector<std::uint8_t>& out, const char (&tag)[5]) {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(tag[i]));
 }
 
-}  // namespace
-
-Wave MakeBetUp() {
+// The two bet blips differ only in where the pitch glides from and to.
+Wave MakeBetTone(double startHz, double endHz) {
     Buffer b = MakeBuffer(0.12);
     Voice v;
     v.length = 0.12;
-    v.startHz = 660.0;
-    v.endHz = 1320.0;
+    v.startHz = startHz;
+    v.endHz = endHz;
     v.glide = 0.08;
     v.partials = kHollowSquare;
     v.attack = 0.004;
@@ -171,25 +174,10 @@ Wave MakeBetUp() {
     return Finish(std::move(b), -6.0);
 }
 
-Wave MakeBetDown() {
-    Buffer b = MakeBuffer(0.12);
-    Voice v;
-    v.length = 0.12;
-    v.startHz = 1100.0;
-    v.endHz = 550.0;
-    v.glide = 0.08;
-    v.partials = kHollowSquare;
-    v.attack = 0.004;
-    v.decay = 0.07;
-    v.release = 0.03;
-    AddVoice(b, v);
-    v.startHz *= 1.5;
-    v.endHz *= 1.5;
-    v.partials = {1.0};
-    v.gain = 0.25;
-    AddVoice(b, v);
-    return Finish(std::move(b), -6.0);
-}
+}  // namespace
+
+Wave MakeBetUp() { return MakeBetTone(660.0, 1320.0); }
+Wave MakeBetDown() { return MakeBetTone(1100.0, 550.0); }
 
 Wave MakeAtari() {
     constexpr double kLength = 1.35;
@@ -347,13 +335,16 @@ Wave MakeError() {
 }
 
 std::vector<NamedWave> AllSounds() {
+    // What each of the game's sounds is made of, by the name the game plays it by.
+    static const std::pair<std::string_view, Wave (*)()> kMakers[] = {
+        {"BetUp", MakeBetUp},     {"BetDown", MakeBetDown}, {"Atari", MakeAtari},
+        {"LineRound", MakeRound}, {"LineStop", MakeStop},   {"Error", MakeError},
+    };
     std::vector<NamedWave> all;
-    all.push_back({"betup.wav", MakeBetUp()});
-    all.push_back({"betdown.wav", MakeBetDown()});
-    all.push_back({"atari.wav", MakeAtari()});
-    all.push_back({"round.wav", MakeRound()});
-    all.push_back({"stop.wav", MakeStop()});
-    all.push_back({"error.wav", MakeError()});
+    for (const kararion::sound::Sound& sound : kararion::sound::kSounds) {
+        for (const auto& [name, make] : kMakers)
+            if (name == sound.name) all.push_back({sound.file, make()});
+    }
     return all;
 }
 

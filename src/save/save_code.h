@@ -3,7 +3,7 @@
 
 #include "core/game.h"
 
-namespace kararion::CodingC {
+namespace kararion::save_code {
 
 inline const std::string kFailed = "-ERR-";
 
@@ -14,4 +14,4 @@ std::string DecodeSaveText(Game& g, const std::string& text);
 // "Error" sound and the message under "エラー"; stops nothing.
 void ReportCodingError(Game& g, const std::string& message);
 
-}  // namespace kararion::CodingC
+}  // namespace kararion::save_code

@@ -1,10 +1,10 @@
-#include "save/coding.h"
+#include "save/save_code.h"
 
 #include <array>
 
-#include "sound/se.h"
+#include "sound/error_message.h"
 
-namespace kararion::CodingC {
+namespace kararion::save_code {
 namespace {
 
 // The letter that stands for each digit, "0" first. Deliberately out of
@@ -66,8 +66,7 @@ std::string DecodeSaveText(Game& g, const std::string& text) {
 void ReportCodingError(Game& g, const std::string& message) {
     // Unlike the game modules' error reports this stops nothing: the caller
     // reports the failed save or load itself and the game goes on.
-    Se::PlaySound(g, "Error");
-    g.fx.MessageBox(message, "エラー");
+    ShowErrorMessage(g, message);
 }
 
-}  // namespace kararion::CodingC
+}  // namespace kararion::save_code

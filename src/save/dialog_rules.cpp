@@ -1,18 +1,18 @@
-#include "save/dialogs.h"
+#include "save/dialog_rules.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
 
-#include "save/file.h"
+#include "save/save_file.h"
 
 namespace kararion {
 namespace {
 
 namespace fs = std::filesystem;
 
-// The save files of the data folder, as File1 lists them: names without the
+// The save files of the data folder, as the file list shows them: names without the
 // folder, in byte order. Only names LoadGame could open are listed (".dat" in
 // this case, not ".DAT"); hidden files are left out, as a file list leaves
 // them out, which also keeps a save's temporary file out of sight. A folder
@@ -35,18 +35,18 @@ std::vector<std::string> ListSaveFiles(const std::string& dataDir) {
     return names;
 }
 
-void LoadDialog(Game& g, SaveDialogState& dialog) {
+void Reopen(Game& g, FileDialogState& dialog) {
     // Every opening starts over, whatever was typed or picked last time.
     dialog.FileName = "NewData";
     dialog.files = ListSaveFiles(g.dataDir);
 }
 
-void PickFile(SaveDialogState& dialog, const std::string& file) {
+void NameAfter(FileDialogState& dialog, const std::string& file) {
     // "a.b.dat" names the save "a": the name ends at its first dot.
     dialog.FileName = file.substr(0, file.find('.'));
 }
 
-void Act(Game& g, SaveDialogState& dialog, void (*operation)(Game&, const std::string&)) {
+void ActOnName(Game& g, FileDialogState& dialog, void (*operation)(Game&, const std::string&)) {
     if (dialog.FileName.empty()) {
         g.fx.Beep();
         return;
@@ -57,39 +57,39 @@ void Act(Game& g, SaveDialogState& dialog, void (*operation)(Game&, const std::s
     operation(g, name);
 }
 
-void HoverAction(SaveDialogState& dialog) {
+void HoverAction(FileDialogState& dialog) {
     dialog.Action.foreColor = kRed;
     dialog.Cancel.foreColor = kBlack;
 }
 
-void HoverCancel(SaveDialogState& dialog) {
+void HoverCancelButton(FileDialogState& dialog) {
     dialog.Cancel.foreColor = kRed;
     dialog.Action.foreColor = kBlack;
 }
 
-void HoverBackground(SaveDialogState& dialog) {
+void HoverNothing(FileDialogState& dialog) {
     dialog.Action.foreColor = kBlack;
     dialog.Cancel.foreColor = kBlack;
 }
 
 }  // namespace
 
-namespace Form2 {
-void Form_Load(Game& g) { LoadDialog(g, g.form2); }
-void File1_Click(Game& g, const std::string& file) { PickFile(g.form2, file); }
-void Save_Click(Game& g) { Act(g, g.form2, FileC::SaveGame); }
-void Save_MouseMove(Game& g) { HoverAction(g.form2); }
-void Cancel_MouseMove(Game& g) { HoverCancel(g.form2); }
-void Form_MouseMove(Game& g) { HoverBackground(g.form2); }
-}  // namespace Form2
+namespace save_dialog {
+void Open(Game& g) { Reopen(g, g.saveDialog); }
+void PickFile(Game& g, const std::string& file) { NameAfter(g.saveDialog, file); }
+void ClickSave(Game& g) { ActOnName(g, g.saveDialog, save_file::SaveGame); }
+void HoverSave(Game& g) { HoverAction(g.saveDialog); }
+void HoverCancel(Game& g) { HoverCancelButton(g.saveDialog); }
+void HoverBackground(Game& g) { HoverNothing(g.saveDialog); }
+}  // namespace save_dialog
 
-namespace Form3 {
-void Form_Load(Game& g) { LoadDialog(g, g.form3); }
-void File1_Click(Game& g, const std::string& file) { PickFile(g.form3, file); }
-void Loaded_Click(Game& g) { Act(g, g.form3, FileC::LoadGame); }
-void Loaded_MouseMove(Game& g) { HoverAction(g.form3); }
-void Cancel_MouseMove(Game& g) { HoverCancel(g.form3); }
-void Form_MouseMove(Game& g) { HoverBackground(g.form3); }
-}  // namespace Form3
+namespace load_dialog {
+void Open(Game& g) { Reopen(g, g.loadDialog); }
+void PickFile(Game& g, const std::string& file) { NameAfter(g.loadDialog, file); }
+void ClickLoad(Game& g) { ActOnName(g, g.loadDialog, save_file::LoadGame); }
+void HoverLoad(Game& g) { HoverAction(g.loadDialog); }
+void HoverCancel(Game& g) { HoverCancelButton(g.loadDialog); }
+void HoverBackground(Game& g) { HoverNothing(g.loadDialog); }
+}  // namespace load_dialog
 
 }  // namespace kararion

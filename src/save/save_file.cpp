@@ -1,4 +1,4 @@
-#include "save/file.h"
+#include "save/save_file.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -10,11 +10,12 @@
 #include <atomic>
 #include <cerrno>
 #include <charconv>
+#include <optional>
 #include <string_view>
 
-#include "save/coding.h"
+#include "save/save_code.h"
 
-namespace kararion::FileC {
+namespace kararion::save_file {
 namespace {
 
 const char* const kSaved = "セーブしました。";
@@ -29,7 +30,7 @@ constexpr std::size_t kFieldCount = 6;
 
 // The six saved counters, in the order of the file.
 std::array<std::string*, kFieldCount> SavedCounters(Game& g) {
-    InfoWindowState& f = g.form6;
+    InfoWindowState& f = g.info;
     return {&f.Coin, &f.Run, &f.Lost, &f.Win, &f.UsedCoin, &f.WinCoin};
 }
 
@@ -162,15 +163,15 @@ bool ReplaceFile(const std::string& path, std::string_view contents) {
 constexpr std::size_t kMaxLineBytes = std::size_t{64} * 1024;
 
 // Reads the one item the loader looks at: the first line up to its first
-// comma, leading blanks skipped. False when there is no such line to be had:
+// comma, leading blanks skipped. Nothing when there is no such line to be had:
 // the file cannot be opened or read, is not a regular file, holds a NUL (not
 // text) or has a first line beyond kMaxLineBytes.
-bool ReadFirstItem(const std::string& path, std::string& item) {
+std::optional<std::string> ReadFirstItem(const std::string& path) {
     // O_NONBLOCK: a FIFO under a save name must not hang the game in open().
     Descriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-    if (!file.Valid()) return false;
+    if (!file.Valid()) return std::nullopt;
     struct stat info {};
-    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
 
     std::string line;
     char buffer[4096];
@@ -179,7 +180,7 @@ bool ReadFirstItem(const std::string& path, std::string& item) {
         ssize_t got = ::read(file.get(), buffer, sizeof buffer);
         if (got < 0) {
             if (errno == EINTR) continue;
-            return false;
+            return std::nullopt;
         }
         if (got == 0) break;  // a last line without a line break still counts
         std::string_view chunk(buffer, static_cast<std::size_t>(got));
@@ -188,16 +189,15 @@ bool ReadFirstItem(const std::string& path, std::string& item) {
             chunk = chunk.substr(0, end);
             ended = true;
         }
-        if (line.size() + chunk.size() > kMaxLineBytes) return false;
+        if (line.size() + chunk.size() > kMaxLineBytes) return std::nullopt;
         line.append(chunk);
     }
-    if (line.find('\0') != std::string::npos) return false;
+    if (line.find('\0') != std::string::npos) return std::nullopt;
 
     std::size_t start = line.find_first_not_of(" \t");
     if (start == std::string::npos) start = line.size();
     std::size_t comma = line.find(',', start);
-    item = line.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-    return true;
+    return line.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
 }
 
 // The first six pieces of `item` split at "<>". False if it has fewer: the
@@ -224,10 +224,10 @@ void SaveGame(Game& g, const std::string& name) {
         return;
     }
     auto counters = SavedCounters(g);
-    std::array<std::string, kFieldCount>& fields = g.fileC.fields;
+    std::array<std::string, kFieldCount>& fields = g.saveFile.fields;
     for (std::size_t i = 0; i < kFieldCount; ++i) {
-        fields[i] = CodingC::EncodeSaveText(g, *counters[i]);
-        if (fields[i] == CodingC::kFailed) {
+        fields[i] = save_code::EncodeSaveText(g, *counters[i]);
+        if (fields[i] == save_code::kFailed) {
             // Nothing is opened, so an older save under this name stays as it is.
             g.fx.MessageBox(kNotSaved, kError);
             return;
@@ -249,26 +249,20 @@ void SaveGame(Game& g, const std::string& name) {
 }
 
 void LoadGame(Game& g, const std::string& name) {
-    std::array<std::string, kFieldCount>& fields = g.fileC.fields;
-    std::string item;
+    std::array<std::string, kFieldCount>& fields = g.saveFile.fields;
     // Whatever cannot be read changes nothing: no counter has been replaced,
     // so there is nothing to put back either.
-    if (!IsPlainFileName(name) || !ReadFirstItem(SavePath(g, name), item) || !SplitFields(item, fields)) {
+    const std::optional<std::string> item = IsPlainFileName(name) ? ReadFirstItem(SavePath(g, name)) : std::nullopt;
+    if (!item || !SplitFields(*item, fields)) {
         g.fx.MessageBox(kNotLoaded, kError);
         return;
     }
     for (std::string& field : fields) {
-        field = CodingC::DecodeSaveText(g, field);
-        if (field == CodingC::kFailed) {
+        field = save_code::DecodeSaveText(g, field);
+        if (field == save_code::kFailed) {
             // A damaged file: back to a fresh game rather than a mixture of
             // old and loaded counters. Bet belongs to the game under way.
-            InfoWindowState& f = g.form6;
-            f.Coin = "100";
-            f.Run = "0";
-            f.Lost = "0";
-            f.Win = "0";
-            f.UsedCoin = "0";
-            f.WinCoin = "0";
+            WriteStartCounters(g.info);
             g.fx.MessageBox(kNotLoaded, kError);
             return;
         }
@@ -278,4 +272,4 @@ void LoadGame(Game& g, const std::string& name) {
     g.fx.MessageBox(kLoaded, kDone);
 }
 
-}  // namespace kararion::FileC
+}  // namespace kararion::save_file

@@ -4,10 +4,10 @@
 
 #include "core/game.h"
 
-namespace kararion::Se {
+namespace kararion::sound {
 
-// Plays one of "BetUp", "BetDown", "Atari", "LineRound", "LineStop", "Error"
-// (exact, case-sensitive). Whatever plays is cut off first, also for a name
+// Plays one of the six sounds of sound_names.h by its name (exact,
+// case-sensitive). Whatever plays is cut off first, also for a name
 // that is not one of these, which then plays nothing. Never blocks, never fails.
 void PlaySound(Game& g, const std::string& name);
 
@@ -17,4 +17,4 @@ std::string SoundFile(const Game& g, const std::string& name);
 // The six wave files by name alone, as they lie in data/se.
 std::vector<std::string> WaveFileNames();
 
-}  // namespace kararion::Se
+}  // namespace kararion::sound

@@ -1,11 +1,11 @@
-#include "core/error_box.h"
+#include "sound/error_message.h"
 
-#include "sound/se.h"
+#include "sound/sounds.h"
 
 namespace kararion {
 
 void ShowErrorMessage(Game& g, const std::string& message) {
-    Se::PlaySound(g, "Error");
+    sound::PlaySound(g, "Error");
     g.fx.MessageBox(message, kErrorTitle);
 }
 

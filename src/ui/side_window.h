@@ -1,0 +1,37 @@
+#pragma once
+// What the information and the menu window share: a tool window docked beside
+// the main window, put back when moved away, closed only with the game, whose
+// bare background resets the hover colours of its captions.
+#include <QWidget>
+
+namespace kararion {
+class Game;
+struct Caption;
+}  // namespace kararion
+
+namespace kararion::ui {
+
+class GameWindows;
+class CaptionLabel;
+
+class SideWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `hoverBackground` is the window's rule for the pointer over its background.
+    SideWindow(GameWindows& windows, QWidget* owner, void (*hoverBackground)(Game&));
+
+protected:
+    // A caption acting as a button shows the rules' enabled flag and colour.
+    static void ShowButton(CaptionLabel* button, const Caption& state);
+
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    GameWindows& windows_;
+
+private:
+    void (*hoverBackground_)(Game&);
+};
+
+}  // namespace kararion::ui
