@@ -3,12 +3,11 @@
 #include <QWidget>
 #include <array>
 
-class QLineEdit;
-
 namespace kararion::ui {
 
 class GameWindows;
 class CaptionLabel;
+class CounterField;
 
 class InfoWindow : public QWidget {
 public:
@@ -21,11 +20,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QLineEdit* Counter(const QString& name, const QString& caption, QRect geometry);
+    CounterField* Counter(const QString& name, const QString& caption, QRect geometry);
 
     GameWindows& windows_;
     // Bet, Run, Lost, Win, Coin, UsedCoin, WinCoin
-    std::array<QLineEdit*, 7> counters_{};
+    std::array<CounterField*, 7> counters_{};
     CaptionLabel* betUp_ = nullptr;
     CaptionLabel* betDown_ = nullptr;
 };
