@@ -128,6 +128,8 @@ void FileDialog::Act(void (*rule)(Game&)) {
 
 void FileDialog::Load() {
     kind_.formLoad(windows_.game());
+    // The click that closed it last time left its button red.
+    kind_.formMove(windows_.game());
     files_->clear();
     Refresh();
     QWidget* first = kind_.listFirst ? static_cast<QWidget*>(files_) : fileName_;

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "core/main_window.h"
+#include "menu/menu_window.h"
 #include "ui/file_dialog.h"
 #include "ui/group_geometry.h"
 #include "ui/info_window.h"
@@ -80,6 +81,8 @@ void GameWindows::ShowModal(QWidget* dialog) {
     const QRect over = main_->frameGeometry();
     dialog->move(over.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
     static_cast<QDialog*>(dialog)->exec();
+    // The entry that opened it stayed red behind it; the pointer is elsewhere now.
+    Form5::Form_MouseMove(game_);
     RefreshAll();
 }
 
