@@ -1,12 +1,13 @@
 #include "ui/group_geometry.h"
 
+#include <QtGui/private/qwindow_p.h>
+#include <qpa/qplatformscreen.h>
+#include <qpa/qplatformwindow.h>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
-#include <qpa/qplatformscreen.h>
-#include <qpa/qplatformwindow.h>
 
 namespace kararion::ui {
 namespace {
@@ -76,6 +77,11 @@ void MoveFrame(QWidget* window, QPoint topLeft) {
     const QPoint innerAt = topLeft + QPoint(frame.left(), frame.top());
     if (inner.topLeft() == innerAt) return;
     inner.moveTopLeft(innerAt);
+    // What QWindow would note on a move of its own: the place is ours, not the
+    // window manager's to choose, and it is the inside's, not the frame's.
+    QWindowPrivate* state = QWindowPrivate::get(window->windowHandle());
+    state->positionAutomatic = false;
+    state->positionPolicy = QWindowPrivate::WindowFrameExclusive;
     platform->setGeometry(inner);
 }
 
