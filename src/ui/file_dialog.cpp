@@ -134,8 +134,12 @@ FileDialogState& FileDialog::State() { return windows_.game().*kind_.state; }
 
 void FileDialog::Load() {
     files_->clear();
-    // Not shown yet, so the redraw of the open windows leaves it out.
-    windows_.Act(kind_.open);
+    // Not shown yet, so the redraw of the open windows leaves it out. The
+    // click that closed it last time left its button red.
+    windows_.Act([this](Game& g) {
+        kind_.open(g);
+        kind_.hoverBackground(g);
+    });
     Refresh();
     QWidget* first = kind_.listFirst ? static_cast<QWidget*>(files_) : fileName_;
     first->setFocus(Qt::OtherFocusReason);

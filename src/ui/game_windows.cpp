@@ -6,7 +6,9 @@
 #include <QTimer>
 
 #include "machine/machine.h"
+#include "menu/menu_entries.h"
 #include "ui/file_dialog.h"
+#include "ui/group_geometry.h"
 #include "ui/info_window.h"
 #include "ui/main_window.h"
 #include "ui/menu_window.h"
@@ -19,6 +21,13 @@ namespace {
 // fight it forever: past this many snap-backs in a second we give up until
 // the main window moves again.
 constexpr int kMaxSnapsPerSecond = 20;
+
+// Where the group belongs, led by where the main window stands now.
+GroupPlaces Docking(const QWidget* main, const QWidget* info, const QWidget* menu) {
+    const QRect at = DeviceFrame(main);
+    return DockedGroup({.info = DeviceFrame(info).size(), .main = at.size(), .menu = DeviceFrame(menu).size()},
+                       at.topLeft(), DeviceArea(main));
+}
 
 }  // namespace
 
@@ -40,6 +49,7 @@ void GameWindows::Start() {
     info_->show();
     Dock();
     main_->show();
+    Dock();
     main_->activateWindow();
 }
 
@@ -70,7 +80,8 @@ void GameWindows::ShowModal(QDialog* dialog) {
     const QRect over = main_->frameGeometry();
     dialog->move(over.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
     dialog->exec();
-    RefreshAll();
+    // The entry that opened it stayed red behind it; the pointer is elsewhere now.
+    Act(&menu::HoverBackground);
 }
 
 void GameWindows::OpenSaveDialog() {
@@ -106,17 +117,17 @@ void GameWindows::EndProgram() {
 }
 
 bool GameWindows::Docked() const {
-    const QRect m = main_->frameGeometry();
-    return menu_->pos() == QPoint(m.left() + m.width(), m.top()) &&
-           info_->pos() == QPoint(m.left() - info_->frameGeometry().width(), m.top());
+    const GroupPlaces at = Docking(main_.get(), info_, menu_);
+    return DeviceFrame(main_.get()).topLeft() == at.main && DeviceFrame(info_).topLeft() == at.info &&
+           DeviceFrame(menu_).topLeft() == at.menu;
 }
 
 void GameWindows::Dock() {
-    const QRect m = main_->frameGeometry();
-    const QPoint menuAt(m.left() + m.width(), m.top());
-    const QPoint infoAt(m.left() - info_->frameGeometry().width(), m.top());
-    if (menu_->pos() != menuAt) menu_->move(menuAt);
-    if (info_->pos() != infoAt) info_->move(infoAt);
+    const GroupPlaces at = Docking(main_.get(), info_, menu_);
+    // The main window first: when it has to move, its move docks the others.
+    MoveFrame(main_.get(), at.main);
+    MoveFrame(menu_, at.menu);
+    MoveFrame(info_, at.info);
 }
 
 void GameWindows::MainWindowMoved() {

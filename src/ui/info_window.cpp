@@ -1,9 +1,11 @@
 #include "ui/info_window.h"
 
-#include <QLineEdit>
+#include <QCloseEvent>
+#include <QMouseEvent>
 
 #include "bet/bet_buttons.h"
 #include "ui/controls.h"
+#include "ui/counter_field.h"
 #include "ui/game_windows.h"
 #include "ui/look.h"
 
@@ -23,10 +25,7 @@ void AddCaption(QWidget* parent, const QString& name, const QString& text, QRect
     label->setGeometry(geometry);
 }
 
-void SetText(QLineEdit* field, const std::string& text) {
-    const QString value = QString::fromStdString(text);
-    if (field->text() != value) field->setText(value);
-}
+void SetText(CounterField* field, const std::string& text) { field->SetCount(QString::fromStdString(text)); }
 
 }  // namespace
 
@@ -74,14 +73,13 @@ InfoWindow::InfoWindow(GameWindows& windows, QWidget* owner) : SideWindow(window
     Refresh();
 }
 
-QLineEdit* InfoWindow::Counter(const QString& name, const QString& caption, QRect geometry) {
-    auto* field = new QLineEdit(name, this);
+CounterField* InfoWindow::Counter(const QString& name, const QString& caption, QRect geometry) {
+    auto* field = new CounterField(this);
     NameControl(field, name, caption);
-    field->setReadOnly(true);  // locked: only the game writes a counter
-    field->setAlignment(Qt::AlignCenter);
     // Digits of a Japanese face sit low in its tall line box.
     field->setTextMargins(0, 0, 0, 2);
     field->setGeometry(geometry);
+    field->SetCount(name);
     KeepMouseEvents(field);
     return field;
 }

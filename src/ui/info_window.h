@@ -4,9 +4,9 @@
 
 #include "ui/side_window.h"
 
-class QLineEdit;
-
 namespace kararion::ui {
+
+class CounterField;
 
 class InfoWindow : public SideWindow {
     Q_OBJECT
@@ -15,10 +15,10 @@ public:
     void Refresh();
 
 private:
-    QLineEdit* Counter(const QString& name, const QString& caption, QRect geometry);
+    CounterField* Counter(const QString& name, const QString& caption, QRect geometry);
 
     // Bet, Run, Lost, Win, Coin, UsedCoin, WinCoin
-    std::array<QLineEdit*, 7> counters_{};
+    std::array<CounterField*, 7> counters_{};
     CaptionLabel* betUp_ = nullptr;
     CaptionLabel* betDown_ = nullptr;
 };

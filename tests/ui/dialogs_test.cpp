@@ -141,18 +141,27 @@ void DialogsTest::saveDialogStartsAfreshEachOpening() {
     game.g().dataDir = DataDir().toStdString();
     QString second;
     QStringList secondFiles;
+    Hover(Label(game.menu(), "Save"));
+    QCOMPARE(Label(game.menu(), "Save")->colour(), kRed);
     WhenModal([&](QWidget* dialog) {
         auto* name = Control<QLineEdit>(dialog, "FileName");
         name->selectAll();
         QTest::keyClicks(name, QStringLiteral("typed"));
         Touch(dir_.filePath(QStringLiteral("later.dat")));
+        Hover(Label(dialog, "Cancel"));
         Click(Label(dialog, "Cancel"));
     });
     Click(Label(game.menu(), "Save"));
     QCOMPARE(game.g().saveDialog.FileName, std::string("typed"));
     FileDialog* first = game.windows.saveDialog();
+    // The entry that opened it is not left red behind it.
+    QCOMPARE(Label(game.menu(), "Save")->colour(), kBlack);
 
+    Colour cancelAtOpen = kRed;
+    Colour saveAtOpen = kRed;
     WhenModal([&](QWidget* dialog) {
+        cancelAtOpen = Label(dialog, "Cancel")->colour();
+        saveAtOpen = Label(dialog, "Save")->colour();
         second = Control<QLineEdit>(dialog, "FileName")->text();
         auto* list = Control<QListWidget>(dialog, "File1");
         for (int i = 0; i < list->count(); ++i) secondFiles << list->item(i)->text();
@@ -160,6 +169,8 @@ void DialogsTest::saveDialogStartsAfreshEachOpening() {
     });
     Click(Label(game.menu(), "Save"));
     QCOMPARE(second, QStringLiteral("NewData"));
+    QCOMPARE(cancelAtOpen, kBlack);  // red from the click that closed it last time
+    QCOMPARE(saveAtOpen, kBlack);
     QVERIFY(secondFiles.contains(QStringLiteral("later.dat")));
     QCOMPARE(game.windows.saveDialog(), first);  // created once, loaded anew
 }

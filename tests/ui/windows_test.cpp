@@ -1,5 +1,8 @@
 // Start-up, clicks reaching the rules (and only the right ones), hover colours.
+#include <QFontMetricsF>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 
 #include "core/counters.h"
@@ -26,6 +29,16 @@ bool ShowsRed(QWidget* widget) {
     return false;
 }
 
+// The width a line edit draws its text in: inside its frame, its text
+// margins and the two pixels it keeps clear on either side.
+int TextWidthOf(QLineEdit* field) {
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+    const QRect inside = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+    return inside.width() - field->textMargins().left() - field->textMargins().right() - 4;
+}
+
 // A point of the main window that no control covers (above the left lamp panel).
 const QPoint kBareBackground(4, 4);
 
@@ -41,6 +54,7 @@ private slots:
     void aDoubleClickIsOneClick();
     void betButtonsAndStopButtonsReachTheRules();
     void aWinFlashesItsLineInTheLamps();
+    void longCountsShowEveryDigit();
     void infoHoverColoursFollowThePointer();
     void menuHoverColoursFollowThePointer();
     void closingTheMainWindowEndsTheProgram();
@@ -228,6 +242,35 @@ void WindowsTest::aWinFlashesItsLineInTheLamps() {
     }
     QCOMPARE(Control<ReelCell>(game.main(), "Slot2(2)")->symbol(), Seven);
     QCOMPARE(Control<ReelCell>(game.main(), "Slot2(2)")->accessibleDescription(), SymbolName(Seven));
+}
+
+void WindowsTest::longCountsShowEveryDigit() {
+    UiGame game;
+    auto* used = Control<QLineEdit>(game.info(), "UsedCoin");
+    const int fullSize = used->font().pixelSize();
+    // Players pass 10,000 coins used within a few thousand games.
+    for (const char* count : {"12345", "100000", "1234567"}) {
+        game.g().info.UsedCoin = count;
+        game.windows.RefreshAll();
+        QCOMPARE(used->text(), QString::fromUtf8(count));
+        QVERIFY(used->isReadOnly());
+        const qreal width = QFontMetricsF(used->font()).horizontalAdvance(used->text());
+        QVERIFY2(width <= TextWidthOf(used), qPrintable(QStringLiteral("%1 is %2 px wide in a field of %3")
+                                                            .arg(used->text())
+                                                            .arg(width)
+                                                            .arg(TextWidthOf(used))));
+        QVERIFY(used->font().pixelSize() >= 8);  // still legible
+    }
+    // Too long for any legible size: the first digits show, not the last.
+    game.g().info.UsedCoin = "123456789012";
+    game.windows.RefreshAll();
+    QCOMPARE(used->cursorPosition(), 0);
+    QVERIFY(used->font().pixelSize() >= 8);
+    // A short count takes the full size again.
+    game.g().info.UsedCoin = "7";
+    game.windows.RefreshAll();
+    QCOMPARE(used->font().pixelSize(), fullSize);
+    QCOMPARE(used->font().pixelSize(), Control<QLineEdit>(game.info(), "Coin")->font().pixelSize());
 }
 
 void WindowsTest::infoHoverColoursFollowThePointer() {
