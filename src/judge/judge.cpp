@@ -91,6 +91,7 @@ void JudgeLines(Game& g) {
     g.form6.BetUp.enabled = true;
     g.form6.BetDown.enabled = true;
     BetLedC::DimAllBetLamps(g);
+    g.NotifyGameEnded(false);  // data counter hook: a loss ends the game here
 }
 
 void AwardPayout(Game& g, std::int32_t& row) {
@@ -102,6 +103,7 @@ void AwardPayout(Game& g, std::int32_t& row) {
     // The win sound follows even a failed lookup.
     g.form1.AtariSe.SetEnabled(true);
     if (marker != "Er") g.form1.CoinUp.SetEnabled(true);
+    if (marker != "Er" && g.judgC.Payout == kReplay) g.NotifyGameEnded(true);  // data counter hook: a replay
 }
 
 void CountUpCoins(Game& g) {
@@ -124,6 +126,7 @@ void CountUpCoins(Game& g) {
         BetLedC::DimAllBetLamps(g);
         g.form1.CoinUp.SetEnabled(false);
         payout = 0;
+        g.NotifyGameEnded(true);  // data counter hook: the payout is counted up
     } else {
         ReportJudgeError(g, "コイン配当で異常です。");
     }

@@ -227,12 +227,14 @@ void LoadGame(Game& g, const std::string& name) {
             f.Win = "0";
             f.UsedCoin = "0";
             f.WinCoin = "0";
+            g.NotifyCountersReplaced();  // data counter hook: the start values, a fresh session
             g.fx.MessageBox(kNotLoaded, kError);
             return;
         }
     }
     auto counters = SavedCounters(g);
     for (std::size_t i = 0; i < kFieldCount; ++i) *counters[i] = fields[i];
+    g.NotifyCountersReplaced();  // data counter hook: a load starts a fresh session
     g.fx.MessageBox(kLoaded, kDone);
 }
 
