@@ -1,11 +1,14 @@
 #include "ui/game_windows.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 
 #include "core/main_window.h"
+#include "session/game_sheet.h"
+#include "ui/data_window.h"
 #include "ui/file_dialog.h"
 #include "ui/info_window.h"
 #include "ui/main_window.h"
@@ -28,6 +31,19 @@ GameWindows::GameWindows(Effects& effects, TimerHost& timers, std::string progra
     menu_ = new MenuWindow(*this, main_.get());
     info_ = new InfoWindow(*this, main_.get());
     onEnd_ = [] { QCoreApplication::exit(0); };
+
+    // data counter hook: the main window's context menu and its D key. The
+    // right button never reaches the click cycle, which takes the left alone.
+    auto* showData = new QAction(QStringLiteral("データ表示"), main_.get());
+    showData->setShortcut(QKeySequence(Qt::Key_D));
+    QObject::connect(showData, &QAction::triggered, main_.get(), [this] { OpenDataWindow(); });
+    // The controls keep their mouse events from the window, so each offers the entry itself.
+    QList<QWidget*> surfaces = main_->findChildren<QWidget*>();
+    surfaces.append(main_.get());
+    for (QWidget* surface : surfaces) {
+        surface->addAction(showData);
+        surface->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
 }
 
 // The game stops its own timers as it goes.
@@ -35,6 +51,7 @@ GameWindows::~GameWindows() = default;
 
 void GameWindows::Start() {
     Form1::Form_Load(game_);
+    record_.StartSession();  // data counter hook: a session starts with the program
     RefreshAll();
     PlaceGroup();
     menu_->show();
@@ -64,6 +81,7 @@ void GameWindows::RefreshAll() {
     menu_->Refresh();
     if (save_ && save_->isVisible()) save_->Refresh();
     if (load_ && load_->isVisible()) load_->Refresh();
+    if (data_ && data_->isVisible()) data_->Refresh();  // data counter hook
 }
 
 void GameWindows::ShowModal(QWidget* dialog) {
@@ -91,13 +109,29 @@ void GameWindows::OpenVersionWindow() {
     ShowModal(version_.get());
 }
 
+void GameWindows::OpenDataWindow() {
+    if (ended_) return;
+    if (!data_) {
+        data_ = std::make_unique<DataWindow>(record_.history());
+        // Beside the game rather than over it, where the screen has room.
+        const QRect game = main_->frameGeometry();
+        data_->move(game.right() + 1 + menu_->frameGeometry().width(), game.top());
+    }
+    // Worked out each time it opens, from the strips the reels spin on.
+    data_->SetOdds(session::WorkOutOdds(session::SheetOfGame(game_)));
+    data_->Refresh();
+    data_->show();
+    data_->raise();
+    data_->activateWindow();
+}
+
 void GameWindows::EndProgram() {
     if (ended_) return;
     ended_ = true;
     // Nothing is saved and no handler runs again: the timers stop first.
     for (GameTimer* timer : game_.Timers()) timer->SetEnabled(false);
     for (QWidget* dialog : {static_cast<QWidget*>(save_.get()), static_cast<QWidget*>(load_.get()),
-                            static_cast<QWidget*>(version_.get())}) {
+                            static_cast<QWidget*>(version_.get()), static_cast<QWidget*>(data_.get())}) {
         if (dialog != nullptr) dialog->hide();
     }
     menu_->hide();

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/game.h"
+#include "session/session_record.h"
 
 namespace kararion::ui {
 
@@ -18,6 +19,7 @@ class InfoWindow;
 class MenuWindow;
 class FileDialog;
 class VersionWindow;
+class DataWindow;
 
 class GameWindows {
 public:
@@ -39,6 +41,9 @@ public:
     void OpenSaveDialog();
     void OpenLoadDialog();
     void OpenVersionWindow();
+    // The data counter: its own window, not docked, created on first use; opening it again raises it.
+    void OpenDataWindow();
+    const session::History& history() const { return record_.history(); }
     // At once, without a question: all timers stop, all windows close.
     void EndProgram();
     bool Ended() const { return ended_; }
@@ -57,6 +62,7 @@ public:
     FileDialog* saveDialog() const { return save_.get(); }
     FileDialog* loadDialog() const { return load_.get(); }
     VersionWindow* versionWindow() const { return version_.get(); }
+    DataWindow* dataWindow() const { return data_.get(); }
 
 private:
     void Dock();
@@ -64,12 +70,14 @@ private:
     void ShowModal(QWidget* dialog);
 
     Game game_;
+    session::SessionRecord record_{game_};  // data counter hook: hears the game's ended games
     std::unique_ptr<MainWindow> main_;
     InfoWindow* info_ = nullptr;  // owned by the main window
     MenuWindow* menu_ = nullptr;  // owned by the main window
     std::unique_ptr<FileDialog> save_;
     std::unique_ptr<FileDialog> load_;
     std::unique_ptr<VersionWindow> version_;
+    std::unique_ptr<DataWindow> data_;
     std::function<void()> onEnd_;
     bool ended_ = false;
     bool snapQueued_ = false;
