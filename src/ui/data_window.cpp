@@ -156,6 +156,7 @@ DataWindow::DataWindow(const session::History& history) : history_(history) {
     Caption(grid, QStringLiteral("出玉率："), 2, 0);
     return_ = Figure(grid, QStringLiteral("出玉率"), 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("（配当枚数 ÷ 使用枚数）")), 2, 2, 1, 2);
+    grid->setColumnStretch(4, 1);  // spare width to the right, the figures by their captions
 
     // The machine's true odds, one column a bet.
     auto* odds = new QGridLayout;
@@ -167,6 +168,7 @@ DataWindow::DataWindow(const session::History& history) : history_(history) {
     Caption(odds, QStringLiteral("機械割："), 1, 0);
     Caption(odds, QStringLiteral("アタリ確率："), 2, 0);
     Caption(odds, QStringLiteral("リプレイ確率："), 3, 0);
+    odds->setColumnStretch(4, 1);
     for (int bet = 1; bet <= 3; ++bet) {
         const std::size_t b = static_cast<std::size_t>(bet - 1);
         theoretical_[b] = Figure(odds, QStringLiteral("機械割 Bet %1").arg(bet), 1, bet);
