@@ -62,8 +62,7 @@ int main(int argc, char* argv[]) {
             for (const char* stop : {"Stop1", "Stop2", "Stop3"}) {
                 clock.Advance(wait(rng));
                 QWidget* button = main->findChild<QWidget*>(QString::fromLatin1(stop));
-                QTest::mouseClick(main->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                                  button->geometry().center());
+                QTest::mouseClick(main->windowHandle(), Qt::LeftButton, Qt::NoModifier, button->geometry().center());
             }
         } else {
             if (ReadCounter(g.form6.Coin) <= 0) {
