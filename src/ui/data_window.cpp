@@ -1,16 +1,12 @@
 #include "ui/data_window.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineSeries>
-#include <QScatterSeries>
 #include <QVBoxLayout>
-#include <QValueAxis>
 #include <algorithm>
 #include <cmath>
 
+#include "ui/coin_graph.h"
 #include "ui/look.h"
 
 namespace kararion::ui {
@@ -36,98 +32,6 @@ QLabel* Caption(QGridLayout* grid, const QString& text, int row, int column) {
 
 }  // namespace
 
-// The graph: 差枚数 after each game, the zero line, the highest and the lowest point.
-class CoinGraph : public QChartView {
-public:
-    explicit CoinGraph(QWidget* parent) : QChartView(parent) {
-        setRenderHint(QPainter::Antialiasing);
-        auto* chart = new QChart;
-        chart->legend()->hide();
-        chart->setMargins(QMargins(4, 4, 8, 4));
-        chart->setBackgroundRoundness(0);
-
-        zero_ = new QLineSeries;
-        zero_->setPen(QPen(QColor(128, 128, 128), 1, Qt::DashLine));
-        coins_ = new QLineSeries;
-        coins_->setName(QStringLiteral("差枚数"));
-        coins_->setPen(QPen(QColor(0, 0, 160), 2));
-        high_ = Mark(QColor(224, 0, 0), QStringLiteral("最高 @yPoint"));
-        low_ = Mark(QColor(0, 128, 255), QStringLiteral("最低 @yPoint"));
-        for (QAbstractSeries* s : {static_cast<QAbstractSeries*>(zero_), static_cast<QAbstractSeries*>(coins_),
-                                   static_cast<QAbstractSeries*>(high_), static_cast<QAbstractSeries*>(low_)})
-            chart->addSeries(s);
-
-        x_ = Axis(QStringLiteral("ゲーム数"));
-        y_ = Axis(QStringLiteral("差枚数（枚）"));
-        chart->addAxis(x_, Qt::AlignBottom);
-        chart->addAxis(y_, Qt::AlignLeft);
-        for (QAbstractSeries* s : chart->series()) {
-            s->attachAxis(x_);
-            s->attachAxis(y_);
-        }
-        setChart(chart);
-    }
-
-    void Show(const std::vector<double>& differences, int highest, int lowest) {
-        QList<QPointF> points;
-        points.reserve(static_cast<qsizetype>(differences.size()) + 1);
-        points.append(QPointF(0, 0));  // the session starts level
-        for (std::size_t i = 0; i < differences.size(); ++i)
-            points.append(QPointF(static_cast<double>(i + 1), differences[i]));
-        coins_->replace(points);
-
-        const double games = std::max<double>(10, static_cast<double>(differences.size()));
-        zero_->replace({QPointF(0, 0), QPointF(games, 0)});
-        high_->clear();
-        low_->clear();
-        double top = 10, bottom = -10;
-        if (highest > 0) {
-            const double h = differences[static_cast<std::size_t>(highest - 1)];
-            const double l = differences[static_cast<std::size_t>(lowest - 1)];
-            high_->append(highest, h);
-            low_->append(lowest, l);
-            top = std::max(top, h);
-            bottom = std::min(bottom, l);
-        }
-        // Room above and below for the marks' labels.
-        const double pad = (top - bottom) * 0.12;
-        x_->setRange(0, games);
-        y_->setRange(bottom - pad, top + pad);
-        x_->applyNiceNumbers();
-        y_->applyNiceNumbers();
-    }
-
-private:
-    QScatterSeries* Mark(const QColor& colour, const QString& label) {
-        auto* mark = new QScatterSeries;
-        mark->setMarkerSize(9);
-        mark->setColor(colour);
-        mark->setBorderColor(colour);
-        mark->setPointLabelsFormat(label);
-        mark->setPointLabelsVisible(true);
-        mark->setPointLabelsColor(colour);
-        mark->setPointLabelsFont(GothicFont(9, true));
-        mark->setPointLabelsClipping(false);
-        return mark;
-    }
-
-    static QValueAxis* Axis(const QString& title) {
-        auto* axis = new QValueAxis;
-        axis->setTitleText(title);
-        axis->setTitleFont(GothicFont(9, true));
-        axis->setLabelsFont(GothicFont(9));
-        axis->setLabelFormat(QStringLiteral("%d"));
-        return axis;
-    }
-
-    QLineSeries* zero_;
-    QLineSeries* coins_;
-    QScatterSeries* high_;
-    QScatterSeries* low_;
-    QValueAxis* x_;
-    QValueAxis* y_;
-};
-
 DataWindow::DataWindow(const session::History& history) : history_(history) {
     setWindowTitle(QStringLiteral(" - データ -"));
     setObjectName(QStringLiteral("DataWindow"));
@@ -136,11 +40,13 @@ DataWindow::DataWindow(const session::History& history) : history_(history) {
     setAccessibleName(QStringLiteral("データ"));
 
     auto* layout = new QVBoxLayout(this);
-    graph_ = new CoinGraph(this);
-    NameControl(graph_, QStringLiteral("差枚数グラフ"));
-    graph_->setObjectName(QStringLiteral("CoinGraph"));
-    graph_->setMinimumSize(Px(6600), Px(3600));
-    layout->addWidget(graph_, 1);
+    graph_ = MakeCoinGraph(this, GothicFont(9), GothicFont(9, true));
+    // Without the graph's module the summary stands in its place.
+    graphView_ = graph_ ? graph_->Widget() : new QLabel(this);
+    NameControl(graphView_, QStringLiteral("差枚数グラフ"));
+    graphView_->setObjectName(QStringLiteral("CoinGraph"));
+    graphView_->setMinimumSize(Px(6600), Px(3600));
+    layout->addWidget(graphView_, 1);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(Px(240));
@@ -212,7 +118,11 @@ void DataWindow::Refresh() {
     if (shown_ == history_.Revision() && shown_ != 0) return;
     shown_ = history_.Revision();
     const session::History& h = history_;
-    graph_->Show(h.Differences(), h.HighestGame(), h.LowestGame());
+    if (graph_) {
+        graph_->Show(h.Differences(), h.HighestGame(), h.LowestGame());
+    } else {
+        static_cast<QLabel*>(graphView_)->setText(Summary());
+    }
     SetFigure(games_, QString::number(h.Games()));
     SetFigure(wins_,
               h.Wins() > 0
@@ -221,7 +131,7 @@ void DataWindow::Refresh() {
     SetFigure(staked_, QString::number(h.Staked(), 'f', 0));
     SetFigure(paid_, QString::number(h.Paid(), 'f', 0));
     SetFigure(return_, h.Return() ? Percent(*h.Return()) : QStringLiteral("－"));
-    graph_->setAccessibleDescription(Summary());
+    graphView_->setAccessibleDescription(Summary());
 }
 
 QString DataWindow::Summary() const {

@@ -34,7 +34,8 @@ private:
 
     const session::History& history_;
     std::uint64_t shown_ = 0;
-    CoinGraph* graph_ = nullptr;
+    CoinGraph* graph_ = nullptr;    // a child widget of this window
+    QWidget* graphView_ = nullptr;  // the graph, or the summary in its place
     QLabel* games_ = nullptr;
     QLabel* wins_ = nullptr;
     QLabel* staked_ = nullptr;
