@@ -4,6 +4,7 @@
 // private variables. The windows draw this state; they keep none of their own.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,13 @@ struct SaveFileState {
     std::array<std::string, 6> fields;  // working texts, in file order
 };
 
+// Watchers beside the rules hear of these; the rules never
+// depend on who listens.
+struct GameEvents {
+    std::function<void(bool won)> gameEnded;  // a loss or a replay judged, a payout counted up
+    std::function<void()> countersReplaced;   // a load wrote all six saved counters
+};
+
 class Game {
 public:
     // `host` learns of every timer switched on or off; `programDir` is the folder
@@ -144,6 +152,14 @@ public:
     BetLampsState betLamps;
     ReelLampsState reelLamps;
     SaveFileState saveFile;
+
+    GameEvents events;
+    void NotifyGameEnded(bool won) const {
+        if (events.gameEnded) events.gameEnded(won);
+    }
+    void NotifyCountersReplaced() const {
+        if (events.countersReplaced) events.countersReplaced();
+    }
 
     // Every game timer of the main window, in a fixed order.
     std::array<GameTimer*, 7> Timers();

@@ -90,6 +90,7 @@ void JudgeLines(Game& g) {
     }
     AddToCounter(g.info.Lost, 1);
     CloseGame(g);
+    g.NotifyGameEnded(false);  // a loss ends the game here
 }
 
 void AwardPayout(Game& g, std::int32_t row) {
@@ -102,6 +103,7 @@ void AwardPayout(Game& g, std::int32_t row) {
     // The win sound follows even a failed lookup.
     g.main.winSoundTimer.SetEnabled(true);
     if (payout) g.main.coinUpTimer.SetEnabled(true);
+    if (payout == kReplayPayout) g.NotifyGameEnded(true);  // a replay ends its game at once
 }
 
 CountUp CountUpCoins(Game& g) {
@@ -120,6 +122,7 @@ CountUp CountUpCoins(Game& g) {
         CloseGame(g);
         g.main.coinUpTimer.SetEnabled(false);
         payout = 0;
+        g.NotifyGameEnded(true);  // the payout is counted up: the game is over
     } else {
         ReportJudgeError(g, "コイン配当で異常です。");
     }

@@ -263,12 +263,14 @@ void LoadGame(Game& g, const std::string& name) {
             // A damaged file: back to a fresh game rather than a mixture of
             // old and loaded counters. Bet belongs to the game under way.
             WriteStartCounters(g.info);
+            g.NotifyCountersReplaced();  // the start values: a fresh session
             g.fx.MessageBox(kNotLoaded, kError);
             return;
         }
     }
     auto counters = SavedCounters(g);
     for (std::size_t i = 0; i < kFieldCount; ++i) *counters[i] = fields[i];
+    g.NotifyCountersReplaced();  // a load starts a fresh session of the data counter
     g.fx.MessageBox(kLoaded, kDone);
 }
 

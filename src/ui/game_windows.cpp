@@ -1,5 +1,6 @@
 #include "ui/game_windows.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -7,6 +8,8 @@
 
 #include "machine/machine.h"
 #include "menu/menu_entries.h"
+#include "session/game_sheet.h"
+#include "ui/data_window.h"
 #include "ui/file_dialog.h"
 #include "ui/group_geometry.h"
 #include "ui/info_window.h"
@@ -37,13 +40,29 @@ GameWindows::GameWindows(Effects& effects, TimerHost& timers, std::string progra
     menu_ = new MenuWindow(*this, main_.get());
     info_ = new InfoWindow(*this, main_.get());
     onEnd_ = [] { QCoreApplication::exit(0); };
+
+    // The data counter: the main window's context menu and its D key. The
+    // right button never reaches the click cycle, which takes the left alone.
+    auto* showData = new QAction(QStringLiteral("データ表示"), main_.get());
+    showData->setShortcut(QKeySequence(Qt::Key_D));
+    QObject::connect(showData, &QAction::triggered, main_.get(), [this] { OpenDataWindow(); });
+    // The controls keep their mouse events from the window, so each offers the entry itself.
+    QList<QWidget*> surfaces = main_->findChildren<QWidget*>();
+    surfaces.append(main_.get());
+    for (QWidget* surface : surfaces) {
+        surface->addAction(showData);
+        surface->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
 }
 
 // The game stops its own timers as it goes.
 GameWindows::~GameWindows() = default;
 
 void GameWindows::Start() {
-    Act(machine::Load);
+    Act([this](Game& g) {
+        machine::Load(g);
+        record_.StartSession();  // the data counter's session starts with the program
+    });
     PlaceGroup();
     menu_->show();
     info_->show();
@@ -73,6 +92,7 @@ void GameWindows::RefreshAll() {
     menu_->Refresh();
     if (save_ && save_->isVisible()) save_->Refresh();
     if (load_ && load_->isVisible()) load_->Refresh();
+    if (data_ && data_->isVisible()) data_->Refresh();
 }
 
 void GameWindows::ShowModal(QDialog* dialog) {
@@ -101,13 +121,29 @@ void GameWindows::OpenVersionWindow() {
     ShowModal(version_);
 }
 
+void GameWindows::OpenDataWindow() {
+    if (ended_) return;
+    if (!data_) {
+        data_ = std::make_unique<DataWindow>(record_.history());
+        // Beside the game rather than over it, where the screen has room.
+        const QRect game = main_->frameGeometry();
+        data_->move(game.right() + 1 + menu_->frameGeometry().width(), game.top());
+    }
+    // Worked out each time it opens, from the strips the reels spin on.
+    data_->SetOdds(session::WorkOutOdds(session::SheetOfGame(game_)));
+    data_->Refresh();
+    data_->show();
+    data_->raise();
+    data_->activateWindow();
+}
+
 void GameWindows::EndProgram() {
     if (ended_) return;
     ended_ = true;
     // Nothing is saved and no handler runs again: the timers stop first.
     for (GameTimer* timer : game_.Timers()) timer->SetEnabled(false);
-    for (QDialog* dialog :
-         {static_cast<QDialog*>(save_), static_cast<QDialog*>(load_), static_cast<QDialog*>(version_)}) {
+    for (QWidget* dialog : {static_cast<QWidget*>(save_), static_cast<QWidget*>(load_), static_cast<QWidget*>(version_),
+                            static_cast<QWidget*>(data_.get())}) {
         if (dialog != nullptr) dialog->hide();
     }
     menu_->hide();

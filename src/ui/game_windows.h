@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/game.h"
+#include "session/session_record.h"
 
 namespace kararion::ui {
 
@@ -19,6 +20,7 @@ class InfoWindow;
 class MenuWindow;
 class FileDialog;
 class VersionWindow;
+class DataWindow;
 
 class GameWindows {
 public:
@@ -48,6 +50,9 @@ public:
     void OpenSaveDialog();
     void OpenLoadDialog();
     void OpenVersionWindow();
+    // The data counter: its own window, not docked, created on first use; opening it again raises it.
+    void OpenDataWindow();
+    const session::History& history() const { return record_.history(); }
     // At once, without a question: all timers stop, all windows close.
     void EndProgram();
     bool Ended() const { return ended_; }
@@ -66,6 +71,7 @@ public:
     FileDialog* saveDialog() const { return save_; }
     FileDialog* loadDialog() const { return load_; }
     VersionWindow* versionWindow() const { return version_; }
+    DataWindow* dataWindow() const { return data_.get(); }
 
 private:
     void Dock();
@@ -73,13 +79,15 @@ private:
     void ShowModal(QDialog* dialog);
 
     Game game_;
+    session::SessionRecord record_{game_};  // the data counter: hears of every ended game
     std::unique_ptr<MainWindow> main_;
-    // The other windows belong to the main window.
+    // The other windows belong to the main window; the data window stands alone.
     InfoWindow* info_ = nullptr;
     MenuWindow* menu_ = nullptr;
     FileDialog* save_ = nullptr;
     FileDialog* load_ = nullptr;
     VersionWindow* version_ = nullptr;
+    std::unique_ptr<DataWindow> data_;
     std::function<void()> onEnd_;
     bool ended_ = false;
     bool snapQueued_ = false;

@@ -1,0 +1,96 @@
+// The machine's theoretical return for each bet, worked out from its strips,
+// beside the return of 10,000 randomly stopped games a bet on the virtual
+// clock. Prints figures; passes or fails nothing.
+//
+// Usage: session_figures [games per bet] [seed]
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+
+#include "bet/bet_buttons.h"
+#include "core/virtual_clock.h"
+#include "machine/machine.h"
+#include "menu/menu_entries.h"
+#include "session/game_sheet.h"
+#include "session/session_record.h"
+
+namespace kararion {
+namespace {
+
+double OneIn(double rate) { return rate > 0 ? 1 / rate : 0; }
+
+struct Played {
+    int games;
+    int wins;
+    double staked;
+    double paid;
+};
+
+// Plays `games` games at `bet`, each reel stopped after a random wait, on a
+// purse deep enough never to run dry.
+Played Play(int bet, int games, std::mt19937& rng) {
+    RecordingEffects fx;
+    fx.keepLog = false;
+    VirtualClock clock;
+    Game g(fx, clock, "/opt/kararion");
+    machine::Load(g);
+    g.info.Coin = "100000000";
+    session::SessionRecord record(g);
+    record.StartSession();
+    const session::History& history = record.history();
+
+    std::uniform_int_distribution<int> wait(0, 1999);
+    auto spinning = [&] {
+        return g.main.reel1Timer.Enabled() || g.main.reel2Timer.Enabled() || g.main.reel3Timer.Enabled();
+    };
+    while (history.Games() < games) {
+        // A replay has started the next game by itself.
+        if (!spinning()) {
+            for (int i = 0; i < bet; ++i) info::ClickBetUp(g);
+            menu::ClickStart(g);
+        }
+        clock.Advance(wait(rng));
+        machine::ClickStop(g, 1);
+        clock.Advance(wait(rng));
+        machine::ClickStop(g, 2);
+        clock.Advance(wait(rng));
+        machine::ClickStop(g, 3);
+        clock.AdvanceUntil([&] { return !g.main.coinUpTimer.Enabled(); }, 5000);
+    }
+    return {history.Games(), history.Wins(), history.Staked(), history.Paid()};
+}
+
+}  // namespace
+}  // namespace kararion
+
+int main(int argc, char* argv[]) {
+    using namespace kararion;
+    const int games = argc > 1 ? std::atoi(argv[1]) : 10000;
+    const unsigned seed = argc > 2 ? static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10)) : 2024;
+    RecordingEffects fx;
+    VirtualClock clock;
+    Game g(fx, clock, "/opt/kararion");
+    const session::MachineOdds odds = session::WorkOutOdds(session::SheetOfGame(g));
+
+    std::printf("worked out over all 1000 stops; a replay's free games count in the return\n");
+    std::printf("%-12s %10s %14s %10s %10s\n", "", "return", "w/o replays", "hit", "replay");
+    for (std::size_t b = 0; b < odds.bets.size(); ++b) {
+        const session::GameOdds& o = odds.bets[b];
+        std::printf("bet %-8zu %9.2f%% %13.2f%% %6s1/%-5.2f %4s1/%-5.2f\n", b + 1, 100 * o.returnRate,
+                    100 * o.coinsPerGame / static_cast<double>(b + 1), "", OneIn(o.hitRate), "", OneIn(o.replayRate));
+    }
+    std::printf("%-12s %10s %13.2f    %6s1/%-5.2f %4s1/%-5.2f  (coins per game)\n", "replay game", "",
+                odds.replayGame.coinsPerGame, "", OneIn(odds.replayGame.hitRate), "",
+                OneIn(odds.replayGame.replayRate));
+
+    std::printf("\n%d randomly stopped games a bet on the virtual clock (seed %u), replayed games included\n", games,
+                seed);
+    std::mt19937 rng(seed);
+    for (int bet = 1; bet <= 3; ++bet) {
+        const Played p = Play(bet, games, rng);
+        std::printf("bet %d: %d games, %d wins (1/%.2f), staked %.0f, paid %.0f, return %.2f%% (worked out %.2f%%)\n",
+                    bet, p.games, p.wins, p.wins > 0 ? p.games / static_cast<double>(p.wins) : 0.0, p.staked, p.paid,
+                    100 * p.paid / p.staked, 100 * odds.bets[static_cast<std::size_t>(bet - 1)].returnRate);
+    }
+    return 0;
+}
