@@ -64,9 +64,9 @@ void CaptionLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CaptionLabel::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The second press of a double click: no click of its own.
-    event->accept();
-    pressed_ = false;
+    // The second press of a double click is a press like any other: two
+    // quick clicks on "↑" are two bets.
+    mousePressEvent(event);
 }
 
 void CaptionLabel::mouseMoveEvent(QMouseEvent* event) {
