@@ -47,6 +47,13 @@ const FileDialogKind& FileDialogKind::Load() {
 }
 
 void FileList::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && currentItem() != nullptr) {
+        // Space or Enter on the file under the focus clicks it once.
+        event->accept();
+        if (!event->isAutoRepeat()) emit picked(currentItem()->text());
+        return;
+    }
     const int before = currentRow();
     QListWidget::keyPressEvent(event);
     if (currentRow() != before && currentItem() != nullptr) emit picked(currentItem()->text());
@@ -101,6 +108,7 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind) : windo
     for (CaptionLabel* button : {action_, cancel_}) {
         button->setFont(buttonFont);
         button->SetButton(true);
+        button->setFocusPolicy(Qt::TabFocus);
         // The window ends just below the captions: they hang from their top.
         button->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }

@@ -7,6 +7,7 @@
 
 #include "core/main_window.h"
 #include "ui/file_dialog.h"
+#include "ui/game_keys.h"
 #include "ui/info_window.h"
 #include "ui/main_window.h"
 #include "ui/menu_window.h"
@@ -28,6 +29,7 @@ GameWindows::GameWindows(Effects& effects, TimerHost& timers, std::string progra
     menu_ = new MenuWindow(*this, main_.get());
     info_ = new InfoWindow(*this, main_.get());
     onEnd_ = [] { QCoreApplication::exit(0); };
+    keys_ = std::make_unique<GameKeys>(*this);
 }
 
 // The game stops its own timers as it goes.

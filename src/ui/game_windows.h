@@ -18,6 +18,7 @@ class InfoWindow;
 class MenuWindow;
 class FileDialog;
 class VersionWindow;
+class GameKeys;
 
 class GameWindows {
 public:
@@ -76,6 +77,9 @@ private:
     int snapAttempts_ = 0;
     QElapsedTimer snapClock_;
     QObject queue_;  // context of the queued snap-backs
+
+    // Playing without the mouse.
+    std::unique_ptr<GameKeys> keys_;
 };
 
 }  // namespace kararion::ui

@@ -94,6 +94,8 @@ QLineEdit* InfoWindow::Counter(const QString& name, const QString& caption, QRec
     auto* field = new QLineEdit(name, this);
     NameControl(field, name, caption);
     field->setReadOnly(true);  // locked: only the game writes a counter
+    // Nor does it take the focus: a caret or focus frame would make it look editable.
+    field->setFocusPolicy(Qt::NoFocus);
     field->setAlignment(Qt::AlignCenter);
     // Digits of a Japanese face sit low in its tall line box.
     field->setTextMargins(0, 0, 0, 2);
