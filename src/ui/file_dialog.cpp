@@ -71,7 +71,8 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind) : windo
     NameControl(fileName_, QStringLiteral("FileName"));
     fileName_->setGeometry(TwipRect(0, 0, 1935, 270));
     KeepMouseEvents(fileName_);
-    connect(fileName_, &QLineEdit::textEdited, this,
+    // Typed, or set by a screen reader over the accessibility bus.
+    connect(fileName_, &QLineEdit::textChanged, this,
             [this](const QString& text) { State().FileName = text.toStdString(); });
 
     auto* extension = new CaptionLabel(QStringLiteral(".dat"), this);

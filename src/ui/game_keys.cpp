@@ -24,8 +24,8 @@ void NameKey(QWidget* control, const QString& keys) {
 
 GameKeys::GameKeys(GameWindows& windows) : windows_(windows) {
     QWidget* main = windows.mainWindow();
-    for (QWidget* window : {main, static_cast<QWidget*>(windows.infoWindow()),
-                            static_cast<QWidget*>(windows.menuWindow())})
+    for (QWidget* window :
+         {main, static_cast<QWidget*>(windows.infoWindow()), static_cast<QWidget*>(windows.menuWindow())})
         window->installEventFilter(this);
     main->setAccessibleDescription(QStringLiteral("キー：Space または Enter で次の一手（ベット、スタート、停止）"));
     for (int reel = 1; reel <= 3; ++reel)
