@@ -6,12 +6,15 @@
 #include <QTimer>
 
 #include "core/main_window.h"
+#include "ui/accessibility.h"
 #include "ui/file_dialog.h"
 #include "ui/game_keys.h"
 #include "ui/info_window.h"
 #include "ui/main_window.h"
 #include "ui/menu_window.h"
+#include "ui/outcome.h"
 #include "ui/version_window.h"
+#include "ui/win_frame.h"
 
 namespace kararion::ui {
 namespace {
@@ -25,11 +28,15 @@ constexpr int kMaxSnapsPerSecond = 20;
 
 GameWindows::GameWindows(Effects& effects, TimerHost& timers, std::string programDir)
     : game_(effects, timers, std::move(programDir)) {
+    InstallAccessibility();
     main_ = std::make_unique<MainWindow>(*this);
     menu_ = new MenuWindow(*this, main_.get());
     info_ = new InfoWindow(*this, main_.get());
     onEnd_ = [] { QCoreApplication::exit(0); };
     keys_ = std::make_unique<GameKeys>(*this);
+    winFrame_ = new WinFrame(main_.get());
+    announcer_ = new Announcer(main_.get());
+    outcome_ = std::make_unique<OutcomeWatch>(game_, *announcer_, *winFrame_);
 }
 
 // The game stops its own timers as it goes.
@@ -66,6 +73,7 @@ void GameWindows::RefreshAll() {
     menu_->Refresh();
     if (save_ && save_->isVisible()) save_->Refresh();
     if (load_ && load_->isVisible()) load_->Refresh();
+    outcome_->Refreshed();
 }
 
 void GameWindows::ShowModal(QWidget* dialog) {

@@ -19,6 +19,9 @@ class MenuWindow;
 class FileDialog;
 class VersionWindow;
 class GameKeys;
+class Announcer;
+class WinFrame;
+class OutcomeWatch;
 
 class GameWindows {
 public:
@@ -58,6 +61,8 @@ public:
     FileDialog* saveDialog() const { return save_.get(); }
     FileDialog* loadDialog() const { return load_.get(); }
     VersionWindow* versionWindow() const { return version_.get(); }
+    WinFrame* winFrame() const { return winFrame_; }
+    Announcer* announcer() const { return announcer_; }
 
 private:
     void Dock();
@@ -78,8 +83,11 @@ private:
     QElapsedTimer snapClock_;
     QObject queue_;  // context of the queued snap-backs
 
-    // Playing without the mouse.
+    // Playing without the mouse or without the lamps.
     std::unique_ptr<GameKeys> keys_;
+    WinFrame* winFrame_ = nullptr;    // owned by the main window
+    Announcer* announcer_ = nullptr;  // owned by the main window
+    std::unique_ptr<OutcomeWatch> outcome_;
 };
 
 }  // namespace kararion::ui
