@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6 libgl-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-private-dev  # switching accessibility on in a window test without a screen reader
   clang libclang-rt-14-dev clang-tidy clang-format
   # running the windows without a screen, and the Japanese font
   xvfb xauth fonts-noto-cjk
