@@ -97,6 +97,8 @@ load() {
   keys Tab ctrl+a $(echo "$1" | sed 's/./& /g') Tab space  # past the list to the name, onto ロード
   window "完了" >/dev/null
   keys Return Escape
+  focus "$menu"
+  keys shift+Tab  # the frame back on セーブ, where the next start expects it
   say "loaded $1: $(counters)"
 }
 
@@ -109,7 +111,10 @@ for n in $(seq 2 "$max_games"); do
   before=$(counters)
   play
   # A replay spins again by itself: stop it the same way.
+  replays=0
   while [ "$(field 3)" != 0 ] && [ "$(field 5)" = "$(echo "$before" | cut -d' ' -f5)" ]; do
+    replays=$((replays + 1))
+    [ "$replays" -le 5 ] || { say "the game is stuck with a bet on"; exit 1; }
     sleep 1.2
     [ "$(field 3)" = 0 ] && break
     say "  the replay spins: 1 2 3"
@@ -144,7 +149,7 @@ loaded=$(counters)
 
 # The version window closes with Escape; then Tab to 終了 and end.
 focus "$menu"
-keys Tab space  # from ロード on to バージョン
+keys Tab Tab space  # from セーブ past ロード to バージョン
 window " - バ ー ジ ョ ン 情 報 - " >/dev/null
 keys Escape
 focus "$menu"
