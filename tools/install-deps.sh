@@ -13,6 +13,7 @@ packages=(
   qt6-charts-dev libqt6charts6 libqt6opengl6-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-private-dev  # switching accessibility on in a window test without a screen reader
   clang libclang-rt-14-dev clang-tidy clang-format
   # running the windows without a screen, and the Japanese font
   xvfb xauth fonts-noto-cjk

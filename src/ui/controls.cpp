@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -49,6 +51,17 @@ void CaptionLabel::paintEvent(QPaintEvent*) {
         painter.setPen(ToQColor(colour_, palette()));
     }
     painter.drawText(baseline, text_);
+    if (ShowsFocus()) {
+        // The frame says where Space and Enter go; a pointer hovering
+        // elsewhere does not move it.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+}
+
+void CaptionLabel::Press() {
+    if (button_ && isEnabled()) emit clicked();
 }
 
 void CaptionLabel::mousePressEvent(QMouseEvent* event) {
@@ -64,14 +77,46 @@ void CaptionLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CaptionLabel::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The second press of a double click: no click of its own.
-    event->accept();
-    pressed_ = false;
+    // The second press of a double click is a press like any other: two
+    // quick clicks on "↑" are two bets.
+    mousePressEvent(event);
 }
 
 void CaptionLabel::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     if (button_) emit hovered();
+}
+
+void CaptionLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool activates = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!activates || !ShowsFocus()) {
+        // Not for this caption: the window's own keys get it.
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat()) Press();
+}
+
+void CaptionLabel::focusInEvent(QFocusEvent* event) {
+    // Only Tab shows where the keyboard is. The focus a window hands its
+    // first control when it is clicked shows nothing, so Space there still
+    // goes to the machine; a window coming back keeps what Tab had shown.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+        keyboardFocus_ = true;
+    } else if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        keyboardFocus_ = false;
+    }
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void CaptionLabel::focusOutEvent(QFocusEvent* event) {
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) keyboardFocus_ = false;
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 FilledRect::FilledRect(Colour fill, QWidget* parent) : QWidget(parent), fill_(fill) {

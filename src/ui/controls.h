@@ -11,9 +11,10 @@
 namespace kararion::ui {
 
 // A caption drawn on the window background. As a button it reports a click
-// (press and release on it; the second click of a double click is no click)
-// and every pointer move over it; it never passes mouse events on to the
-// window, enabled or not.
+// (press and release on it; every press counts, the second of a double click
+// too) and every pointer move over it; it never passes mouse events on to the
+// window, enabled or not. A button that takes Tab focus shows a frame while
+// the keyboard has put it there, and then Space or Enter clicks it.
 class CaptionLabel : public QWidget {
     Q_OBJECT
 public:
@@ -25,7 +26,12 @@ public:
     // A disabled caption keeps its own colour unless it is drawn greyed.
     void SetGreyWhenDisabled(bool grey) { greyWhenDisabled_ = grey; }
     void SetButton(bool button);
+    bool IsButton() const { return button_; }
     void SetAlignment(Qt::Alignment alignment) { alignment_ = alignment; }
+
+    // A click from the keyboard or a screen reader: the same as one by
+    // mouse, and nothing while the caption is disabled.
+    void Press();
 
 signals:
     void clicked();
@@ -37,14 +43,20 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    bool ShowsFocus() const { return keyboardFocus_ && hasFocus(); }
+
     QString text_;
     Colour colour_ = kDefaultText;
     Qt::Alignment alignment_ = Qt::AlignCenter;
     bool greyWhenDisabled_ = false;
     bool button_ = false;
     bool pressed_ = false;
+    bool keyboardFocus_ = false;
 };
 
 // A filled rectangle: display only. Clicks fall through to the window.

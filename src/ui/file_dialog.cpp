@@ -57,6 +57,13 @@ const FileDialogKind& FileDialogKind::Load() {
 }
 
 void FileList::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && currentItem() != nullptr) {
+        // Space or Enter on the file under the focus clicks it once.
+        event->accept();
+        if (!event->isAutoRepeat()) emit picked(currentItem()->text());
+        return;
+    }
     const int before = currentRow();
     QListWidget::keyPressEvent(event);
     if (currentRow() != before && currentItem() != nullptr) emit picked(currentItem()->text());
@@ -75,8 +82,12 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget
     NameControl(fileName_, QStringLiteral("FileName"));
     fileName_->setGeometry(TwipRect(0, 0, 1935, 270));
     KeepMouseEvents(fileName_);
-    connect(fileName_, &QLineEdit::textEdited, this,
-            [this](const QString& text) { State().FileName = QFile::encodeName(text).toStdString(); });
+    // Typed, or set by a screen reader over the accessibility bus. A redraw
+    // that shows the rules' own name changes nothing: the shown text of a
+    // name that is not UTF-8 would not give its bytes back.
+    connect(fileName_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text != ShownName(State().FileName)) State().FileName = QFile::encodeName(text).toStdString();
+    });
 
     auto* extension = new CaptionLabel(QStringLiteral(".dat"), this);
     NameControl(extension, QStringLiteral("Label1"));
@@ -112,6 +123,7 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget
     for (CaptionLabel* button : {action_, cancel_}) {
         button->setFont(buttonFont);
         button->SetButton(true);
+        button->setFocusPolicy(Qt::TabFocus);
         // The window ends just below the captions: they hang from their top.
         button->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }

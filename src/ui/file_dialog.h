@@ -37,8 +37,9 @@ struct FileDialogKind {
     static const FileDialogKind& Load();
 };
 
-// The file list. Picking a file with the keyboard counts as clicking it, as
-// with the mouse; the list getting focus picks nothing.
+// The file list. Picking a file with the keyboard (arrows, or Space or Enter
+// on the current one) counts as clicking it, as with the mouse; the list
+// getting focus picks nothing.
 class FileList : public QListWidget {
     Q_OBJECT
 public:

@@ -9,13 +9,17 @@
 #include "machine/machine.h"
 #include "menu/menu_entries.h"
 #include "session/game_sheet.h"
+#include "ui/accessibility.h"
 #include "ui/data_window.h"
 #include "ui/file_dialog.h"
+#include "ui/game_keys.h"
 #include "ui/group_geometry.h"
 #include "ui/info_window.h"
 #include "ui/main_window.h"
 #include "ui/menu_window.h"
+#include "ui/outcome.h"
 #include "ui/version_window.h"
+#include "ui/win_frame.h"
 
 namespace kararion::ui {
 namespace {
@@ -36,15 +40,20 @@ GroupPlaces Docking(const QWidget* main, const QWidget* info, const QWidget* men
 
 GameWindows::GameWindows(Effects& effects, TimerHost& timers, std::string programDir)
     : game_(effects, timers, std::move(programDir)) {
+    InstallAccessibility();
     main_ = std::make_unique<MainWindow>(*this);
     menu_ = new MenuWindow(*this, main_.get());
     info_ = new InfoWindow(*this, main_.get());
     onEnd_ = [] { QCoreApplication::exit(0); };
+    keys_ = std::make_unique<GameKeys>(*this);
+    winFrame_ = new WinFrame(main_.get());
+    announcer_ = new Announcer(main_.get());
+    outcome_ = std::make_unique<OutcomeWatch>(game_, *announcer_, *winFrame_);
 
-    // The data counter: the main window's context menu and its D key. The
-    // right button never reaches the click cycle, which takes the left alone.
+    // The data counter: the main window's context menu (its key, D, is one of
+    // the game's keys). The right button never reaches the click cycle, which
+    // takes the left alone.
     auto* showData = new QAction(QStringLiteral("データ表示"), main_.get());
-    showData->setShortcut(QKeySequence(Qt::Key_D));
     QObject::connect(showData, &QAction::triggered, main_.get(), [this] { OpenDataWindow(); });
     // The controls keep their mouse events from the window, so each offers the entry itself.
     QList<QWidget*> surfaces = main_->findChildren<QWidget*>();
@@ -93,6 +102,7 @@ void GameWindows::RefreshAll() {
     if (save_ && save_->isVisible()) save_->Refresh();
     if (load_ && load_->isVisible()) load_->Refresh();
     if (data_ && data_->isVisible()) data_->Refresh();
+    outcome_->Refreshed();
 }
 
 void GameWindows::ShowModal(QDialog* dialog) {

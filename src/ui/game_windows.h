@@ -21,6 +21,10 @@ class MenuWindow;
 class FileDialog;
 class VersionWindow;
 class DataWindow;
+class GameKeys;
+class Announcer;
+class WinFrame;
+class OutcomeWatch;
 
 class GameWindows {
 public:
@@ -72,6 +76,8 @@ public:
     FileDialog* loadDialog() const { return load_; }
     VersionWindow* versionWindow() const { return version_; }
     DataWindow* dataWindow() const { return data_.get(); }
+    WinFrame* winFrame() const { return winFrame_; }
+    Announcer* announcer() const { return announcer_; }
 
 private:
     void Dock();
@@ -94,6 +100,12 @@ private:
     int snapAttempts_ = 0;
     QElapsedTimer snapClock_;
     QObject queue_;  // context of the queued snap-backs
+
+    // Playing without the mouse or without the lamps.
+    std::unique_ptr<GameKeys> keys_;
+    WinFrame* winFrame_ = nullptr;    // owned by the main window
+    Announcer* announcer_ = nullptr;  // owned by the main window
+    std::unique_ptr<OutcomeWatch> outcome_;
 };
 
 }  // namespace kararion::ui

@@ -76,6 +76,8 @@ InfoWindow::InfoWindow(GameWindows& windows, QWidget* owner) : SideWindow(window
 CounterField* InfoWindow::Counter(const QString& name, const QString& caption, QRect geometry) {
     auto* field = new CounterField(this);
     NameControl(field, name, caption);
+    // Nor does it take the focus: a caret or focus frame would make it look editable.
+    field->setFocusPolicy(Qt::NoFocus);
     // Digits of a Japanese face sit low in its tall line box.
     field->setTextMargins(0, 0, 0, 2);
     field->setGeometry(geometry);

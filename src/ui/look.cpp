@@ -1,5 +1,7 @@
 #include "ui/look.h"
 
+#include "ui/accessibility.h"
+
 #include <QWidget>
 #include <cmath>
 
@@ -55,8 +57,8 @@ QFont DefaultFont() { return GothicFont(9); }
 
 void NameControl(QWidget* widget, const QString& name, const QString& caption) {
     widget->setObjectName(name);
-    widget->setAccessibleName(name);
-    if (!caption.isEmpty()) widget->setAccessibleDescription(caption);
+    const QString spoken = SpokenName(name);
+    widget->setAccessibleName(spoken.isEmpty() ? caption : spoken);
 }
 
 void KeepMouseEvents(QWidget* widget) { widget->setAttribute(Qt::WA_NoMousePropagation); }

@@ -33,8 +33,9 @@ QFont MinchoFont(double points);
 // The windows' own font: the Gothic face at 9 points.
 QFont DefaultFont();
 
-// Names a control as the game knows it: objectName and accessible name are the
-// system name, the caption beside it (if any) its accessible description.
+// Names a control as the game knows it: the system name is its objectName;
+// its accessible name is what a player hears, or else the caption beside it
+// (if any). Captions and labels without either say their own text.
 void NameControl(QWidget* widget, const QString& name, const QString& caption = {});
 
 // Mouse events on `widget` stay there: they never climb to the window beneath,

@@ -108,13 +108,15 @@ void MainWindow::mousePressEvent(QMouseEvent* event) { pressed_ = event->button(
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     pressed_ = false;
-    if (click) windows_.Act(machine::ClickBackground);
+    if (click) BackgroundClick();
 }
 
+void MainWindow::BackgroundClick() { windows_.Act(machine::ClickBackground); }
+
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
-    // The second press of a double click is the double click, not one more click.
-    event->accept();
-    pressed_ = false;
+    // The second press of a double click is one more press: three quick
+    // clicks are three steps of the cycle, which then stays in step.
+    mousePressEvent(event);
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {

@@ -15,6 +15,8 @@ class MainWindow : public QWidget {
 public:
     explicit MainWindow(GameWindows& windows);
     void Refresh();
+    // A click on the bare machine: the next step of the click cycle.
+    void BackgroundClick();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

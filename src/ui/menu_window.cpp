@@ -34,6 +34,7 @@ CaptionLabel* MenuWindow::Entry(const QString& name, const QString& text, QRect 
     entry->setFont(GothicFont(12, true));
     entry->SetButton(true);
     entry->SetGreyWhenDisabled(true);
+    entry->setFocusPolicy(Qt::TabFocus);
     entry->setGeometry(geometry);
     connect(entry, &CaptionLabel::hovered, this, [this, hover] { windows_.Act(hover); });
     return entry;

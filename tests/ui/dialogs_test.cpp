@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,6 +49,7 @@ struct Seen {
     QStringList files;
     QString afterPick;
     QString afterDoublePick;
+    int picksOnDoubleClick = -1;
     int beepsOnEmptyName = -1;
     int messagesOnEmptyName = -1;
     bool openAfterAction = false;
@@ -98,9 +100,11 @@ void DialogsTest::saveDialogPicksTypesAndSaves() {
         name->setFocus();
         name->selectAll();
         QTest::keyClicks(name, QStringLiteral("zz"));
+        QSignalSpy picks(list, &QListWidget::itemClicked);
         QTest::mouseDClick(dialog->windowHandle(), Qt::LeftButton, Qt::NoModifier,
                            ItemInWindow(list, Item(list, QStringLiteral("game1.dat"))));
         seen.afterDoublePick = name->text();
+        seen.picksOnDoubleClick = static_cast<int>(picks.count());
 
         // Emptied by typing: the action only beeps.
         name->setFocus();
@@ -126,6 +130,7 @@ void DialogsTest::saveDialogPicksTypesAndSaves() {
     QCOMPARE(seen.files, QStringList({QStringLiteral("a.b.dat"), QStringLiteral("game1.dat")}));
     QCOMPARE(seen.afterPick, QStringLiteral("a"));
     QCOMPARE(seen.afterDoublePick, QStringLiteral("game1"));
+    QCOMPARE(seen.picksOnDoubleClick, 1);  // a double click on a file is its first click only
     QCOMPARE(seen.beepsOnEmptyName, 1);
     QCOMPARE(seen.messagesOnEmptyName, 0);
     // The save went through and said so; the dialog stayed, its list as it was.

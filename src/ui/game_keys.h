@@ -1,0 +1,32 @@
+#pragma once
+// The keys of the game, the same in the main, information and menu windows:
+// each one acts as a click on its control, through that control, so a
+// control that takes no click takes no key either.
+//   Space, Enter       a click on the machine (the next step of the cycle)
+//   1, 2, 3            "■" of reel 1, 2, 3 (top row or keypad)
+//   Up, +              "↑"
+//   Down, -            "↓"
+#include <QObject>
+
+class QKeyEvent;
+
+namespace kararion::ui {
+
+class GameWindows;
+
+class GameKeys : public QObject {
+public:
+    // Watches the three game windows and tells each keyed control its key.
+    explicit GameKeys(GameWindows& windows);
+
+    // Acts on `event` if it is one of the game's keys; true when it was.
+    bool Handle(QKeyEvent* event);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    GameWindows& windows_;
+};
+
+}  // namespace kararion::ui

@@ -1,0 +1,40 @@
+#pragma once
+// What shows a win on the main window besides the flashing lamps: a frame
+// round each of the line's three cells and the coins the win paid ("+25")
+// in the corner below the left lamps, clear of the reels and stop buttons.
+// Display only: clicks go through to the window.
+#include <QString>
+#include <QWidget>
+#include <array>
+
+namespace kararion::ui {
+
+class WinFrame : public QWidget {
+public:
+    explicit WinFrame(QWidget* mainWindow);
+
+    // Frames the cells of `line` (1 top, 2 middle, 3 bottom, 4 falling and
+    // 5 rising diagonal) and shows `paid` ("+25", or nothing for a replay).
+    void Show(int line, const QString& paid);
+    void Clear();
+
+    int line() const { return line_; }
+    QString paid() const { return paid_; }
+    // The cells framed, as (reel, row) from reel 1 to 3; empty when none is.
+    std::array<QRect, 3> FramedCells() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect CellRect(int reel, int row) const;
+    QRect PaidRect() const;
+
+    int line_ = 0;
+    QString paid_;
+};
+
+// The row of each reel's cell on a line (1..5), reels 1 to 3.
+std::array<int, 3> LineRows(int line);
+
+}  // namespace kararion::ui

@@ -1,0 +1,237 @@
+#!/usr/bin/python3
+"""Plays a whole session of the game through the accessibility bus alone, as
+a screen reader would: it finds every control by the name a player hears,
+presses it with its accessibility action, reads the counters as text and
+learns each game's outcome from the notifications the game sends. Bets 3,
+starts, stops the three reels and repeats until a win has been counted up,
+then saves under a typed name, plays on, and loads the save again. Should
+the coins run out first, it loads a save made at the start and plays on.
+
+Run it on a desktop with an accessibility bus, for example
+    bash tools/private_desktop.sh :95 /usr/bin/python3 tools/atspi_session.py [build/kararion]
+Needs python3-pyatspi. Prints what it did and heard; ends with status 0 when
+the whole session went through.
+"""
+import os
+import random
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+GAME = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/kararion")
+MAX_GAMES = 150
+heard = []
+
+
+def say(*words):
+    print("atspi:", *words, flush=True)
+
+
+def pump(seconds):
+    """Lets the bus deliver its events for a while."""
+    context = GLib.MainContext.default()
+    end = time.time() + seconds
+    while time.time() < end:
+        while context.pending():
+            context.iteration(False)
+        time.sleep(0.01)
+
+
+def wait_for(what, seconds=5.0):
+    end = time.time() + seconds
+    while time.time() < end:
+        found = what()
+        if found:
+            return found
+        pump(0.05)
+    return None
+
+
+def on_showing(event):
+    try:
+        if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+            heard.append(event.source.name)
+    except Exception:  # the source may be gone already
+        pass
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "kararion":
+            return app
+    return None
+
+
+def find(root, name, role=None):
+    """The first control under root with this accessible name (and role)."""
+    try:
+        if root.name == name and (role is None or root.getRole() == role):
+            return root
+        for child in root:
+            if child is not None:
+                found = find(child, name, role)
+                if found is not None:
+                    return found
+    except Exception:
+        pass
+    return None
+
+
+def window(name):
+    app = application()
+    if app is None:
+        return None
+    for win in app:
+        if win is not None and win.name == name and win.getState().contains(pyatspi.STATE_SHOWING):
+            return win
+    return None
+
+
+def press(control):
+    action = control.queryAction()
+    names = [action.getName(i) for i in range(action.nActions)]
+    action.doAction(names.index("Press"))
+    pump(0.05)
+
+
+def enabled(control):
+    return control.getState().contains(pyatspi.STATE_SENSITIVE)
+
+
+def text(control):
+    return control.queryText().getText(0, -1)
+
+
+class Session:
+    def __init__(self):
+        self.main = wait_for(lambda: window(" カラリオン"), 20)
+        if self.main is None:
+            raise SystemExit("atspi: the game's main window is not on the bus")
+        self.info = window(" - 情報 -")
+        self.menu = window(" - メニュー -")
+        self.bet_up = find(self.info, "ベットを上げる", pyatspi.ROLE_PUSH_BUTTON)
+        self.start = find(self.menu, "スタート", pyatspi.ROLE_PUSH_BUTTON)
+        self.stops = [find(self.main, "リール%d 停止" % n, pyatspi.ROLE_PUSH_BUTTON) for n in (1, 2, 3)]
+
+    def counter(self, name):
+        return int(text(find(self.info, name, pyatspi.ROLE_TEXT)))
+
+    def counters(self):
+        names = ["コイン数", "使用枚数", "Bet", "回転数", "配当枚数", "アタリ数", "ハズレ数"]
+        return {name: self.counter(name) for name in names}
+
+    def bet_three(self):
+        while self.counter("Bet") < 3 and self.counter("コイン数") > 0:
+            press(self.bet_up)
+
+    def stop_all(self):
+        """Stops the spinning reels and waits for what the game says."""
+        before = len(heard)
+        for stop in self.stops:
+            if not wait_for(lambda: enabled(stop), 3):
+                raise SystemExit("atspi: a stop button never came alive")
+            pump(random.uniform(0.1, 0.6))  # stops at varied moments, as a player's would
+            press(stop)
+        if not wait_for(lambda: len(heard) > before, 3):
+            raise SystemExit("atspi: the game said nothing after the last stop")
+        return heard[-1]
+
+    def play(self):
+        """One game from the bet; a replay is played on. Returns the last outcome."""
+        self.bet_three()
+        press(self.start)
+        while True:
+            words = self.stop_all()
+            if words != "リプレイ":
+                return words
+            say("  heard", words, "- the replay spins, stopping it too")
+
+    def dialog(self, entry, title):
+        press(find(self.menu, entry, pyatspi.ROLE_PUSH_BUTTON))
+        found = wait_for(lambda: window(title))
+        if found is None:
+            raise SystemExit("atspi: no window %r" % title)
+        return found
+
+    def acknowledge(self):
+        """Reads the message box the last action opened and presses its OK."""
+        app = application()
+        box = wait_for(lambda: next((w for w in app if w is not None and w.name in ("完了", "エラー")
+                                     and w.getState().contains(pyatspi.STATE_SHOWING)), None))
+        if box is None:
+            raise SystemExit("atspi: no message after the action")
+        title = box.name
+        labels = [c.name for c in box if c is not None and c.getRole() == pyatspi.ROLE_LABEL and c.name]
+        say("  message box", repr(title), labels)
+        press(find(box, "OK", pyatspi.ROLE_PUSH_BUTTON))
+        wait_for(lambda: window(title) is None)
+        return title
+
+    def file_action(self, entry, title, action, name):
+        dialog = self.dialog(entry, title)
+        field = find(dialog, "ファイル名", pyatspi.ROLE_TEXT)
+        field.queryEditableText().setTextContents(name)
+        pump(0.1)
+        say("  %s: name field %r, list %s" % (title.strip(), text(field),
+                                              [c.name for c in find(dialog, "セーブデータ")]))
+        press(find(dialog, action, pyatspi.ROLE_PUSH_BUTTON))
+        outcome = self.acknowledge()
+        press(find(dialog, "キャンセル", pyatspi.ROLE_PUSH_BUTTON))
+        wait_for(lambda: window(title) is None)
+        return outcome
+
+
+def main():
+    folder = tempfile.mkdtemp(prefix="kararion-atspi.")
+    os.mkdir(os.path.join(folder, "data"))
+    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    game = subprocess.Popen([GAME], cwd=folder, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+        s = Session()
+        say("found", s.main.name, "/", s.info.name, "/", s.menu.name, "- counters", s.counters())
+        # A save to come back to should the coins run out before a win.
+        if s.file_action("セーブ", " - セ ー ブ -", "セーブ", "start") != "完了":
+            raise SystemExit("atspi: the save failed")
+        for n in range(1, MAX_GAMES + 1):
+            words = s.play()
+            say("game %d: heard %r" % (n, words))
+            if "枚" in words:
+                coins = int(words.split()[-1].rstrip("枚"))
+                wait_for(lambda: s.counter("Bet") == 0, 5)
+                say("  counted up: +%d coins -> %s" % (coins, s.counters()))
+                break
+            if "コインがありません" in words:
+                s.file_action("ロード", " - ロ ー ド -", "ロード", "start")
+                say("  loaded the start again:", s.counters())
+        else:
+            raise SystemExit("atspi: no win in %d games" % MAX_GAMES)
+
+        saved = s.counters()
+        if s.file_action("セーブ", " - セ ー ブ -", "セーブ", "atspi") != "完了":
+            raise SystemExit("atspi: the save failed")
+        words = s.play()
+        say("one more game: heard %r -> %s" % (words, s.counters()))
+        wait_for(lambda: s.counter("Bet") == 0, 5)
+        if s.file_action("ロード", " - ロ ー ド -", "ロード", "atspi") != "完了":
+            raise SystemExit("atspi: the load failed")
+        loaded = s.counters()
+        say("loaded:", loaded)
+        if {k: v for k, v in loaded.items() if k != "Bet"} != {k: v for k, v in saved.items() if k != "Bet"}:
+            raise SystemExit("atspi: the load did not bring back the saved counters %s" % saved)
+        press(find(s.menu, "終了", pyatspi.ROLE_PUSH_BUTTON))
+        game.wait(timeout=10)
+        say("the game ended through 終了; everything heard:", heard)
+        return 0
+    finally:
+        if game.poll() is None:
+            game.kill()
+            game.wait()
+
+
+if __name__ == "__main__":
+    sys.exit(main())

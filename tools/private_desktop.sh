@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Runs a command on a private desktop of its own: a virtual X screen, a window
+# manager (so windows take the keyboard focus as on a real desktop), a session
+# bus and the accessibility bus. Everything started here ends with it.
+#
+# Usage: bash tools/private_desktop.sh DISPLAY COMMAND [ARGUMENT...]
+#   e.g. bash tools/private_desktop.sh :95 bash tools/keyboard_session.sh
+# Needs Xvfb, openbox, dbus-run-session and at-spi2-core.
+set -euo pipefail
+[ $# -ge 2 ] || { echo "usage: $0 DISPLAY COMMAND [ARGUMENT...]" >&2; exit 2; }
+display=$1
+shift
+
+if [ -z "${KARARION_DESKTOP_INSIDE:-}" ]; then
+  runtime=$(mktemp -d "${TMPDIR:-/tmp}/kararion-desktop.XXXXXX")
+  chmod 700 "$runtime"
+  Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$runtime/xvfb.log" 2>&1 &
+  xvfb=$!
+  trap 'kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; rm -rf "$runtime"' EXIT
+  for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+  export DISPLAY=$display XDG_RUNTIME_DIR=$runtime KARARION_DESKTOP_INSIDE=1
+  # A session bus of our own; what runs inside ends with it.
+  dbus-run-session -- bash "$0" "$display" "$@"
+  exit $?
+fi
+
+openbox >"$XDG_RUNTIME_DIR/openbox.log" 2>&1 &
+wm=$!
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$XDG_RUNTIME_DIR/atspi.log" 2>&1 &
+bus=$!
+trap 'kill "$wm" "$bus" 2>/dev/null || true; wait "$wm" "$bus" 2>/dev/null || true' EXIT
+sleep 1
+"$@"
