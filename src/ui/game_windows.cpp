@@ -1,5 +1,7 @@
 #include "ui/game_windows.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -135,9 +137,16 @@ void GameWindows::OpenDataWindow() {
     if (ended_) return;
     if (!data_) {
         data_ = std::make_unique<DataWindow>(record_.history());
-        // Beside the game rather than over it, where the screen has room.
+        // Beside the game rather than over it, but on the screen: where the
+        // screen has no room to the right, it goes to the left of the group.
         const QRect game = main_->frameGeometry();
-        data_->move(game.right() + 1 + menu_->frameGeometry().width(), game.top());
+        const QRect area = main_->screen()->availableGeometry();
+        const QSize size = data_->sizeHint();
+        int left = menu_->frameGeometry().right() + 1;
+        if (left + size.width() > area.right() + 1) left = info_->frameGeometry().left() - size.width();
+        left = std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
+        const int top = std::clamp(game.top(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
+        data_->move(left, top);
     }
     // Worked out each time it opens, from the strips the reels spin on.
     data_->SetOdds(session::WorkOutOdds(session::SheetOfGame(game_)));
