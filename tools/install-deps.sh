@@ -7,13 +7,13 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6 libgl-dev
-  # the windows' places in device pixels (Qt's platform window interface)
+  # the windows' places in device pixels (Qt's platform window interface), and
+  # accessibility switched on in a window test without a screen reader
   qt6-base-private-dev
   # the data counter's graph (Qt Charts finds its OpenGL module through libqt6opengl6-dev)
   qt6-charts-dev libqt6charts6 libqt6opengl6-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-private-dev  # switching accessibility on in a window test without a screen reader
   clang libclang-rt-14-dev clang-tidy clang-format
   # running the windows without a screen, and the Japanese font
   xvfb xauth fonts-noto-cjk

@@ -10,8 +10,7 @@ namespace {
 MakeCoinGraphFunction LoadModule() {
     static MakeCoinGraphFunction make = [] {
         const QString program = QCoreApplication::applicationDirPath();
-        const QStringList places = {program, QDir(program).filePath(QStringLiteral(KARARION_GRAPH_FROM_PROGRAM)),
-                                    QStringLiteral(KARARION_GRAPH_BUILD_DIR)};
+        const QStringList places = {program, QDir(program).filePath(QStringLiteral(KARARION_GRAPH_FROM_PROGRAM))};
         for (const QString& place : places) {
             QLibrary module(QDir(place).filePath(QStringLiteral("kararion_graph")));
             if (auto found = reinterpret_cast<MakeCoinGraphFunction>(module.resolve("kararion_make_coin_graph")))

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "ui/controls.h"
+#include "ui/data_window.h"
 #include "ui/game_windows.h"
 #include "ui/info_window.h"
 #include "ui/main_window.h"
@@ -65,8 +66,21 @@ bool GameKeys::Handle(QKeyEvent* event) {
     return true;
 }
 
+void GameKeys::Watch(QWidget* window) { window->installEventFilter(this); }
+
 bool GameKeys::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && Handle(static_cast<QKeyEvent*>(event))) return true;
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // The data window stands apart from the game: Escape puts it away and
+        // hands the keyboard back to the machine.
+        QWidget* data = windows_.dataWindow();
+        if (data != nullptr && watched == data && key->key() == Qt::Key_Escape) {
+            data->hide();
+            windows_.mainWindow()->activateWindow();
+            return true;
+        }
+        if (Handle(key)) return true;
+    }
     return QObject::eventFilter(watched, event);
 }
 

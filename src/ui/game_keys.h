@@ -6,9 +6,12 @@
 //   1, 2, 3            "■" of reel 1, 2, 3 (top row or keypad)
 //   Up, +              "↑"
 //   Down, -            "↓"
+//   D                  opens (or raises) the data window; no click
+// The data window, when open, hears the same keys, and Escape closes it.
 #include <QObject>
 
 class QKeyEvent;
+class QWidget;
 
 namespace kararion::ui {
 
@@ -18,6 +21,9 @@ class GameKeys : public QObject {
 public:
     // Watches the three game windows and tells each keyed control its key.
     explicit GameKeys(GameWindows& windows);
+
+    // The data window hears the game's keys too, once it exists.
+    void Watch(QWidget* window);
 
     // Acts on `event` if it is one of the game's keys; true when it was.
     bool Handle(QKeyEvent* event);

@@ -137,6 +137,7 @@ void GameWindows::OpenDataWindow() {
     if (ended_) return;
     if (!data_) {
         data_ = std::make_unique<DataWindow>(record_.history());
+        keys_->Watch(data_.get());
         // Beside the game rather than over it, but on the screen: where the
         // screen has no room to the right, it goes to the left of the group.
         const QRect game = main_->frameGeometry();

@@ -80,16 +80,24 @@ void DataWindowTest::opensFromTheContextMenuAndTheDKeyBesideTheClickCycle() {
     QVERIFY(data->isVisible());
     QCOMPARE(game.windows.dataWindow(), data);
     QCOMPARE(g.main.clickStep, 1);
+    // Over the data window the game's keys still play, and Escape closes it.
+    QTest::keyClick(data, Qt::Key_Space);
+    QCOMPARE(g.main.clickStep, 2);
+    QTest::keyClick(data, Qt::Key_Escape);
+    QVERIFY(!data->isVisible());
+    QTest::keyClick(game.main(), Qt::Key_D);
+    QVERIFY(data->isVisible());
 
     // The rest of the cycle plays a lost game at bet 3; the window, left
     // open, shows it as soon as it has ended.
     QCOMPARE(Figure(data, "ゲーム数"), QStringLiteral("0"));
-    for (int click = 2; click <= 4; ++click) ClickAt(game.main(), kBareBackground);
+    for (int click = 3; click <= 4; ++click) ClickAt(game.main(), kBareBackground);
     QVERIFY(g.main.reel1Timer.Enabled());
     game.Advance(500);
-    const int nothing[3][3] = {{1, 3, 4}, {5, 6, 8}, {9, 10, 2}};
+    using enum Symbol;
+    const Symbol nothing[3][3] = {{Bell, Star, Grapes}, {Peach, Watermelon, Melon}, {Replay, Orange, Seven}};
     for (int row = 1; row <= 3; ++row)
-        for (int reel = 1; reel <= 3; ++reel) g.main.Cell(reel, row) = nothing[row - 1][reel - 1];
+        for (int reel = 1; reel <= 3; ++reel) g.main.Cell(reel, row) = PictureOf(nothing[row - 1][reel - 1]);
     for (int click = 5; click <= 6; ++click) ClickAt(game.main(), kBareBackground);
     QCOMPARE(Figure(data, "ゲーム数"), QStringLiteral("0"));  // not while a reel spins
     ClickAt(game.main(), kBareBackground);
