@@ -31,8 +31,7 @@ void BM_WholeGames(benchmark::State& state) {
             continue;
         }
         menu::ClickStart(g);
-        while (g.main.reel1Timer.Enabled() || g.main.reel2Timer.Enabled() || g.main.reel3Timer.Enabled() ||
-               g.main.coinUpTimer.Enabled()) {
+        while (g.main.AnyReelSpinning() || g.main.coinUpTimer.Enabled()) {
             clock.Advance(pause(rng));
             machine::ClickStop(g, 1);
             machine::ClickStop(g, 2);

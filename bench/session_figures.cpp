@@ -40,9 +40,7 @@ Played Play(int bet, int games, std::mt19937& rng) {
     const session::History& history = record.history();
 
     std::uniform_int_distribution<int> wait(0, 1999);
-    auto spinning = [&] {
-        return g.main.reel1Timer.Enabled() || g.main.reel2Timer.Enabled() || g.main.reel3Timer.Enabled();
-    };
+    auto spinning = [&] { return g.main.AnyReelSpinning(); };
     while (history.Games() < games) {
         // A replay has started the next game by itself.
         if (!spinning()) {

@@ -36,6 +36,7 @@ public:
     Picture& Cell(int reel, int row);     // reel 1..3, row 1 (top)..3
     std::string& StripText(int reel);     // each reel's strip as text, reel 1..3
     GameTimer& ReelTimer(int reel);       // reel 1..3
+    bool AnyReelSpinning() const { return reel1Timer.Enabled() || reel2Timer.Enabled() || reel3Timer.Enabled(); }
 
     const Colour& ReelLamp(int index) const;
     const Colour& BetLamp(int line, int side) const;

@@ -17,7 +17,7 @@ OutcomeWatch::OutcomeWatch(const Game& game, Announcer& announcer, WinFrame& fra
 OutcomeWatch::Seen OutcomeWatch::Look() const {
     const MainWindowState& main = game_.main;
     const InfoWindowState& info = game_.info;
-    return {.spinning = main.reel1Timer.Enabled() || main.reel2Timer.Enabled() || main.reel3Timer.Enabled(),
+    return {.spinning = main.AnyReelSpinning(),
             .bet = ReadCounter(info.Bet),
             .run = ReadCounter(info.Run),
             .win = ReadCounter(info.Win),

@@ -111,7 +111,7 @@ TEST(Spin, AnImpossiblePositionIsReportedOnceAndHaltsEveryReel) {
     m.Advance(40);
     EXPECT_EQ(m.fx.Messages(), std::vector<std::string>{"画像値2が異常です"});
     EXPECT_EQ(m.Sounds().back(), "Error");
-    EXPECT_FALSE(g.main.reel1Timer.Enabled() || g.main.reel2Timer.Enabled() || g.main.reel3Timer.Enabled());
+    EXPECT_FALSE(g.main.AnyReelSpinning());
     // Stop buttons, the stop count and the chase keep their state.
     EXPECT_TRUE(g.main.StopButton(1).enabled && g.main.StopButton(2).enabled && g.main.StopButton(3).enabled);
     EXPECT_TRUE(g.main.reelLampTimer.Enabled());

@@ -54,9 +54,7 @@ int main(int argc, char* argv[]) {
         QTest::mouseClick(main->windowHandle(), Qt::LeftButton, Qt::NoModifier, kBare[next]);
         next = (next + 1) % std::size(kBare);
     };
-    auto spinning = [&] {
-        return g.main.reel1Timer.Enabled() || g.main.reel2Timer.Enabled() || g.main.reel3Timer.Enabled();
-    };
+    auto spinning = [&] { return g.main.AnyReelSpinning(); };
     const session::History& history = windows.history();
     while (history.Games() < games) {
         if (spinning()) {
