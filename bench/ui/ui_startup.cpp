@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "bench_env.h"
-#include "ui/main_window.h"
-#include "ui/real_game.h"
+#include "ui/windows/main_window.h"
+#include "ui/seams/real_game.h"
 
 extern char** environ;
 

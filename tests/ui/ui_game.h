@@ -10,10 +10,10 @@
 
 #include "core/virtual_clock.h"
 #include "support/harness.h"
-#include "ui/game_windows.h"
-#include "ui/info_window.h"
-#include "ui/main_window.h"
-#include "ui/menu_window.h"
+#include "ui/group/game_windows.h"
+#include "ui/windows/info_window.h"
+#include "ui/windows/main_window.h"
+#include "ui/windows/menu_window.h"
 
 namespace kararion {
 

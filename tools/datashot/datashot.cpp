@@ -13,9 +13,9 @@
 
 #include "core/counters.h"
 #include "core/virtual_clock.h"
-#include "ui/data_window.h"
-#include "ui/game_windows.h"
-#include "ui/main_window.h"
+#include "ui/windows/data_window.h"
+#include "ui/group/game_windows.h"
+#include "ui/windows/main_window.h"
 
 using namespace kararion;
 

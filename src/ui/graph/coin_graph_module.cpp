@@ -7,7 +7,7 @@
 #include <QValueAxis>
 #include <algorithm>
 
-#include "ui/coin_graph.h"
+#include "ui/controls/coin_graph.h"
 
 namespace kararion::ui {
 namespace {

@@ -1,0 +1,173 @@
+#include "ui/controls/controls.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/controls/look.h"
+#include "ui/controls/symbol_art.h"
+
+namespace kararion::ui {
+
+CaptionLabel::CaptionLabel(const QString& text, QWidget* parent) : QWidget(parent), text_(text) {
+    KeepMouseEvents(this);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void CaptionLabel::SetColour(Colour colour) {
+    if (colour == colour_) return;
+    colour_ = colour;
+    update();
+}
+
+void CaptionLabel::SetButton(bool button) {
+    button_ = button;
+    setMouseTracking(button);
+    setCursor(button ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void CaptionLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setFont(font());
+    // Japanese faces carry tall line boxes; placing the em box itself keeps a
+    // caption where its control is, even in a control lower than the line.
+    const QFontMetricsF metrics(font());
+    const qreal em = font().pixelSize() > 0 ? font().pixelSize() : metrics.height();
+    const qreal width = metrics.horizontalAdvance(text_);
+    qreal x = 0;
+    if (alignment_ & Qt::AlignHCenter) x = (this->width() - width) / 2;
+    if (alignment_ & Qt::AlignRight) x = this->width() - width;
+    qreal top = 0;
+    if (alignment_ & Qt::AlignVCenter) top = (height() - em) / 2;
+    if (alignment_ & Qt::AlignTop) top = em * 0.1;
+    const QPointF baseline(x, top + em * 0.88);
+    if (!isEnabled() && greyWhenDisabled_) {
+        // The classic engraved look of a disabled caption.
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawText(baseline + QPointF(1, 1), text_);
+        painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
+    } else {
+        painter.setPen(ToQColor(colour_, palette()));
+    }
+    painter.drawText(baseline, text_);
+    if (ShowsFocus()) {
+        // The frame says where Space and Enter go; a pointer hovering
+        // elsewhere does not move it.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+}
+
+void CaptionLabel::Press() {
+    if (button_ && isEnabled()) emit clicked();
+}
+
+void CaptionLabel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void CaptionLabel::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click && button_) emit clicked();
+}
+
+void CaptionLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click is a press like any other: two
+    // quick clicks on "↑" are two bets.
+    mousePressEvent(event);
+}
+
+void CaptionLabel::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    if (button_) emit hovered();
+}
+
+void CaptionLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool activates = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!activates || !ShowsFocus()) {
+        // Not for this caption: the window's own keys get it.
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat()) Press();
+}
+
+void CaptionLabel::focusInEvent(QFocusEvent* event) {
+    // Only Tab shows where the keyboard is. The focus a window hands its
+    // first control when it is clicked shows nothing, so Space there still
+    // goes to the machine; a window coming back keeps what Tab had shown.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+        keyboardFocus_ = true;
+    } else if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        keyboardFocus_ = false;
+    }
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void CaptionLabel::focusOutEvent(QFocusEvent* event) {
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) keyboardFocus_ = false;
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+FilledRect::FilledRect(Colour fill, QWidget* parent) : QWidget(parent), fill_(fill) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void FilledRect::SetFill(Colour fill) {
+    if (fill == fill_) return;
+    fill_ = fill;
+    update();
+}
+
+void FilledRect::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // A thin black outline, as the window system draws a shape by default:
+    // it keeps neighbouring lamps and reel frames apart.
+    painter.fillRect(rect(), Qt::black);
+    painter.fillRect(rect().adjusted(1, 1, -1, -1), ToQColor(fill_, palette()));
+}
+
+ReelCell::ReelCell(QWidget* parent) : QWidget(parent) { KeepMouseEvents(this); }
+
+void ReelCell::SetSymbol(std::optional<Symbol> symbol) {
+    if (symbol == symbol_) return;
+    symbol_ = symbol;
+    setAccessibleDescription(SymbolName(symbol));
+    update();
+}
+
+void ReelCell::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, SymbolArt::Instance().Picture(symbol_, size(), devicePixelRatioF()));
+}
+
+void ReelCell::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void ReelCell::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
+void ReelCell::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
+LineStroke::LineStroke(QPoint from, QPoint to, QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QRect box = QRect(from, to).normalized().adjusted(-1, -1, 1, 1);
+    setGeometry(box);
+    from_ = from - box.topLeft();
+    to_ = to - box.topLeft();
+}
+
+void LineStroke::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    painter.drawLine(QPointF(from_) + QPointF(0.5, 0.5), QPointF(to_) + QPointF(0.5, 0.5));
+}
+
+}  // namespace kararion::ui

@@ -1,0 +1,82 @@
+#include "ui/controls/win_frame.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "ui/controls/look.h"
+
+namespace kararion::ui {
+
+std::array<int, 3> LineRows(int line) {
+    switch (line) {
+        case 1: return {1, 1, 1};
+        case 2: return {2, 2, 2};
+        case 3: return {3, 3, 3};
+        case 4: return {1, 2, 3};
+        case 5: return {3, 2, 1};
+        default: return {0, 0, 0};
+    }
+}
+
+WinFrame::WinFrame(QWidget* mainWindow) : QWidget(mainWindow) {
+    setObjectName(QStringLiteral("WinFrame"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(mainWindow->rect());
+    raise();
+}
+
+void WinFrame::Show(int line, const QString& paid) {
+    if (line == line_ && paid == paid_) return;
+    line_ = line;
+    paid_ = paid;
+    update();
+}
+
+void WinFrame::Clear() { Show(0, QString()); }
+
+QRect WinFrame::CellRect(int reel, int row) const {
+    const auto* cell = parentWidget()->findChild<QWidget*>(QStringLiteral("Slot%1(%2)").arg(reel).arg(row));
+    return cell != nullptr ? cell->geometry() : QRect();
+}
+
+std::array<QRect, 3> WinFrame::FramedCells() const {
+    std::array<QRect, 3> cells{};
+    if (line_ == 0) return cells;
+    const std::array<int, 3> rows = LineRows(line_);
+    for (int reel = 1; reel <= 3; ++reel) cells[reel - 1] = CellRect(reel, rows[reel - 1]);
+    return cells;
+}
+
+QRect WinFrame::PaidRect() const {
+    // The bare corner left of the stop panel and below the left lamp panel.
+    return TwipRect(15, 1590, 450, 480);
+}
+
+void WinFrame::paintEvent(QPaintEvent*) {
+    if (line_ == 0 && paid_.isEmpty()) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const QRect& cell : FramedCells()) {
+        if (cell.isNull()) continue;
+        // A white band edged in black reads on the magenta frame and on
+        // every symbol's colours alike.
+        const QRectF ring = QRectF(cell).adjusted(-1, -1, 1, 1);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::black, 4));
+        painter.drawRect(ring);
+        painter.setPen(QPen(QColor(255, 255, 0), 2));
+        painter.drawRect(ring);
+    }
+    if (paid_.isEmpty()) return;
+    const QRectF box = PaidRect();
+    QFont font = GothicFont(10, true);
+    painter.setFont(font);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(QColor(255, 255, 0));
+    painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
+    painter.setPen(QColor(192, 0, 0));
+    painter.drawText(box, Qt::AlignCenter, paid_);
+}
+
+}  // namespace kararion::ui

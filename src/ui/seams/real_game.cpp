@@ -1,0 +1,28 @@
+#include "ui/seams/real_game.h"
+
+#include <QTimer>
+
+#include "sound/sound_names.h"
+#include "sound/sounds.h"
+#include "ui/windows/main_window.h"
+
+namespace kararion::ui {
+
+RealGame::RealGame(std::string programDir) : windows_(effects_, timers_, std::move(programDir)) {
+    timers_.SetAfterTick([this] { windows_.RefreshAll(); });
+    effects_.SetBeforeModal([this] { windows_.RefreshAll(); });
+}
+
+void RealGame::Start() {
+    windows_.Start();
+    // Opening the audio device takes a while; the player looks at the windows
+    // first and bets a moment later.
+    QTimer::singleShot(300, windows_.mainWindow(), [this] {
+        std::vector<std::string> files;
+        files.reserve(sound::kSounds.size());
+        for (const sound::Sound& s : sound::kSounds) files.push_back(sound::SoundFile(game(), s.name));
+        effects_.Preload(files);
+    });
+}
+
+}  // namespace kararion::ui

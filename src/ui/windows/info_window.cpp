@@ -1,0 +1,102 @@
+#include "ui/windows/info_window.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+
+#include "bet/bet_buttons.h"
+#include "ui/controls/controls.h"
+#include "ui/controls/counter_field.h"
+#include "ui/group/game_windows.h"
+#include "ui/controls/look.h"
+
+namespace kararion::ui {
+namespace {
+
+enum CounterIndex { kBet, kRun, kLost, kWin, kCoin, kUsedCoin, kWinCoin };
+
+void AddCaption(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
+    auto* label = new CaptionLabel(text, parent);
+    NameControl(label, name);
+    // Full-width kana and colon fill the caption's box edge to edge; drawn a
+    // touch tighter they read as one word, as in a proportional face.
+    QFont font = parent->font();
+    font.setLetterSpacing(QFont::AbsoluteSpacing, -0.75);
+    label->setFont(font);
+    label->setGeometry(geometry);
+}
+
+void SetText(CounterField* field, const std::string& text) { field->SetCount(QString::fromStdString(text)); }
+
+}  // namespace
+
+InfoWindow::InfoWindow(GameWindows& windows, QWidget* owner) : SideWindow(windows, owner, &info::HoverBackground) {
+    setWindowTitle(QStringLiteral(" - 情報 -"));
+    setObjectName(QStringLiteral("Form6"));
+    setFixedSize(TwipSize(2796, 1560));
+
+    // In reading order, as the keyboard visits them.
+    AddCaption(this, QStringLiteral("Label4(2)"), QStringLiteral("コイン数："), TwipRect(0, 120, 855, 255));
+    counters_[kCoin] = Counter(QStringLiteral("Coin"), QStringLiteral("コイン数："), TwipRect(840, 120, 495, 270));
+    AddCaption(this, QStringLiteral("Label4(3)"), QStringLiteral("使用枚数："), TwipRect(1440, 120, 855, 255));
+    counters_[kUsedCoin] =
+        Counter(QStringLiteral("UsedCoin"), QStringLiteral("使用枚数："), TwipRect(2280, 120, 495, 270));
+    AddCaption(this, QStringLiteral("Label2"), QStringLiteral("Bet："), TwipRect(360, 480, 495, 255));
+    counters_[kBet] = Counter(QStringLiteral("Bet"), QStringLiteral("Bet："), TwipRect(840, 480, 495, 270));
+
+    const QFont buttonFont = GothicFont(12, true);
+    betUp_ = new CaptionLabel(QStringLiteral("↑"), this);
+    betDown_ = new CaptionLabel(QStringLiteral("↓"), this);
+    NameControl(betUp_, QStringLiteral("BetUp"));
+    NameControl(betDown_, QStringLiteral("BetDown"));
+    betUp_->setGeometry(TwipRect(1440, 480, 255, 255));
+    betDown_->setGeometry(TwipRect(1680, 480, 255, 255));
+    for (CaptionLabel* button : {betUp_, betDown_}) {
+        button->setFont(buttonFont);
+        button->SetButton(true);
+        button->SetGreyWhenDisabled(true);
+    }
+    connect(betUp_, &CaptionLabel::clicked, this, [this] { windows_.Act(info::ClickBetUp); });
+    connect(betDown_, &CaptionLabel::clicked, this, [this] { windows_.Act(info::ClickBetDown); });
+    connect(betUp_, &CaptionLabel::hovered, this, [this] { windows_.Act(info::HoverBetUp); });
+    connect(betDown_, &CaptionLabel::hovered, this, [this] { windows_.Act(info::HoverBetDown); });
+
+    AddCaption(this, QStringLiteral("Label3"), QStringLiteral("回転数："), TwipRect(120, 840, 735, 255));
+    counters_[kRun] = Counter(QStringLiteral("Run"), QStringLiteral("回転数："), TwipRect(840, 840, 495, 270));
+    AddCaption(this, QStringLiteral("Label4(4)"), QStringLiteral("配当枚数："), TwipRect(1440, 840, 855, 255));
+    counters_[kWinCoin] =
+        Counter(QStringLiteral("WinCoin"), QStringLiteral("配当枚数："), TwipRect(2280, 840, 495, 270));
+    AddCaption(this, QStringLiteral("Label4(1)"), QStringLiteral("アタリ数："), TwipRect(0, 1200, 855, 255));
+    counters_[kWin] = Counter(QStringLiteral("Win"), QStringLiteral("アタリ数："), TwipRect(840, 1200, 495, 270));
+    AddCaption(this, QStringLiteral("Label4(0)"), QStringLiteral("ハズレ数："), TwipRect(1440, 1200, 855, 255));
+    counters_[kLost] = Counter(QStringLiteral("Lost"), QStringLiteral("ハズレ数："), TwipRect(2280, 1200, 495, 270));
+
+    Refresh();
+}
+
+CounterField* InfoWindow::Counter(const QString& name, const QString& caption, QRect geometry) {
+    auto* field = new CounterField(this);
+    NameControl(field, name, caption);
+    // Nor does it take the focus: a caret or focus frame would make it look editable.
+    field->setFocusPolicy(Qt::NoFocus);
+    // Digits of a Japanese face sit low in its tall line box.
+    field->setTextMargins(0, 0, 0, 2);
+    field->setGeometry(geometry);
+    field->SetCount(name);
+    KeepMouseEvents(field);
+    return field;
+}
+
+void InfoWindow::Refresh() {
+    const InfoWindowState& s = windows_.game().info;
+    SetText(counters_[kBet], s.Bet);
+    SetText(counters_[kRun], s.Run);
+    SetText(counters_[kLost], s.Lost);
+    SetText(counters_[kWin], s.Win);
+    SetText(counters_[kCoin], s.Coin);
+    SetText(counters_[kUsedCoin], s.UsedCoin);
+    SetText(counters_[kWinCoin], s.WinCoin);
+    ShowButton(betUp_, s.BetUp);
+    ShowButton(betDown_, s.BetDown);
+}
+
+}  // namespace kararion::ui

@@ -1,0 +1,137 @@
+#include "ui/windows/main_window.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+
+#include "machine/machine.h"
+#include "ui/controls/controls.h"
+#include "ui/group/game_windows.h"
+#include "ui/controls/look.h"
+
+namespace kararion::ui {
+namespace {
+
+constexpr int kReelLeft[3] = {360, 1080, 1800};
+constexpr int kCellLeft[3] = {480, 1200, 1920};
+constexpr int kRowTop[3] = {360, 720, 1080};
+constexpr int kLineTop[3] = {480, 840, 1200};
+constexpr int kLampLeft[2] = {0, 2520};
+
+FilledRect* Rect(QWidget* parent, const QString& name, Colour fill, QRect geometry) {
+    auto* rect = new FilledRect(fill, parent);
+    NameControl(rect, name);
+    rect->setGeometry(geometry);
+    return rect;
+}
+
+QString Lit(bool lit) { return lit ? QStringLiteral("点灯") : QStringLiteral("消灯"); }
+
+void Describe(QWidget* widget, const QString& text) {
+    if (widget->accessibleDescription() != text) widget->setAccessibleDescription(text);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(GameWindows& windows) : windows_(windows) {
+    setWindowTitle(QStringLiteral(" カラリオン"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(DefaultFont());
+    setFixedSize(TwipSize(2880, 2100));
+    setObjectName(QStringLiteral("Form1"));
+
+    // Created back to front: panels, then the lamps above the reel frames,
+    // then the captions and cells on top.
+    Rect(this, QStringLiteral("Shape3(1)"), kLightGrey, TwipRect(0, 240, 375, 1335));
+    Rect(this, QStringLiteral("Shape3(0)"), kLightGrey, TwipRect(2520, 240, 375, 1335));
+    for (int i = 0; i < 3; ++i)
+        Rect(this, QStringLiteral("Shape1(%1)").arg(i), kMagenta, TwipRect(kReelLeft[i], 240, 735, 1335));
+    Rect(this, QStringLiteral("Shape2"), kYellow, TwipRect(360, 1560, 2175, 495));
+    for (int i = 0; i < 3; ++i)
+        reelLamps_[i] = Rect(this, QStringLiteral("LED(%1)").arg(i), kCyan, TwipRect(kReelLeft[i], 0, 735, 255));
+
+    QFont lampFont = DefaultFont();
+    lampFont.setBold(true);
+    for (int line = 1; line <= 3; ++line) {
+        for (int end = 0; end < 2; ++end) {
+            auto* lamp = new CaptionLabel(QStringLiteral("●"), this);
+            NameControl(lamp, QStringLiteral("Line%1(%2)").arg(line).arg(end));
+            lamp->setFont(lampFont);
+            lamp->setGeometry(TwipRect(kLampLeft[end], kLineTop[line - 1], 375, 255));
+            betLamps_[line - 1][end] = lamp;
+        }
+    }
+    for (int reel = 1; reel <= 3; ++reel) {
+        for (int row = 1; row <= 3; ++row) {
+            auto* cell = new ReelCell(this);
+            NameControl(cell, QStringLiteral("Slot%1(%2)").arg(reel).arg(row));
+            cell->setGeometry(TwipRect(kCellLeft[reel - 1], kRowTop[row - 1], 384, 324));
+            cells_[reel - 1][row - 1] = cell;
+        }
+    }
+    const QFont stopFont = GothicFont(12, true);
+    for (int reel = 1; reel <= 3; ++reel) {
+        auto* stop = new CaptionLabel(QStringLiteral("■"), this);
+        NameControl(stop, QStringLiteral("Stop%1").arg(reel));
+        stop->setFont(stopFont);
+        stop->SetButton(true);
+        stop->setGeometry(TwipRect(kCellLeft[reel - 1], 1680, 495, 255));
+        connect(stop, &CaptionLabel::clicked, this,
+                [this, reel] { windows_.Act([reel](Game& g) { machine::ClickStop(g, reel); }); });
+        stopButtons_[reel - 1] = stop;
+    }
+    Refresh();
+}
+
+void MainWindow::Refresh() {
+    const MainWindowState& s = windows_.game().main;
+    for (int i = 0; i < 3; ++i) {
+        reelLamps_[i]->SetFill(s.ReelLamp(i));
+        Describe(reelLamps_[i], Lit(s.ReelLamp(i) == kCyan));
+    }
+    for (int line = 1; line <= 3; ++line) {
+        for (int end = 0; end < 2; ++end) {
+            betLamps_[line - 1][end]->SetColour(s.BetLamp(line, end));
+            Describe(betLamps_[line - 1][end], Lit(s.BetLamp(line, end) == kRed));
+        }
+    }
+    for (int reel = 1; reel <= 3; ++reel) {
+        CaptionLabel* stop = stopButtons_[reel - 1];
+        if (stop->isEnabled() != s.StopButton(reel).enabled) stop->setEnabled(s.StopButton(reel).enabled);
+        stop->SetColour(s.StopButton(reel).foreColor);
+        for (int row = 1; row <= 3; ++row) cells_[reel - 1][row - 1]->SetSymbol(LooksLike(s.Cell(reel, row)));
+    }
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) { pressed_ = event->button() == Qt::LeftButton; }
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click) BackgroundClick();
+}
+
+void MainWindow::BackgroundClick() { windows_.Act(machine::ClickBackground); }
+
+void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click is one more press: three quick
+    // clicks are three steps of the cycle, which then stays in step.
+    mousePressEvent(event);
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    windows_.MainWindowMoved();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) windows_.MainWindowStateChanged();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    windows_.EndProgram();
+}
+
+}  // namespace kararion::ui

@@ -1,0 +1,158 @@
+// The data counter's rules: the session's history of coins won or lost, and
+// the machine's odds worked out from its strips.
+#include <gtest/gtest.h>
+
+#include "judge/judge.h"
+#include "machine/machine.h"
+#include "reels/spin.h"
+#include "save/save_file.h"
+#include "support/save_support.h"
+#include "session/game_sheet.h"
+#include "session/session_record.h"
+
+namespace kararion {
+namespace {
+
+using session::MachineSheet;
+using session::Prize;
+using session::WorkOutOdds;
+using testing::Machine;
+using enum Symbol;
+
+// Two reels' worth of paper arithmetic. Three reels of two elements each,
+// 8 stops; the top row wins when all three stop alike: (0,0,0) shows 1 on
+// top and 2 below, (1,1,1) the other way round. 1 pays 10, 2 replays.
+//   bet 1 (top row): 10 coins in 1 of 8, a replay in 1 of 8, 2 hits in 8.
+//   bet 2 (both rows): the same stops win and the top row comes first, so
+//   the same figures for twice the stake.
+//   A replayed game is a bet 2 game: 10/8 coins and a replay in 1 of 8, so a
+//   replay is worth 10/8 / (1 - 1/8) = 10/7 coins.
+//   Return of bet 1: 10/8 + 1/8 * 10/7 = 10/7; of bet 2: 5/7.
+TEST(MachineOdds, AHandMadeMachineComesOutAsOnPaper) {
+    MachineSheet two;
+    two.strips = {{1, 2}, {1, 2}, {1, 2}};
+    two.lines = {{0, 0, 0}, {1, 1, 1}};
+    two.linesOfBet = {{0}, {1, 0}};
+    two.replayLines = {0, 1};
+    two.prize = [](int symbol) { return symbol == 1 ? Prize{10, false} : Prize{0, true}; };
+    const auto odds = WorkOutOdds(two);
+    ASSERT_EQ(odds.bets.size(), 2u);
+    for (const auto& bet : odds.bets) {
+        EXPECT_DOUBLE_EQ(bet.hitRate, 2.0 / 8);
+        EXPECT_DOUBLE_EQ(bet.replayRate, 1.0 / 8);
+        EXPECT_DOUBLE_EQ(bet.coinsPerGame, 10.0 / 8);
+    }
+    EXPECT_DOUBLE_EQ(odds.bets[0].returnRate, 10.0 / 7);
+    EXPECT_DOUBLE_EQ(odds.bets[1].returnRate, 5.0 / 7);
+
+    // Strips of three, the rising diagonal: rows 2, 1, 0 show elements p1-2,
+    // p2-1 and p3, alike at 3 of the 27 stops, one per symbol. 1 pays 3, 2
+    // pays 6, 3 pays nothing: (3 + 6) / 27 per coin, no replay.
+    MachineSheet three;
+    three.strips = {{1, 2, 3}, {3, 1, 2}, {2, 3, 1}};
+    three.lines = {{2, 1, 0}};
+    three.linesOfBet = {{0}};
+    three.replayLines = {0};
+    three.prize = [](int symbol) { return Prize{symbol == 1 ? 3 : symbol == 2 ? 6 : 0, false}; };
+    const auto diagonal = WorkOutOdds(three).bets.at(0);
+    EXPECT_DOUBLE_EQ(diagonal.hitRate, 2.0 / 27);
+    EXPECT_DOUBLE_EQ(diagonal.replayRate, 0);
+    EXPECT_DOUBLE_EQ(diagonal.returnRate, 9.0 / 27);
+}
+
+// The sheet read off the game must judge every stop as the game itself does.
+TEST(MachineOdds, TheGamesOddsAgreeWithItsOwnJudgementAtEveryStop) {
+    Machine m;
+    Game& g = m.game;
+    const auto odds = WorkOutOdds(session::SheetOfGame(g));
+    ASSERT_EQ(odds.bets.size(), 3u);
+    for (int bet = 1; bet <= 3; ++bet) {
+        SCOPED_TRACE(bet);
+        double hits = 0, replays = 0, coins = 0;
+        for (int p1 = 1; p1 <= 10; ++p1) {
+            for (int p2 = 1; p2 <= 10; ++p2) {
+                for (int p3 = 1; p3 <= 10; ++p3) {
+                    // Three real steps up to each position fill the reel's column.
+                    const int at[3] = {p1, p2, p3};
+                    std::int32_t* pos[3] = {&g.spin.ReelPos1, &g.spin.ReelPos2, &g.spin.ReelPos3};
+                    for (int r = 0; r < 3; ++r) *pos[r] = ((at[r] - 4) % 10 + 10) % 10 + 1;
+                    for (int step = 0; step < 3; ++step) {
+                        spin::SpinReel1(g);
+                        spin::SpinReel2(g);
+                        spin::SpinReel3(g);
+                    }
+                    for (int line = 1; line <= 3; ++line) g.main.BetLamp(line, kLeftLamp) = line <= bet ? kRed : kBlack;
+                    const double won = m.Counter(g.info.Win);
+                    g.judge.Payout = 0;
+                    judge::JudgeLines(g);
+                    if (m.Counter(g.info.Win) == won) continue;
+                    hits += 1;
+                    if (g.judge.Payout == judge::kReplayPayout) {
+                        replays += 1;
+                    } else {
+                        coins += g.judge.Payout;
+                    }
+                }
+            }
+        }
+        const auto& figures = odds.bets[static_cast<std::size_t>(bet - 1)];
+        EXPECT_DOUBLE_EQ(figures.hitRate, hits / 1000);
+        EXPECT_DOUBLE_EQ(figures.replayRate, replays / 1000);
+        EXPECT_DOUBLE_EQ(figures.coinsPerGame, coins / 1000);
+    }
+    EXPECT_TRUE(m.fx.Messages().empty());
+}
+
+class SessionHistory : public testing::SaveTest {
+protected:
+    session::SessionRecord record{g};
+    const session::History& history = record.history();
+    SessionHistory() { record.StartSession(); }
+};
+
+TEST_F(SessionHistory, GrowsOnlyWhenAGameHasEndedAndStartsAfreshAfterALoad) {
+    save_file::SaveGame(g, "start");
+    // A win of 50 coins at bet 3: nothing until the count-up is over.
+    m.Play(3, {{Melon, Melon, Melon}, {Bell, Star, Grapes}, {Peach, Watermelon, Orange}});
+    m.Advance(200);
+    EXPECT_EQ(history.Games(), 0);
+    m.Advance(1000);
+    ASSERT_EQ(history.Games(), 1);
+    EXPECT_EQ(history.Differences().back(), 47);
+
+    // A replay at bet 1 ends its game at the judgement, the coins unchanged;
+    // the free game that follows, lost, costs nothing.
+    m.Play(1, {{Replay, Replay, Replay}, {Bell, Star, Grapes}, {Peach, Watermelon, Orange}});
+    ASSERT_EQ(history.Games(), 2);
+    EXPECT_EQ(history.Differences().back(), 46);
+    m.Advance(20);
+    ASSERT_TRUE(g.main.reel1Timer.Enabled());
+    m.ShowSymbols({{Bell, Star, Grapes}, {Peach, Watermelon, Melon}, {Replay, Orange, Seven}});
+    machine::ClickStop(g, 1);
+    machine::ClickStop(g, 2);
+    machine::ClickStop(g, 3);
+    ASSERT_EQ(history.Games(), 3);
+    EXPECT_EQ(history.Differences().back(), 46);
+
+    // A loss at bet 2.
+    m.Play(2, {{Bell, Star, Grapes}, {Peach, Watermelon, Melon}, {Replay, Orange, Seven}});
+    EXPECT_EQ(history.Differences(), (std::vector<double>{47, 46, 46, 44}));
+    EXPECT_EQ(history.Wins(), 2);
+    EXPECT_EQ(history.Staked(), 6);
+    EXPECT_EQ(history.Paid(), 50);
+    EXPECT_DOUBLE_EQ(history.Return().value(), 50.0 / 6);
+    EXPECT_EQ(history.HighestGame(), 1);
+    EXPECT_EQ(history.LowestGame(), 4);
+
+    // A load: its Coin, not the one before, is the new base.
+    save_file::LoadGame(g, "start");
+    ASSERT_EQ(g.info.Coin, "100");
+    EXPECT_EQ(history.Games(), 0);
+    EXPECT_FALSE(history.Return().has_value());
+    m.Play(1, {{Bell, Star, Grapes}, {Peach, Watermelon, Melon}, {Replay, Orange, Seven}});
+    EXPECT_EQ(history.Differences(), (std::vector<double>{-1}));
+    EXPECT_EQ(history.Staked(), 1);
+}
+
+}  // namespace
+}  // namespace kararion

@@ -1,0 +1,119 @@
+// The data counter's window: opened from the main window's context menu and
+// with the D key, neither of which steps the click cycle, and drawn anew as
+// each game ends.
+#include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QMenu>
+#include <QTest>
+
+#include "ui/windows/data_window.h"
+#include "ui_game.h"
+
+using namespace kararion;
+using namespace kararion::ui;
+
+namespace {
+
+const QPoint kBareBackground(4, 4);
+
+// Right-clicks `at` in the main window and picks "データ表示" from the menu
+// that opens (its exec blocks until then). False if no such entry showed.
+bool ChooseFromContextMenu(UiGame& game, QPoint at) {
+    bool chosen = false;
+    QTimer::singleShot(0, [&chosen] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) return;
+        for (QAction* action : menu->actions()) {
+            if (action->text() == QStringLiteral("データ表示")) {
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+                chosen = true;
+            }
+        }
+        if (!chosen) menu->close();
+    });
+    QTest::mouseClick(game.main()->windowHandle(), Qt::RightButton, Qt::NoModifier, at);
+    QCoreApplication::processEvents();
+    return chosen;
+}
+
+QString Figure(QWidget* window, const char* name) {
+    auto* label = window->findChild<QLabel*>(QString::fromUtf8(name));
+    return label != nullptr ? label->text() : QStringLiteral("(none)");
+}
+
+}  // namespace
+
+class DataWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void opensFromTheContextMenuAndTheDKeyBesideTheClickCycle();
+};
+
+void DataWindowTest::opensFromTheContextMenuAndTheDKeyBesideTheClickCycle() {
+    UiGame game;
+    Game& g = game.g();
+    ClickAt(game.main(), kBareBackground);  // bet 1
+    QCOMPARE(g.main.clickStep, 1);
+
+    // The right button, on the bare window and on a reel cell.
+    QVERIFY(ChooseFromContextMenu(game, kBareBackground));
+    QWidget* data = game.windows.dataWindow();
+    QVERIFY(data != nullptr && data->isVisible());
+    QCOMPARE(data->windowTitle(), QStringLiteral(" - データ -"));
+    QVERIFY(data->isWindow() && data->parentWidget() == nullptr);  // its own window, not docked
+    data->hide();
+    QVERIFY(ChooseFromContextMenu(game, InWindow(Control(game.main(), "Slot2(2)"))));
+    QVERIFY(data->isVisible());
+    QCOMPARE(g.main.clickStep, 1);
+    QCOMPARE(g.info.Bet, std::string("1"));
+    QCOMPARE(g.info.Coin, std::string("99"));
+
+    // The D key on the main window opens the same window again.
+    data->hide();
+    game.main()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(game.main()));
+    QTest::keyClick(game.main(), Qt::Key_D);
+    QVERIFY(data->isVisible());
+    QCOMPARE(game.windows.dataWindow(), data);
+    QCOMPARE(g.main.clickStep, 1);
+    // Over the data window the game's keys still play, and Escape closes it.
+    QTest::keyClick(data, Qt::Key_Space);
+    QCOMPARE(g.main.clickStep, 2);
+    QTest::keyClick(data, Qt::Key_Escape);
+    QVERIFY(!data->isVisible());
+    QTest::keyClick(game.main(), Qt::Key_D);
+    QVERIFY(data->isVisible());
+
+    // The rest of the cycle plays a lost game at bet 3; the window, left
+    // open, shows it as soon as it has ended.
+    QCOMPARE(Figure(data, "ゲーム数"), QStringLiteral("0"));
+    for (int click = 3; click <= 4; ++click) ClickAt(game.main(), kBareBackground);
+    QVERIFY(g.main.reel1Timer.Enabled());
+    game.Advance(500);
+    using enum Symbol;
+    const Symbol nothing[3][3] = {{Bell, Star, Grapes}, {Peach, Watermelon, Melon}, {Replay, Orange, Seven}};
+    for (int row = 1; row <= 3; ++row)
+        for (int reel = 1; reel <= 3; ++reel) g.main.Cell(reel, row) = PictureOf(nothing[row - 1][reel - 1]);
+    for (int click = 5; click <= 6; ++click) ClickAt(game.main(), kBareBackground);
+    QCOMPARE(Figure(data, "ゲーム数"), QStringLiteral("0"));  // not while a reel spins
+    ClickAt(game.main(), kBareBackground);
+    QCOMPARE(Figure(data, "ゲーム数"), QStringLiteral("1"));
+    QCOMPARE(Figure(data, "使用枚数"), QStringLiteral("3"));
+    auto* graph = data->findChild<QChartView*>();
+    QVERIFY(graph != nullptr);
+    QVERIFY2(graph->accessibleDescription().contains(QStringLiteral("1ゲーム、差枚数 -3枚")),
+             qPrintable(graph->accessibleDescription()));
+    bool drawn = false;
+    for (QAbstractSeries* series : graph->chart()->series()) {
+        if (series->name() == QStringLiteral("差枚数"))
+            drawn = static_cast<QLineSeries*>(series)->points() == QList<QPointF>{QPointF(0, 0), QPointF(1, -3)};
+    }
+    QVERIFY(drawn);
+}
+
+QTEST_MAIN(DataWindowTest)
+#include "data_window_test.moc"
