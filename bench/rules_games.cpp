@@ -5,7 +5,7 @@
 #include <memory>
 #include <random>
 
-#include "bet/bet_buttons.h"
+#include "bet/bet.h"
 #include "core/counters.h"
 #include "core/virtual_clock.h"
 #include "machine/machine.h"
@@ -19,24 +19,24 @@ void BM_WholeGames(benchmark::State& state) {
     fx.keepLog = false;
     VirtualClock clock;
     auto game = std::make_unique<Game>(fx, clock, "/opt/kararion");
-    machine::Load(*game);
+    machine::StartProgram(*game);
     std::mt19937 rng(7);
     std::uniform_int_distribution<int> pause(0, 300);
     for (auto _ : state) {
         Game& g = *game;
-        info::ClickBetUp(g);
-        if (!g.menu.Start.enabled) {  // broke: a fresh machine
+        g.betting.ClickBetUp();
+        if (!g.menu.Enabled(menu::Entry::Start)) {  // broke: a fresh machine
             game = std::make_unique<Game>(fx, clock, "/opt/kararion");
-            machine::Load(*game);
+            machine::StartProgram(*game);
             continue;
         }
-        menu::ClickStart(g);
-        while (g.main.AnyReelSpinning() || g.main.coinUpTimer.Enabled()) {
+        g.menu.ClickStart();
+        while (g.reels.AnyReelSpinning() || g.judge.coinUpTimer.Enabled()) {
             clock.Advance(pause(rng));
             machine::ClickStop(g, 1);
             machine::ClickStop(g, 2);
             machine::ClickStop(g, 3);
-            clock.AdvanceUntil([&] { return !g.main.coinUpTimer.Enabled(); }, 5000);
+            clock.AdvanceUntil([&] { return !g.judge.coinUpTimer.Enabled(); }, 5000);
         }
     }
     state.counters["games/s"] =

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <random>
 
-#include "bet/bet_buttons.h"
+#include "bet/bet.h"
 #include "core/virtual_clock.h"
 #include "machine/machine.h"
 #include "menu/menu_entries.h"
@@ -33,19 +33,19 @@ Played Play(int bet, int games, std::mt19937& rng) {
     fx.keepLog = false;
     VirtualClock clock;
     Game g(fx, clock, "/opt/kararion");
-    machine::Load(g);
-    g.info.Coin = "100000000";
-    session::SessionRecord record(g);
+    machine::StartProgram(g);
+    g.counters.Coin = "100000000";
+    session::SessionRecord record(g.events, g.counters);
     record.StartSession();
     const session::History& history = record.history();
 
     std::uniform_int_distribution<int> wait(0, 1999);
-    auto spinning = [&] { return g.main.AnyReelSpinning(); };
+    auto spinning = [&] { return g.reels.AnyReelSpinning(); };
     while (history.Games() < games) {
         // A replay has started the next game by itself.
         if (!spinning()) {
-            for (int i = 0; i < bet; ++i) info::ClickBetUp(g);
-            menu::ClickStart(g);
+            for (int i = 0; i < bet; ++i) g.betting.ClickBetUp();
+            g.menu.ClickStart();
         }
         clock.Advance(wait(rng));
         machine::ClickStop(g, 1);
@@ -53,7 +53,7 @@ Played Play(int bet, int games, std::mt19937& rng) {
         machine::ClickStop(g, 2);
         clock.Advance(wait(rng));
         machine::ClickStop(g, 3);
-        clock.AdvanceUntil([&] { return !g.main.coinUpTimer.Enabled(); }, 5000);
+        clock.AdvanceUntil([&] { return !g.judge.coinUpTimer.Enabled(); }, 5000);
     }
     return {history.Games(), history.Wins(), history.Staked(), history.Paid()};
 }
@@ -68,7 +68,7 @@ int main(int argc, char* argv[]) {
     RecordingEffects fx;
     VirtualClock clock;
     Game g(fx, clock, "/opt/kararion");
-    const session::MachineOdds odds = session::WorkOutOdds(session::SheetOfGame(g));
+    const session::MachineOdds odds = session::WorkOutOdds(session::SheetOfGame(g.reels));
 
     std::printf("worked out over all 1000 stops; a replay's free games count in the return\n");
     std::printf("%-12s %10s %14s %10s %10s\n", "", "return", "w/o replays", "hit", "replay");

@@ -44,7 +44,7 @@ void Check(bool ok, const char* what) {
 
 // The game as the program starts it, saving to our temporary folder.
 struct Machine : testing::Machine {
-    Machine() : testing::Machine("/nonexistent") { game.dataDir = g_dataDir; }
+    Machine() : testing::Machine("/nonexistent") { game.saveFiles.dataDir = g_dataDir; }
 };
 
 enum class Outcome { Unreadable, BadLetter, Loaded };
@@ -97,16 +97,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Machine m;
     Game& g = m.game;
-    const std::string letters = save_code::EncodeSaveText(g, "0123456789");
+    const std::string letters = save::EncodeSaveText(g, "0123456789");
     testing::SetSavedCounters(g, kBefore);
-    g.info.Bet = std::string("2");  // a literal here trips a false -Wrestrict in GCC 12
+    g.counters.Bet = std::string("2");  // a literal here trips a false -Wrestrict in GCC 12
 
     Six digits;
     const Outcome expected = Expect(bytes, letters, digits);
-    save_file::LoadGame(g, "fuzz");
+    g.saveFiles.LoadGame("fuzz");
 
     const std::vector<std::string> messages = m.fx.Messages();
-    Check(g.info.Bet == "2", "Bet changed");
+    Check(g.counters.Bet == "2", "Bet changed");
     switch (expected) {
         case Outcome::Unreadable:
             Check(messages == std::vector<std::string>{"ロード出来ませんでした。"}, "unreadable: messages");
@@ -126,14 +126,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // What was loaded saves and loads again unchanged, in the canonical layout.
     m.fx.Clear();
-    save_file::SaveGame(g, "again");
+    g.saveFiles.SaveGame("again");
     Check(m.fx.Messages() == std::vector<std::string>{"セーブしました。"}, "resave: messages");
     std::size_t length = 14;
     for (const std::string& d : digits) length += d.size();
     Check(std::filesystem::file_size(g_dataDir + "again.dat") == length, "resave: size");
     testing::SetSavedCounters(g, kReset);
-    save_file::LoadGame(g, "again");
+    g.saveFiles.LoadGame("again");
     Check(testing::SavedCounters(g) == digits, "resave: round trip");
-    Check(g.info.Bet == "2", "resave: Bet changed");
+    Check(g.counters.Bet == "2", "resave: Bet changed");
     return 0;
 }

@@ -2,23 +2,23 @@
 
 #include <utility>
 
-#include "bet/bet_buttons.h"
+#include "bet/bet.h"
 #include "machine/machine.h"
 #include "menu/menu_entries.h"
 #include "sound/sound_names.h"
 
 namespace kararion::testing {
 
-Machine::Machine(std::string programDir) : game(fx, clock, std::move(programDir)) { machine::Load(game); }
+Machine::Machine(std::string programDir) : game(fx, clock, std::move(programDir)) { machine::StartProgram(game); }
 
 void Machine::ShowSymbols(const Rows& rows) {
     for (int row = 1; row <= 3; ++row)
-        for (int reel = 1; reel <= 3; ++reel) game.main.Cell(reel, row) = PictureOf(rows.at(row - 1).at(reel - 1));
+        for (int reel = 1; reel <= 3; ++reel) game.reels.Cell(reel, row) = PictureOf(rows.at(row - 1).at(reel - 1));
 }
 
 void Machine::BetAndStart(int coins) {
-    for (int i = 0; i < coins; ++i) info::ClickBetUp(game);
-    menu::ClickStart(game);
+    for (int i = 0; i < coins; ++i) game.betting.ClickBetUp();
+    game.menu.ClickStart();
 }
 
 void Machine::StopAllReels() {
@@ -38,7 +38,7 @@ std::vector<std::string> Machine::Sounds() const {
 }
 
 std::string SoundNameOfPath(const std::string& path) {
-    for (const sound::Sound& s : sound::kSounds) {
+    for (const sound::SoundFileName& s : sound::kSounds) {
         const std::string suffix = std::string("/data/se/") + s.file;
         if (path.size() >= suffix.size() && path.compare(path.size() - suffix.size(), suffix.size(), suffix) == 0)
             return s.name;
@@ -47,12 +47,12 @@ std::string SoundNameOfPath(const std::string& path) {
 }
 
 Six SavedCounters(const Game& g) {
-    const InfoWindowState& f = g.info;
+    const Counters& f = g.counters;
     return {f.Coin, f.Run, f.Lost, f.Win, f.UsedCoin, f.WinCoin};
 }
 
 void SetSavedCounters(Game& g, const Six& v) {
-    InfoWindowState& f = g.info;
+    Counters& f = g.counters;
     f.Coin = v[0], f.Run = v[1], f.Lost = v[2], f.Win = v[3], f.UsedCoin = v[4], f.WinCoin = v[5];
 }
 

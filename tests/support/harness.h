@@ -10,7 +10,7 @@
 #include "core/colour.h"
 #include "core/counters.h"
 #include "core/effects.h"
-#include "core/game.h"
+#include "machine/game.h"
 #include "core/symbol.h"
 #include "core/virtual_clock.h"
 

@@ -25,7 +25,7 @@ protected:
         if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
         root = pattern;
         std::filesystem::create_directory(root / "data");
-        g.dataDir = (root / "data").string() + "/";
+        g.saveFiles.dataDir = (root / "data").string() + "/";
     }
     ~SaveTest() override {
         std::error_code ignored;
@@ -60,7 +60,7 @@ protected:
     // the line break.
     std::string Line(const Six& v) {
         std::string line;
-        for (const std::string& text : v) line += save_code::EncodeSaveText(g, text) + "<>";
+        for (const std::string& text : v) line += save::EncodeSaveText(g, text) + "<>";
         return line;
     }
 };

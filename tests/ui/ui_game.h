@@ -37,7 +37,7 @@ struct UiGame {
             QCoreApplication::processEvents();
         }
     }
-    Game& g() { return windows.game(); }
+    Game& g() { return windows.MutableGame(); }
     QWidget* main() { return windows.mainWindow(); }
     QWidget* info() { return windows.infoWindow(); }
     QWidget* menu() { return windows.menuWindow(); }

@@ -43,7 +43,7 @@ int main(int argc, char* argv[]) {
     ui::GameWindows windows(fx, clock, ".");
     windows.SetOnEnd([] {});
     windows.Start();
-    Game& g = windows.game();
+    Game& g = windows.MutableGame();
     QWidget* main = windows.mainWindow();
     if (!QTest::qWaitForWindowExposed(main)) return 1;
 
@@ -54,7 +54,7 @@ int main(int argc, char* argv[]) {
         QTest::mouseClick(main->windowHandle(), Qt::LeftButton, Qt::NoModifier, kBare[next]);
         next = (next + 1) % std::size(kBare);
     };
-    auto spinning = [&] { return g.main.AnyReelSpinning(); };
+    auto spinning = [&] { return g.reels.AnyReelSpinning(); };
     const session::History& history = windows.history();
     while (history.Games() < games) {
         if (spinning()) {
@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
                 QTest::mouseClick(main->windowHandle(), Qt::LeftButton, Qt::NoModifier, button->geometry().center());
             }
         } else {
-            if (ReadCounter(g.info.Coin) <= 0) {
+            if (ReadCounter(g.counters.Coin) <= 0) {
                 std::fprintf(stderr, "datashot: out of coins after %d games; try another seed\n", history.Games());
                 return 1;
             }
@@ -75,7 +75,7 @@ int main(int argc, char* argv[]) {
                 click();
             }
         }
-        clock.AdvanceUntil([&] { return !g.main.coinUpTimer.Enabled(); }, 5000);
+        clock.AdvanceUntil([&] { return !g.judge.coinUpTimer.Enabled(); }, 5000);
         windows.RefreshAll();
     }
 
@@ -91,7 +91,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "datashot: cannot write %s\n", qPrintable(picture));
         return 1;
     }
-    std::printf("datashot: %d games, coins %s, picture %s\n", history.Games(), g.info.Coin.c_str(),
+    std::printf("datashot: %d games, coins %s, picture %s\n", history.Games(), g.counters.Coin.c_str(),
                 qPrintable(picture));
     return 0;
 }

@@ -341,7 +341,7 @@ std::vector<NamedWave> AllSounds() {
         {"LineRound", MakeRound}, {"LineStop", MakeStop},   {"Error", MakeError},
     };
     std::vector<NamedWave> all;
-    for (const kararion::sound::Sound& sound : kararion::sound::kSounds) {
+    for (const kararion::sound::SoundFileName& sound : kararion::sound::kSounds) {
         for (const auto& [name, make] : kMakers)
             if (name == sound.name) all.push_back({sound.file, make()});
     }

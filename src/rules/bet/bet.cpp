@@ -1,42 +1,64 @@
 #include "bet/bet.h"
 
 #include "core/counters.h"
-#include "lamps/bet_lamps.h"
 #include "sound/sounds.h"
 
-namespace kararion::betting {
+namespace kararion::bet {
 
-void RaiseBet(Game& g) {
-    const double coin = ReadCounter(g.info.Coin);
+Betting::Betting(Ground& ground, lamps::BetLamps& lamps) : g_(ground), lamps_(lamps) {}
+
+void Betting::Announce(bool raised) {
+    g_.events.betChanged(BetChange{ReadCounter(g_.counters.Bet), ReadCounter(g_.counters.Coin), raised});
+}
+
+void Betting::RaiseBet() {
+    Counters& c = g_.counters;
+    const double coin = ReadCounter(c.Coin);
     if (coin == 0) {
-        g.fx.Beep();
+        g_.fx.Beep();
         return;
     }
-    if (ReadCounter(g.info.Bet) >= 3) {
-        g.fx.Beep();  // the bet is full
+    if (ReadCounter(c.Bet) >= 3) {
+        g_.fx.Beep();  // the bet is full
     } else if (coin - 1 > -1) {
-        sound::PlaySound(g, "BetUp");
-        AddToCounter(g.info.Bet, 1);
-        AddToCounter(g.info.Coin, -1);
-        AddToCounter(g.info.UsedCoin, 1);
-        bet_lamps::LightBetLamp(g);
+        sound::PlaySound(g_, sound::Sound::BetUp);
+        AddToCounter(c.Bet, 1);
+        AddToCounter(c.Coin, -1);
+        AddToCounter(c.UsedCoin, 1);
+        lamps_.LightBetLamp();
+        Announce(true);
     } else {
-        g.fx.Beep();
+        g_.fx.Beep();
     }
-    g.menu.Start.enabled = true;
+    startOffered = true;
 }
 
-void LowerBet(Game& g) {
-    if (ReadCounter(g.info.Bet) < 1) {
-        g.fx.Beep();
+void Betting::LowerBet() {
+    Counters& c = g_.counters;
+    if (ReadCounter(c.Bet) < 1) {
+        g_.fx.Beep();
         return;
     }
-    sound::PlaySound(g, "BetDown");
-    AddToCounter(g.info.Bet, -1);
-    AddToCounter(g.info.Coin, 1);
-    AddToCounter(g.info.UsedCoin, -1);
-    bet_lamps::DimBetLamp(g);
-    if (ReadCounter(g.info.Bet) == 0) g.menu.Start.enabled = false;
+    sound::PlaySound(g_, sound::Sound::BetDown);
+    AddToCounter(c.Bet, -1);
+    AddToCounter(c.Coin, 1);
+    AddToCounter(c.UsedCoin, -1);
+    lamps_.DimBetLamp();
+    if (ReadCounter(c.Bet) == 0) startOffered = false;
+    Announce(false);
 }
 
-}  // namespace kararion::betting
+void Betting::LockBet() {
+    BetUp.enabled = false;
+    BetDown.enabled = false;
+    startOffered = false;
+}
+
+void Betting::CloseStake() {
+    g_.counters.Bet = "0";
+    BetUp.enabled = true;
+    BetDown.enabled = true;
+    lamps_.DimAllBetLamps();
+}
+
+}  // namespace kararion::bet

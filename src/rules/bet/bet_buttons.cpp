@@ -1,34 +1,30 @@
-#include "bet/bet_buttons.h"
-
 #include "bet/bet.h"
 
-namespace kararion::info {
+namespace kararion::bet {
 
-// A disabled label takes no click and no pointer move.
-
-void ClickBetUp(Game& g) {
-    if (g.info.BetUp.enabled) betting::RaiseBet(g);
+void Betting::ClickBetUp() {
+    if (BetUp.enabled) RaiseBet();
 }
 
-void ClickBetDown(Game& g) {
-    if (g.info.BetDown.enabled) betting::LowerBet(g);
+void Betting::ClickBetDown() {
+    if (BetDown.enabled) LowerBet();
 }
 
-void HoverBetUp(Game& g) {
-    if (!g.info.BetUp.enabled) return;
-    g.info.BetUp.foreColor = kRed;
-    g.info.BetDown.foreColor = kBlack;
+void Betting::HoverBetUp() {
+    if (!BetUp.enabled) return;
+    BetUp.foreColor = kRed;
+    BetDown.foreColor = kBlack;
 }
 
-void HoverBetDown(Game& g) {
-    if (!g.info.BetDown.enabled) return;
-    g.info.BetDown.foreColor = kRed;
-    g.info.BetUp.foreColor = kBlack;
+void Betting::HoverBetDown() {
+    if (!BetDown.enabled) return;
+    BetDown.foreColor = kRed;
+    BetUp.foreColor = kBlack;
 }
 
-void HoverBackground(Game& g) {
-    g.info.BetUp.foreColor = kBlack;
-    g.info.BetDown.foreColor = kBlack;
+void Betting::HoverBackground() {
+    BetUp.foreColor = kBlack;
+    BetDown.foreColor = kBlack;
 }
 
-}  // namespace kararion::info
+}  // namespace kararion::bet

@@ -84,4 +84,18 @@ std::string WriteCounter(double value) {
     return std::string(buffer, end);
 }
 
+void WriteStartCounters(Counters& counters) {
+    counters.Coin = "100";
+    counters.Run = "0";
+    counters.Lost = "0";
+    counters.Win = "0";
+    counters.UsedCoin = "0";
+    counters.WinCoin = "0";
+}
+
+void WriteStartValues(Counters& counters) {
+    counters.Bet = "0";
+    WriteStartCounters(counters);
+}
+
 }  // namespace kararion

@@ -22,6 +22,23 @@ std::string WriteCounter(double value);
 
 namespace kararion {
 
+// The seven counters, as the information window shows them.
+struct Counters {
+    // Design-time texts; the program's start writes the start values.
+    std::string Bet = "Bet";
+    std::string Run = "Run";
+    std::string Lost = "Lost";
+    std::string Win = "Win";
+    std::string Coin = "Coin";
+    std::string UsedCoin = "UsedCoin";
+    std::string WinCoin = "WinCoin";
+};
+
+// The six counters a save file keeps, set to a new game's values: 100 coins, all else 0.
+void WriteStartCounters(Counters& counters);
+// All seven counters as the program starts: those six and no bet.
+void WriteStartValues(Counters& counters);
+
 // One counter update: read the field, add `delta`, write it back.
 inline void AddToCounter(std::string& field, double delta) { field = WriteCounter(ReadCounter(field) + delta); }
 

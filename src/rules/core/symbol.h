@@ -26,6 +26,9 @@ constexpr Picture kLastLoadPicture = 19;
 constexpr bool IsSymbolPicture(Picture p) { return p >= kFirstSymbol && p <= kLastSymbol; }
 constexpr bool IsLoadPicture(Picture p) { return p >= kFirstLoadPicture && p <= kLastLoadPicture; }
 
+// The nine reel cells, [reel - 1][row - 1]: reels left to right, rows top to bottom.
+using Cells = std::array<std::array<Picture, 3>, 3>;
+
 // The picture a cell (reel 1..3, row 1..3) holds when the window loads.
 constexpr Picture LoadPicture(int reel, int row) { return kFirstLoadPicture + (reel - 1) * 3 + (row - 1); }
 

@@ -1,73 +1,81 @@
 #include "lamps/bet_lamps.h"
 
+#include <stdexcept>
+
 #include "core/counters.h"
+#include "core/tuning.h"
+#include "paytable/paytable.h"
 #include "sound/error_message.h"
 
-namespace kararion::bet_lamps {
-namespace {
+namespace kararion::lamps {
 
-void SetPair(Game& g, int line, Colour colour) {
-    g.main.BetLamp(line, kLeftLamp) = colour;
-    g.main.BetLamp(line, kRightLamp) = colour;
+BetLamps::BetLamps(Ground& ground) : betLampTimer("BetLed", tuning::kWinningLineFlashMs), g_(ground) {
+    for (auto& pair : lamps_) pair.fill(kDefaultText);
 }
 
-}  // namespace
+Colour& BetLamps::BetLamp(int line, int side) {
+    if (line < 1 || line > 3 || side < 0 || side > 1) throw std::out_of_range("BetLamp");
+    return lamps_[static_cast<std::size_t>(line - 1)][static_cast<std::size_t>(side)];
+}
 
-void LightBetLamp(Game& g) {
-    const double bet = ReadCounter(g.info.Bet);
+const Colour& BetLamps::BetLamp(int line, int side) const { return const_cast<BetLamps*>(this)->BetLamp(line, side); }
+
+void BetLamps::SetPair(int line, Colour colour) {
+    BetLamp(line, kLeftLamp) = colour;
+    BetLamp(line, kRightLamp) = colour;
+}
+
+void BetLamps::LightBetLamp() {
+    const double bet = ReadCounter(g_.counters.Bet);
     if (bet == 1) {
-        SetPair(g, 1, kRed);
+        SetPair(1, kRed);
     } else if (bet == 2) {
-        SetPair(g, 2, kRed);
+        SetPair(2, kRed);
     } else if (bet == 3) {
-        SetPair(g, 3, kRed);
+        SetPair(3, kRed);
     } else {
-        ReportBetLampError(g, "Bet数の加算が異常です。");
+        ReportBetLampError("Bet数の加算が異常です。");
     }
 }
 
-void DimBetLamp(Game& g) {
-    const double bet = ReadCounter(g.info.Bet);
+void BetLamps::DimBetLamp() {
+    const double bet = ReadCounter(g_.counters.Bet);
     if (bet == 2) {
-        SetPair(g, 3, kBlack);
+        SetPair(3, kBlack);
     } else if (bet == 1) {
-        SetPair(g, 2, kBlack);
+        SetPair(2, kBlack);
     } else if (bet == 0) {
-        SetPair(g, 1, kBlack);
+        SetPair(1, kBlack);
     } else {
-        ReportBetLampError(g, "Bet数の減算が異常です。");
+        ReportBetLampError("Bet数の減算が異常です。");
     }
 }
 
-void LightAllBetLamps(Game& g) {
-    for (int line = 1; line <= 3; ++line) SetPair(g, line, kRed);
-    g.main.betLampTimer.SetEnabled(false);
+void BetLamps::LightAllBetLamps() {
+    for (int line = 1; line <= 3; ++line) SetPair(line, kRed);
+    betLampTimer.SetEnabled(false);
 }
 
-void DimAllBetLamps(Game& g) {
-    for (int line = 3; line >= 1; --line) SetPair(g, line, kBlack);
-    g.main.betLampTimer.SetEnabled(false);
+void BetLamps::DimAllBetLamps() {
+    for (int line = 3; line >= 1; --line) SetPair(line, kBlack);
+    betLampTimer.SetEnabled(false);
 }
 
-void StepBetLamps(Game& g, std::int32_t winningLine) {
-    // A line's lamps: a row shows at both its ends, a diagonal at the left end
-    // of the row it starts in and the right end of the row it ends in.
-    static constexpr int kLamps[5][2][2] = {
-        {{1, 0}, {1, 1}}, {{2, 0}, {2, 1}}, {{3, 0}, {3, 1}}, {{1, 0}, {3, 1}}, {{3, 0}, {1, 1}},
-    };
-    if (winningLine >= 1 && winningLine <= 5) {
-        const Colour colour = g.betLamps.BetLampPhase == 1 ? kRed : kBlack;
-        for (const auto& lamp : kLamps[winningLine - 1]) g.main.BetLamp(lamp[0], lamp[1]) = colour;
+void BetLamps::StepBetLamps(std::int32_t winningLine) {
+    if (const paytable::PayLine* line = paytable::LineNumbered(winningLine)) {
+        const Colour colour = BetLampPhase == 1 ? kRed : kBlack;
+        BetLamp(line->cells.front().row, kLeftLamp) = colour;
+        BetLamp(line->cells.back().row, kRightLamp) = colour;
     } else {
-        ReportBetLampError(g, "判定で異常です。");
+        ReportBetLampError("判定で異常です。");
     }
     // The phase carries over from flash to flash, and past a report too.
-    if (++g.betLamps.BetLampPhase > 1) g.betLamps.BetLampPhase = 0;
+    if (++BetLampPhase > 1) BetLampPhase = 0;
 }
 
-void ReportBetLampError(Game& g, const std::string& message) {
-    ShowErrorMessage(g, message);
-    DimAllBetLamps(g);
+void BetLamps::ReportBetLampError(const std::string& message) {
+    sound::ShowErrorMessage(g_, message);
+    DimAllBetLamps();
 }
 
-}  // namespace kararion::bet_lamps
+}  // namespace kararion::lamps

@@ -1,14 +1,34 @@
 #pragma once
+// The three lamps above the reels: they chase while the reels spin and light
+// as each reel stops.
+#include <array>
 #include <cstdint>
 #include <string>
 
-#include "core/game.h"
+#include "core/colour.h"
+#include "core/ground.h"
+#include "core/timer.h"
 
-namespace kararion::reel_lamps {
+namespace kararion::lamps {
 
-void LightReelLamp(Game& g, std::int32_t index);  // 0..2
-void DimReelLamps(Game& g);
-void StepReelLamps(Game& g);  // one step of the chase
-void ReportReelLampError(Game& g, const std::string& message);
+class ReelLamps {
+public:
+    explicit ReelLamps(Ground& ground);
 
-}  // namespace kararion::reel_lamps
+    void LightReelLamp(std::int32_t index);
+    void DimReelLamps();
+    void StepReelLamps();  // one step of the chase
+    void ReportReelLampError(const std::string& message);
+
+    Colour& ReelLamp(int index);  // 0..2, left to right: fill colour
+    const Colour& ReelLamp(int index) const;
+
+    GameTimer reelLampTimer;  // the chase
+    std::int32_t ReelLampStep = 0;
+
+private:
+    Ground& g_;
+    std::array<Colour, 3> lamps_;
+};
+
+}  // namespace kararion::lamps

@@ -1,71 +1,65 @@
 #include "machine/machine.h"
 
-#include "bet/bet.h"
 #include "core/counters.h"
-#include "judge/judge.h"
-#include "lamps/bet_lamps.h"
-#include "lamps/reel_lamps.h"
-#include "reels/spin.h"
-#include "reels/start.h"
-#include "reels/stop.h"
 #include "sound/sounds.h"
 
 namespace kararion::machine {
 namespace {
 
 void ConnectTimers(Game& g) {
-    MainWindowState& m = g.main;
-    m.reel1Timer.SetTick([&g] { spin::SpinReel1(g); });
-    m.reel2Timer.SetTick([&g] { spin::SpinReel2(g); });
-    m.reel3Timer.SetTick([&g] { spin::SpinReel3(g); });
-    m.reelLampTimer.SetTick([&g] { reel_lamps::StepReelLamps(g); });
-    m.betLampTimer.SetTick([&g] { bet_lamps::StepBetLamps(g, g.main.winningLine); });
-    m.coinUpTimer.SetTick([&g] {
-        if (judge::CountUpCoins(g) == judge::CountUp::Replay) start::StartGame(g);
+    reels::Reels& r = g.reels;
+    r.reel1Timer.SetTick([&r] { r.SpinReel1(); });
+    r.reel2Timer.SetTick([&r] { r.SpinReel2(); });
+    r.reel3Timer.SetTick([&r] { r.SpinReel3(); });
+    g.reelLamps.reelLampTimer.SetTick([&g] { g.reelLamps.StepReelLamps(); });
+    g.betLamps.betLampTimer.SetTick([&g] { g.betLamps.StepBetLamps(g.judge.winningLine); });
+    g.judge.coinUpTimer.SetTick([&g] {
+        if (g.judge.CountUpCoins() == judge::CountUp::Replay) g.reels.StartGame(true);
     });
-    m.winSoundTimer.SetTick([&g] {
-        sound::PlaySound(g, "Atari");
-        g.main.winSoundTimer.SetEnabled(false);
-    });
+    g.judge.winSoundTimer.SetTick([&g] { g.judge.PlayWinSound(); });
 }
 
 }  // namespace
 
-void Load(Game& g) {
+void StartProgram(Game& g) {
     ConnectTimers(g);
-    WriteStartValues(g.info);
-    for (int reel = 1; reel <= 3; ++reel) g.main.StopButton(reel).enabled = false;
+    WriteStartValues(g.counters);
+    for (int reel = 1; reel <= 3; ++reel) g.reels.StopButton(reel).enabled = false;
+}
+
+void EndProgram(Game& g) {
+    for (GameTimer* timer : g.Timers()) timer->SetEnabled(false);
 }
 
 void ClickBackground(Game& g) {
-    std::int32_t& step = g.main.clickStep;
+    std::int32_t& step = g.clickStep;
     if (++step == 8) step = 1;
-    if (step < 4) betting::RaiseBet(g);
-    if (ReadCounter(g.info.Bet) > 0 && step == 4) start::StartGame(g);
+    if (step < 4) g.betting.RaiseBet();
+    if (ReadCounter(g.counters.Bet) > 0 && step == 4) g.reels.StartGame();
     if (step >= 5 && step <= 7) {
         bool stopped = true;
-        if (g.main.reel1Timer.Enabled()) {
-            stop::StopReel1(g);
-        } else if (g.main.reel2Timer.Enabled()) {
-            stop::StopReel2(g);
-        } else if (g.main.reel3Timer.Enabled()) {
-            stop::StopReel3(g);
+        if (g.reels.reel1Timer.Enabled()) {
+            g.reels.StopReel1();
+        } else if (g.reels.reel2Timer.Enabled()) {
+            g.reels.StopReel2();
+        } else if (g.reels.reel3Timer.Enabled()) {
+            g.reels.StopReel3();
         } else {
             stopped = false;
         }
-        if (stopped) sound::PlaySound(g, "LineStop");
+        if (stopped) sound::PlaySound(g, sound::Sound::LineStop);
     }
 }
 
 // A disabled stop button takes no click.
 void ClickStop(Game& g, int reel) {
-    if (!g.main.StopButton(reel).enabled) return;
+    if (!g.reels.StopButton(reel).enabled) return;
     switch (reel) {
-        case 1: stop::StopReel1(g); break;
-        case 2: stop::StopReel2(g); break;
-        default: stop::StopReel3(g); break;
+        case 1: g.reels.StopReel1(); break;
+        case 2: g.reels.StopReel2(); break;
+        default: g.reels.StopReel3(); break;
     }
-    sound::PlaySound(g, "LineStop");
+    sound::PlaySound(g, sound::Sound::LineStop);
 }
 
 }  // namespace kararion::machine

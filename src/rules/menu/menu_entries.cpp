@@ -1,34 +1,25 @@
 #include "menu/menu_entries.h"
 
-#include "reels/start.h"
-
 namespace kararion::menu {
-namespace {
 
-void AllBlack(MenuWindowState& menu) {
-    for (Caption* c : {&menu.Start, &menu.Save, &menu.Loading, &menu.Version, &menu.Ended}) c->foreColor = kBlack;
+Menu::Menu(bet::Betting& betting, reels::Reels& reels) : betting_(betting), reels_(reels) { colours_.fill(kBlack); }
+
+bool Menu::Enabled(Entry entry) const {
+    // スタート is the stake's to offer; the other entries are always there.
+    if (entry == Entry::Start) return betting_.startOffered;
+    return true;
 }
 
-// The entry under the pointer turns red, every other entry black; a greyed
-// entry reacts to nothing.
-void Highlight(Game& g, Caption MenuWindowState::*entry) {
-    if (!(g.menu.*entry).enabled) return;
-    AllBlack(g.menu);
-    (g.menu.*entry).foreColor = kRed;
+void Menu::ClickStart() {
+    if (Enabled(Entry::Start)) reels_.StartGame();
 }
 
-}  // namespace
-
-void ClickStart(Game& g) {
-    if (g.menu.Start.enabled) start::StartGame(g);
+void Menu::Hover(Entry entry) {
+    if (!Enabled(entry)) return;
+    colours_.fill(kBlack);
+    colours_[static_cast<std::size_t>(entry)] = kRed;
 }
 
-void HoverStart(Game& g) { Highlight(g, &MenuWindowState::Start); }
-void HoverSave(Game& g) { Highlight(g, &MenuWindowState::Save); }
-void HoverLoading(Game& g) { Highlight(g, &MenuWindowState::Loading); }
-void HoverVersion(Game& g) { Highlight(g, &MenuWindowState::Version); }
-void HoverEnded(Game& g) { Highlight(g, &MenuWindowState::Ended); }
-
-void HoverBackground(Game& g) { AllBlack(g.menu); }
+void Menu::HoverBackground() { colours_.fill(kBlack); }
 
 }  // namespace kararion::menu

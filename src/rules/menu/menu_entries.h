@@ -1,16 +1,35 @@
 #pragma once
-// The menu window's rules: the start entry and the hover colours of the five entries.
+// The menu window's rules: スタート, and the hover colours of the five entries.
 // Opening the dialogs and ending the program are the window layer's.
-#include "core/game.h"
+#include <array>
+
+#include "bet/bet.h"
+#include "core/colour.h"
+#include "reels/reels.h"
 
 namespace kararion::menu {
 
-void ClickStart(Game& g);
-void HoverStart(Game& g);
-void HoverSave(Game& g);
-void HoverLoading(Game& g);
-void HoverVersion(Game& g);
-void HoverEnded(Game& g);
-void HoverBackground(Game& g);
+enum class Entry { Start, Save, Loading, Version, Ended };
+inline constexpr std::array<Entry, 5> kEntries{Entry::Start, Entry::Save, Entry::Loading, Entry::Version,
+                                               Entry::Ended};
+
+class Menu {
+public:
+    Menu(bet::Betting& betting, reels::Reels& reels);
+
+    void ClickStart();
+    // The entry under the pointer turns red, every other entry black; a greyed
+    // entry reacts to nothing.
+    void Hover(Entry entry);
+    void HoverBackground();
+
+    bool Enabled(Entry entry) const;
+    Colour ForeColor(Entry entry) const { return colours_[static_cast<std::size_t>(entry)]; }
+
+private:
+    bet::Betting& betting_;
+    reels::Reels& reels_;
+    std::array<Colour, 5> colours_;
+};
 
 }  // namespace kararion::menu

@@ -1,25 +1,22 @@
-#include "reels/start.h"
-
 #include "core/counters.h"
-#include "lamps/reel_lamps.h"
+#include "reels/reels.h"
 #include "sound/sounds.h"
 
-namespace kararion::start {
+namespace kararion::reels {
 
-void StartGame(Game& g) {
-    g.info.BetUp.enabled = false;
-    g.info.BetDown.enabled = false;
-    sound::PlaySound(g, "LineRound");
+void Reels::StartGame(bool replay) {
+    betting_.LockBet();
+    sound::PlaySound(g_, sound::Sound::LineRound);
     for (int reel = 1; reel <= 3; ++reel) {
-        g.main.ReelTimer(reel).SetEnabled(true);
-        g.main.StopButton(reel).enabled = true;
-        g.main.StopButton(reel).foreColor = kBlue;
-        g.main.ReelLamp(reel - 1) = kDarkTeal;
+        ReelTimer(reel).SetEnabled(true);
+        StopButton(reel).enabled = true;
+        StopButton(reel).foreColor = kBlue;
+        lamps_.ReelLamp(reel - 1) = kDarkTeal;
     }
-    AddToCounter(g.info.Run, 1);
-    reel_lamps::DimReelLamps(g);
-    g.main.reelLampTimer.SetEnabled(true);
-    g.menu.Start.enabled = false;
+    AddToCounter(g_.counters.Run, 1);
+    lamps_.DimReelLamps();
+    lamps_.reelLampTimer.SetEnabled(true);
+    g_.events.gameStarted(replay);
 }
 
-}  // namespace kararion::start
+}  // namespace kararion::reels

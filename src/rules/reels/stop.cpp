@@ -1,36 +1,30 @@
-#include "reels/stop.h"
+#include "reels/reels.h"
 
-#include "judge/judge.h"
-#include "lamps/reel_lamps.h"
-#include "reels/reel_error.h"
+namespace kararion::reels {
 
-namespace kararion::stop {
-namespace {
-
-void Stop(Game& g, int reel) {
-    g.main.ReelTimer(reel).SetEnabled(false);
-    ++g.stop.StopCount;
-    if (g.stop.StopCount == 1) {
+void Reels::Stop(int reel) {
+    ReelTimer(reel).SetEnabled(false);
+    ++StopCount;
+    if (StopCount == 1) {
         // The first stop ends the chase, whichever reel it is.
-        g.main.reelLampTimer.SetEnabled(false);
-        reel_lamps::DimReelLamps(g);
+        lamps_.reelLampTimer.SetEnabled(false);
+        lamps_.DimReelLamps();
     }
-    g.main.StopButton(reel).foreColor = kDarkNavy;
-    g.main.StopButton(reel).enabled = false;
+    StopButton(reel).foreColor = kDarkNavy;
+    StopButton(reel).enabled = false;
     const std::int32_t lamp = reel - 1;
-    reel_lamps::LightReelLamp(g, lamp);
-    if (g.stop.StopCount == 3) {
-        judge::JudgeLines(g);
-        g.stop.StopCount = 0;
-    } else if (g.stop.StopCount > 3) {
-        ReportReelError(g, "停止数が異常です。");
+    lamps_.LightReelLamp(lamp);
+    g_.events.reelStopped(ReelStop{reel, cells_[static_cast<std::size_t>(reel - 1)]});
+    if (StopCount == 3) {
+        judge_.JudgeLines(cells_);
+        StopCount = 0;
+    } else if (StopCount > 3) {
+        ReportReelError("停止数が異常です。");
     }
 }
 
-}  // namespace
+void Reels::StopReel1() { Stop(1); }
+void Reels::StopReel2() { Stop(2); }
+void Reels::StopReel3() { Stop(3); }
 
-void StopReel1(Game& g) { Stop(g, 1); }
-void StopReel2(Game& g) { Stop(g, 2); }
-void StopReel3(Game& g) { Stop(g, 3); }
-
-}  // namespace kararion::stop
+}  // namespace kararion::reels

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdint>
 
-namespace kararion {
+namespace kararion::reels {
 
 std::vector<std::string> SplitStrip(std::string_view text) {
     static constexpr std::string_view kSeparator = "<>";
@@ -27,4 +27,4 @@ Picture PictureOfElement(const std::string& element) {
     return value;
 }
 
-}  // namespace kararion
+}  // namespace kararion::reels

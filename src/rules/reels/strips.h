@@ -6,7 +6,7 @@
 
 #include "core/symbol.h"
 
-namespace kararion {
+namespace kararion::reels {
 
 // Splits on every "<>": "0<>1<>" gives {"0", "1", ""}.
 std::vector<std::string> SplitStrip(std::string_view text);
@@ -15,4 +15,4 @@ std::vector<std::string> SplitStrip(std::string_view text);
 // 10 are the symbols). Text that is not a number gives 0 (no picture).
 Picture PictureOfElement(const std::string& element);
 
-}  // namespace kararion
+}  // namespace kararion::reels

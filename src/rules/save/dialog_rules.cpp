@@ -7,7 +7,7 @@
 
 #include "save/save_file.h"
 
-namespace kararion {
+namespace kararion::save {
 namespace {
 
 namespace fs = std::filesystem;
@@ -35,61 +35,47 @@ std::vector<std::string> ListSaveFiles(const std::string& dataDir) {
     return names;
 }
 
-void Reopen(Game& g, FileDialogState& dialog) {
+}  // namespace
+
+FileDialogRules::FileDialogRules(Ground& ground, SaveFiles& files) : g_(ground), saveFiles_(files) {}
+
+void FileDialogRules::Open() {
     // Every opening starts over, whatever was typed or picked last time.
-    dialog.FileName = "NewData";
-    dialog.files = ListSaveFiles(g.dataDir);
+    FileName = "NewData";
+    files = ListSaveFiles(saveFiles_.dataDir);
 }
 
-void NameAfter(FileDialogState& dialog, const std::string& file) {
+void FileDialogRules::PickFile(const std::string& file) {
     // "a.b.dat" names the save "a": the name ends at its first dot.
-    dialog.FileName = file.substr(0, file.find('.'));
+    FileName = file.substr(0, file.find('.'));
 }
 
-void ActOnName(Game& g, FileDialogState& dialog, void (*operation)(Game&, const std::string&)) {
-    if (dialog.FileName.empty()) {
-        g.fx.Beep();
+void FileDialogRules::TypeName(const std::string& name) { FileName = name; }
+
+void FileDialogRules::ActOnName(void (SaveFiles::*operation)(const std::string&)) {
+    if (FileName.empty()) {
+        g_.fx.Beep();
         return;
     }
     // The name is copied: the outcome's message box may let the window layer
     // touch the field while the operation still runs.
-    const std::string name = dialog.FileName;
-    operation(g, name);
+    const std::string name = FileName;
+    (saveFiles_.*operation)(name);
 }
 
-void HoverAction(FileDialogState& dialog) {
-    dialog.Action.foreColor = kRed;
-    dialog.Cancel.foreColor = kBlack;
+void FileDialogRules::HoverAction() {
+    Action.foreColor = kRed;
+    Cancel.foreColor = kBlack;
 }
 
-void HoverCancelButton(FileDialogState& dialog) {
-    dialog.Cancel.foreColor = kRed;
-    dialog.Action.foreColor = kBlack;
+void FileDialogRules::HoverCancel() {
+    Cancel.foreColor = kRed;
+    Action.foreColor = kBlack;
 }
 
-void HoverNothing(FileDialogState& dialog) {
-    dialog.Action.foreColor = kBlack;
-    dialog.Cancel.foreColor = kBlack;
+void FileDialogRules::HoverBackground() {
+    Action.foreColor = kBlack;
+    Cancel.foreColor = kBlack;
 }
 
-}  // namespace
-
-namespace save_dialog {
-void Open(Game& g) { Reopen(g, g.saveDialog); }
-void PickFile(Game& g, const std::string& file) { NameAfter(g.saveDialog, file); }
-void ClickSave(Game& g) { ActOnName(g, g.saveDialog, save_file::SaveGame); }
-void HoverSave(Game& g) { HoverAction(g.saveDialog); }
-void HoverCancel(Game& g) { HoverCancelButton(g.saveDialog); }
-void HoverBackground(Game& g) { HoverNothing(g.saveDialog); }
-}  // namespace save_dialog
-
-namespace load_dialog {
-void Open(Game& g) { Reopen(g, g.loadDialog); }
-void PickFile(Game& g, const std::string& file) { NameAfter(g.loadDialog, file); }
-void ClickLoad(Game& g) { ActOnName(g, g.loadDialog, save_file::LoadGame); }
-void HoverLoad(Game& g) { HoverAction(g.loadDialog); }
-void HoverCancel(Game& g) { HoverCancelButton(g.loadDialog); }
-void HoverBackground(Game& g) { HoverNothing(g.loadDialog); }
-}  // namespace load_dialog
-
-}  // namespace kararion
+}  // namespace kararion::save

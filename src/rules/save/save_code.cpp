@@ -4,7 +4,7 @@
 
 #include "sound/error_message.h"
 
-namespace kararion::save_code {
+namespace kararion::save {
 namespace {
 
 // The letter that stands for each digit, "0" first. Deliberately out of
@@ -34,7 +34,7 @@ const char* const kDecodeFailed = "データの復号に失敗しました。";
 
 }  // namespace
 
-std::string EncodeSaveText(Game& g, const std::string& text) {
+std::string EncodeSaveText(Ground& g, const std::string& text) {
     std::string result;
     result.reserve(text.size());
     for (char c : text) {
@@ -49,7 +49,7 @@ std::string EncodeSaveText(Game& g, const std::string& text) {
     return result;
 }
 
-std::string DecodeSaveText(Game& g, const std::string& text) {
+std::string DecodeSaveText(Ground& g, const std::string& text) {
     std::string result;
     result.reserve(text.size());
     for (char c : text) {
@@ -63,10 +63,10 @@ std::string DecodeSaveText(Game& g, const std::string& text) {
     return result;
 }
 
-void ReportCodingError(Game& g, const std::string& message) {
+void ReportCodingError(Ground& g, const std::string& message) {
     // Unlike the game modules' error reports this stops nothing: the caller
     // reports the failed save or load itself and the game goes on.
-    ShowErrorMessage(g, message);
+    sound::ShowErrorMessage(g, message);
 }
 
-}  // namespace kararion::save_code
+}  // namespace kararion::save

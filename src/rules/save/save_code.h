@@ -1,17 +1,17 @@
 #pragma once
 #include <string>
 
-#include "core/game.h"
+#include "core/ground.h"
 
-namespace kararion::save_code {
+namespace kararion::save {
 
 inline const std::string kFailed = "-ERR-";
 
 // Digits to letters, one for one; "-ERR-" (after one message) for any other character.
-std::string EncodeSaveText(Game& g, const std::string& text);
+std::string EncodeSaveText(Ground& g, const std::string& text);
 // Letters back to digits; "-ERR-" (after one message) for anything not in the table.
-std::string DecodeSaveText(Game& g, const std::string& text);
+std::string DecodeSaveText(Ground& g, const std::string& text);
 // "Error" sound and the message under "エラー"; stops nothing.
-void ReportCodingError(Game& g, const std::string& message);
+void ReportCodingError(Ground& g, const std::string& message);
 
-}  // namespace kararion::save_code
+}  // namespace kararion::save

@@ -15,7 +15,7 @@
 
 #include "save/save_code.h"
 
-namespace kararion::save_file {
+namespace kararion::save {
 namespace {
 
 const char* const kSaved = "セーブしました。";
@@ -29,8 +29,7 @@ constexpr std::string_view kSeparator = "<>";
 constexpr std::size_t kFieldCount = 6;
 
 // The six saved counters, in the order of the file.
-std::array<std::string*, kFieldCount> SavedCounters(Game& g) {
-    InfoWindowState& f = g.info;
+std::array<std::string*, kFieldCount> SavedCounters(Counters& f) {
     return {&f.Coin, &f.Run, &f.Lost, &f.Win, &f.UsedCoin, &f.WinCoin};
 }
 
@@ -44,7 +43,6 @@ bool IsPlainFileName(const std::string& name) {
     return true;
 }
 
-std::string SavePath(const Game& g, const std::string& name) { return g.dataDir + name + ".dat"; }
 
 // The folder part of a path, with its trailing separator ("" for the current folder).
 std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('/') + 1); }
@@ -218,16 +216,21 @@ bool SplitFields(std::string_view item, std::array<std::string, kFieldCount>& fi
 
 }  // namespace
 
-void SaveGame(Game& g, const std::string& name) {
+SaveFiles::SaveFiles(Ground& ground) : g_(ground) {}
+
+std::string SaveFiles::SavePath(const std::string& name) const { return dataDir + name + ".dat"; }
+
+void SaveFiles::SaveGame(const std::string& name) {
+    Ground& g = g_;
     if (!IsPlainFileName(name)) {
         g.fx.MessageBox(kNotSaved, kError);
         return;
     }
-    auto counters = SavedCounters(g);
-    std::array<std::string, kFieldCount>& fields = g.saveFile.fields;
+    auto counters = SavedCounters(g.counters);
+    std::array<std::string, kFieldCount> fields;
     for (std::size_t i = 0; i < kFieldCount; ++i) {
-        fields[i] = save_code::EncodeSaveText(g, *counters[i]);
-        if (fields[i] == save_code::kFailed) {
+        fields[i] = EncodeSaveText(g, *counters[i]);
+        if (fields[i] == kFailed) {
             // Nothing is opened, so an older save under this name stays as it is.
             g.fx.MessageBox(kNotSaved, kError);
             return;
@@ -240,7 +243,7 @@ void SaveGame(Game& g, const std::string& name) {
     }
     line += "\r\n";
     // The file is closed again before any message box opens.
-    const bool saved = ReplaceFile(SavePath(g, name), line);
+    const bool saved = ReplaceFile(SavePath(name), line);
     if (saved) {
         g.fx.MessageBox(kSaved, kDone);
     } else {
@@ -248,30 +251,31 @@ void SaveGame(Game& g, const std::string& name) {
     }
 }
 
-void LoadGame(Game& g, const std::string& name) {
-    std::array<std::string, kFieldCount>& fields = g.saveFile.fields;
+void SaveFiles::LoadGame(const std::string& name) {
+    Ground& g = g_;
+    std::array<std::string, kFieldCount> fields;
     // Whatever cannot be read changes nothing: no counter has been replaced,
     // so there is nothing to put back either.
-    const std::optional<std::string> item = IsPlainFileName(name) ? ReadFirstItem(SavePath(g, name)) : std::nullopt;
+    const std::optional<std::string> item = IsPlainFileName(name) ? ReadFirstItem(SavePath(name)) : std::nullopt;
     if (!item || !SplitFields(*item, fields)) {
         g.fx.MessageBox(kNotLoaded, kError);
         return;
     }
     for (std::string& field : fields) {
-        field = save_code::DecodeSaveText(g, field);
-        if (field == save_code::kFailed) {
+        field = DecodeSaveText(g, field);
+        if (field == kFailed) {
             // A damaged file: back to a fresh game rather than a mixture of
             // old and loaded counters. Bet belongs to the game under way.
-            WriteStartCounters(g.info);
-            g.NotifyCountersReplaced();  // the start values: a fresh session
+            WriteStartCounters(g.counters);
+            g.events.countersReplaced();  // the start values: a fresh session
             g.fx.MessageBox(kNotLoaded, kError);
             return;
         }
     }
-    auto counters = SavedCounters(g);
+    auto counters = SavedCounters(g.counters);
     for (std::size_t i = 0; i < kFieldCount; ++i) *counters[i] = fields[i];
-    g.NotifyCountersReplaced();  // a load starts a fresh session of the data counter
+    g.events.countersReplaced();  // a load starts a fresh session of the data counter
     g.fx.MessageBox(kLoaded, kDone);
 }
 
-}  // namespace kararion::save_file
+}  // namespace kararion::save

@@ -1,13 +1,26 @@
 #pragma once
+// Saving and loading the six counters: one scrambled line in <dataDir><name>.dat.
 #include <string>
 
-#include "core/game.h"
+#include "core/ground.h"
 
-namespace kararion::save_file {
+namespace kararion::save {
 
-// Writes Coin, Run, Lost, Win, UsedCoin, WinCoin scrambled to <dataDir><name>.dat.
-void SaveGame(Game& g, const std::string& name);
-// Reads them back; Bet is never touched.
-void LoadGame(Game& g, const std::string& name);
+class SaveFiles {
+public:
+    explicit SaveFiles(Ground& ground);
 
-}  // namespace kararion::save_file
+    // Writes Coin, Run, Lost, Win, UsedCoin, WinCoin scrambled to <dataDir><name>.dat.
+    void SaveGame(const std::string& name);
+    // Reads them back; Bet is never touched.
+    void LoadGame(const std::string& name);
+
+    std::string dataDir = "./data/";  // save files, under the working directory
+
+private:
+    std::string SavePath(const std::string& name) const;
+
+    Ground& g_;
+};
+
+}  // namespace kararion::save

@@ -1,24 +1,23 @@
 #include "session/session_record.h"
 
-#include "core/counters.h"
-
 namespace kararion::session {
 
-SessionRecord::SessionRecord(Game& g) : game_(g) {
-    game_.events.gameEnded = [this](bool won) { history_.GameEnded(Now(), won); };
-    game_.events.countersReplaced = [this] { StartSession(); };
-}
-
-SessionRecord::~SessionRecord() {
-    game_.events.gameEnded = nullptr;
-    game_.events.countersReplaced = nullptr;
+SessionRecord::SessionRecord(GameEvents& events, const Counters& counters) : counters_(counters) {
+    // A game counts at its judgement, with what it won already in hand: a
+    // click that cuts a count-up short must not lose the game from the record.
+    judged_ = events.judged.Connect([this](const Judgement& j) {
+        Purse after = Now();
+        after.coin += j.coins;
+        after.winCoin += j.coins;
+        history_.GameEnded(after, j.Won());
+    });
+    replaced_ = events.countersReplaced.Connect([this] { StartSession(); });
 }
 
 void SessionRecord::StartSession() { history_.Start(Now()); }
 
 Purse SessionRecord::Now() const {
-    const InfoWindowState& f = game_.info;
-    return {ReadCounter(f.Coin), ReadCounter(f.UsedCoin), ReadCounter(f.WinCoin)};
+    return {ReadCounter(counters_.Coin), ReadCounter(counters_.UsedCoin), ReadCounter(counters_.WinCoin)};
 }
 
 }  // namespace kararion::session

@@ -1,18 +1,16 @@
 #pragma once
-// Keeps a game's session history from the game's own events: every ended
+// Keeps a game's session history from the game's own events: every judged
 // game, and a fresh session whenever a load replaces the counters.
-#include "core/game.h"
+#include "core/counters.h"
+#include "core/events.h"
 #include "session/history.h"
 
 namespace kararion::session {
 
 class SessionRecord {
 public:
-    // Listens to `g` from now on; the session starts with StartSession.
-    explicit SessionRecord(Game& g);
-    ~SessionRecord();
-    SessionRecord(const SessionRecord&) = delete;
-    SessionRecord& operator=(const SessionRecord&) = delete;
+    // Listens from now on; the session starts with StartSession.
+    SessionRecord(GameEvents& events, const Counters& counters);
 
     // The counters as they stand become the base of a fresh session.
     void StartSession();
@@ -21,8 +19,10 @@ public:
 private:
     Purse Now() const;
 
-    Game& game_;
+    const Counters& counters_;
     History history_;
+    Connection judged_;
+    Connection replaced_;
 };
 
 }  // namespace kararion::session

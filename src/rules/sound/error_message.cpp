@@ -2,11 +2,11 @@
 
 #include "sound/sounds.h"
 
-namespace kararion {
+namespace kararion::sound {
 
-void ShowErrorMessage(Game& g, const std::string& message) {
-    sound::PlaySound(g, "Error");
+void ShowErrorMessage(Ground& g, const std::string& message) {
+    PlaySound(g, Sound::Error);
     g.fx.MessageBox(message, kErrorTitle);
 }
 
-}  // namespace kararion
+}  // namespace kararion::sound

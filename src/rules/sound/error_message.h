@@ -4,12 +4,12 @@
 // rest afterwards is its own.
 #include <string>
 
-#include "core/game.h"
+#include "core/ground.h"
 
-namespace kararion {
+namespace kararion::sound {
 
 inline const std::string kErrorTitle = "エラー";
 
-void ShowErrorMessage(Game& g, const std::string& message);
+void ShowErrorMessage(Ground& g, const std::string& message);
 
-}  // namespace kararion
+}  // namespace kararion::sound

@@ -1,23 +1,26 @@
 #pragma once
-// The game's six sounds: the name the rules play each by, and its wave file in
-// data/se. The one list of them: the player, the preloading, the sound
-// generator and the install all read it.
+// The game's six sounds: each by the name the game knows it and its wave file
+// in data/se. The one list of them: the player, the preloading, the sound
+// generator and the install (CMake reads the file names from here) all use it.
 #include <array>
 
 namespace kararion::sound {
 
-struct Sound {
+enum class Sound { BetUp, BetDown, Atari, LineRound, LineStop, Error };
+
+struct SoundFileName {
+    Sound sound;
     const char* name;
     const char* file;
 };
 
-inline constexpr std::array<Sound, 6> kSounds{{
-    {"BetUp", "betup.wav"},
-    {"BetDown", "betdown.wav"},
-    {"Atari", "atari.wav"},
-    {"LineRound", "round.wav"},
-    {"LineStop", "stop.wav"},
-    {"Error", "error.wav"},
+inline constexpr std::array<SoundFileName, 6> kSounds{{
+    {Sound::BetUp, "BetUp", "betup.wav"},
+    {Sound::BetDown, "BetDown", "betdown.wav"},
+    {Sound::Atari, "Atari", "atari.wav"},
+    {Sound::LineRound, "LineRound", "round.wav"},
+    {Sound::LineStop, "LineStop", "stop.wav"},
+    {Sound::Error, "Error", "error.wav"},
 }};
 
 }  // namespace kararion::sound

@@ -1,12 +1,10 @@
 #include "sound/sounds.h"
 
-#include "sound/sound_names.h"
-
 namespace kararion::sound {
 
-std::string SoundFile(const Game& g, const std::string& name) {
-    for (const Sound& sound : kSounds) {
-        if (name == sound.name) return g.programDir + "/data/se/" + sound.file;
+std::string SoundFile(const std::string& programDir, Sound sound) {
+    for (const SoundFileName& s : kSounds) {
+        if (s.sound == sound) return programDir + "/data/se/" + s.file;
     }
     return {};
 }
@@ -14,15 +12,13 @@ std::string SoundFile(const Game& g, const std::string& name) {
 std::vector<std::string> WaveFileNames() {
     std::vector<std::string> files;
     files.reserve(kSounds.size());
-    for (const Sound& sound : kSounds) files.emplace_back(sound.file);
+    for (const SoundFileName& s : kSounds) files.emplace_back(s.file);
     return files;
 }
 
-void PlaySound(Game& g, const std::string& name) {
-    // Close first, whatever the name: even a name we do not know silences the
-    // sound that was playing.
+void PlaySound(Ground& g, Sound sound) {
     g.fx.SoundCloseAll();
-    const std::string path = SoundFile(g, name);
+    const std::string path = SoundFile(g.programDir, sound);
     g.fx.SoundOpen(path);
     g.fx.SoundPlay(path);
 }

@@ -2,17 +2,16 @@
 #include <string>
 #include <vector>
 
-#include "core/game.h"
+#include "core/ground.h"
+#include "sound/sound_names.h"
 
 namespace kararion::sound {
 
-// Plays one of the six sounds of sound_names.h by its name (exact,
-// case-sensitive). Whatever plays is cut off first, also for a name
-// that is not one of these, which then plays nothing. Never blocks, never fails.
-void PlaySound(Game& g, const std::string& name);
+// Plays one of the six sounds; whatever plays is cut off first. Never blocks, never fails.
+void PlaySound(Ground& g, Sound sound);
 
-// The wave file of a sound name, or "" for a name that is not one of the six.
-std::string SoundFile(const Game& g, const std::string& name);
+// The wave file of a sound beside a program living in `programDir`.
+std::string SoundFile(const std::string& programDir, Sound sound);
 
 // The six wave files by name alone, as they lie in data/se.
 std::vector<std::string> WaveFileNames();

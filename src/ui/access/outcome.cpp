@@ -3,68 +3,51 @@
 #include <QStringList>
 
 #include "core/counters.h"
-#include "core/game.h"
-#include "judge/judge.h"
+#include "paytable/paytable.h"
 #include "ui/access/accessibility.h"
-#include "ui/controls/symbol_art.h"
 #include "ui/controls/win_frame.h"
 
 namespace kararion::ui {
 
-OutcomeWatch::OutcomeWatch(const Game& game, Announcer& announcer, WinFrame& frame)
-    : game_(game), announcer_(announcer), frame_(frame) {}
-
-OutcomeWatch::Seen OutcomeWatch::Look() const {
-    const MainWindowState& main = game_.main;
-    const InfoWindowState& info = game_.info;
-    return {.spinning = main.AnyReelSpinning(),
-            .bet = ReadCounter(info.Bet),
-            .run = ReadCounter(info.Run),
-            .win = ReadCounter(info.Win),
-            .lost = ReadCounter(info.Lost),
-            .coin = ReadCounter(info.Coin)};
+OutcomeWatch::OutcomeWatch(GameEvents& events, const Counters& counters, Announcer& announcer, WinFrame& frame)
+    : counters_(counters), announcer_(announcer), frame_(frame) {
+    judged_ = events.judged.Connect([this](const Judgement& j) { Judged(j); });
+    betChanged_ = events.betChanged.Connect([this](const BetChange& change) {
+        if (change.raised) frame_.Clear();
+        Say({});
+    });
+    // A replay starts its game by itself: its frame stays until the player acts.
+    started_ = events.gameStarted.Connect([this](bool replay) {
+        if (!replay) frame_.Clear();
+    });
+    replaced_ = events.countersReplaced.Connect([this] { Say({}); });
 }
 
-QString OutcomeWatch::Judged(const Seen& now) {
-    if (now.lost > last_.lost) {
+void OutcomeWatch::Judged(const Judgement& j) {
+    if (!j.Won()) {
         frame_.Clear();
-        return QStringLiteral("ハズレ");
-    }
-    const int line = game_.main.winningLine;
-    const std::int32_t payout = game_.judge.Payout;
-    // The row of the line's reel-1 cell holds the symbol that won.
-    const std::optional<Symbol> symbol = LooksLike(game_.main.Cell(1, LineRows(line)[0]));
-    replayStarting_ = payout == judge::kReplayPayout;
-    frame_.Show(line, payout > 0 ? QStringLiteral("+%1").arg(payout) : QString());
-    if (replayStarting_) return QStringLiteral("リプレイ");
-    if (payout > 0) return QStringLiteral("%1 %2枚").arg(SymbolName(symbol)).arg(payout);
-    return SymbolName(symbol);
-}
-
-void OutcomeWatch::Refreshed() {
-    const Seen now = Look();
-    if (!looked_) {
-        // Whatever stands at the start was no game of this session.
-        looked_ = true;
-        last_ = now;
+        Say(QStringLiteral("ハズレ"));
         return;
     }
-    QStringList words;
-    const bool judged = last_.spinning && !now.spinning && now.win + now.lost == last_.win + last_.lost + 1;
-    if (judged) {
-        words << Judged(now);
-    } else if (now.bet > last_.bet) {
-        frame_.Clear();
-    } else if (now.run > last_.run) {
-        // A replay starts its game by itself: its frame stays until the player acts.
-        if (!replayStarting_) frame_.Clear();
-        replayStarting_ = false;
+    frame_.Show(j.line, j.coins > 0 ? QStringLiteral("+%1").arg(j.coins) : QString());
+    const QString name = j.symbol ? QString::fromUtf8(paytable::SpokenName(*j.symbol)) : QString();
+    if (j.replay) {
+        Say(QStringLiteral("リプレイ"));
+    } else if (j.coins > 0) {
+        Say(QStringLiteral("%1 %2枚").arg(name).arg(j.coins));
+    } else {
+        Say(name);
     }
-    const bool broke = now.coin <= 0 && now.bet <= 0;
-    const bool wasBroke = last_.coin <= 0 && last_.bet <= 0;
-    if (broke && !wasBroke) words << QStringLiteral("コインがありません");
-    last_ = now;
-    if (!words.isEmpty()) announcer_.Say(words.join(QStringLiteral("。")));
+}
+
+void OutcomeWatch::Say(QString words) {
+    const bool broke = ReadCounter(counters_.Coin) <= 0 && ReadCounter(counters_.Bet) <= 0;
+    if (broke && !wasBroke_) {
+        if (!words.isEmpty()) words += QStringLiteral("。");
+        words += QStringLiteral("コインがありません");
+    }
+    wasBroke_ = broke;
+    if (!words.isEmpty()) announcer_.Say(words);
 }
 
 }  // namespace kararion::ui

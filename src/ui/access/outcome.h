@@ -1,14 +1,14 @@
 #pragma once
-// Each game's outcome as a player without the lamps gets it. The rules only
-// count wins and losses; this watch reads the state after every redraw and
-// recognises the judgement (the last reel has just stopped and one more win
-// or loss is counted), then says it once ("ベル 25枚", "リプレイ", "ハズレ")
-// and frames the winning cells until the next bet or start. It also says
-// "コインがありません" once when coins and bet both reach 0.
+// Each game's outcome as a player without the lamps gets it, from the rules'
+// own events: said once at the judgement ("ベル 25枚", "リプレイ", "ハズレ"),
+// and the winning cells framed until the next bet or start. It also says
+// "コインがありません" once when coins and stake both reach 0.
 #include <QString>
 
+#include "core/events.h"
+
 namespace kararion {
-class Game;
+struct Counters;
 }
 
 namespace kararion::ui {
@@ -18,24 +18,18 @@ class WinFrame;
 
 class OutcomeWatch {
 public:
-    OutcomeWatch(const Game& game, Announcer& announcer, WinFrame& frame);
-    // After every redraw.
-    void Refreshed();
+    OutcomeWatch(GameEvents& events, const Counters& counters, Announcer& announcer, WinFrame& frame);
 
 private:
-    struct Seen {
-        bool spinning = false;
-        double bet = 0, run = 0, win = 0, lost = 0, coin = 0;
-    };
-    Seen Look() const;
-    QString Judged(const Seen& now);
+    void Judged(const Judgement& judgement);
+    // Says `words`, followed by the news of running out when that has just happened.
+    void Say(QString words);
 
-    const Game& game_;
+    const Counters& counters_;
     Announcer& announcer_;
     WinFrame& frame_;
-    Seen last_;
-    bool looked_ = false;
-    bool replayStarting_ = false;
+    bool wasBroke_ = false;
+    Connection judged_, betChanged_, started_, replaced_;
 };
 
 }  // namespace kararion::ui

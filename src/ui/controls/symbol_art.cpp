@@ -1,5 +1,7 @@
 #include "ui/controls/symbol_art.h"
 
+#include "paytable/paytable.h"
+
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -22,19 +24,7 @@ std::unique_ptr<QSvgRenderer> Load(const QString& resource) {
 
 QString SymbolName(std::optional<Symbol> symbol) {
     if (!symbol) return {};
-    switch (*symbol) {
-        case Symbol::Bell: return QStringLiteral("ベル");
-        case Symbol::Seven: return QStringLiteral("セブン");
-        case Symbol::Star: return QStringLiteral("スター");
-        case Symbol::Grapes: return QStringLiteral("ブドウ");
-        case Symbol::Peach: return QStringLiteral("モモ");
-        case Symbol::Watermelon: return QStringLiteral("スイカ");
-        case Symbol::Bar: return QStringLiteral("BAR");
-        case Symbol::Melon: return QStringLiteral("メロン");
-        case Symbol::Replay: return QStringLiteral("リプレイ");
-        case Symbol::Orange: return QStringLiteral("オレンジ");
-    }
-    return {};
+    return QString::fromUtf8(paytable::SpokenName(*symbol));
 }
 
 SymbolArt& SymbolArt::Instance() {

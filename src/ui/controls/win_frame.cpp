@@ -1,5 +1,7 @@
 #include "ui/controls/win_frame.h"
 
+#include "paytable/paytable.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -8,14 +10,9 @@
 namespace kararion::ui {
 
 std::array<int, 3> LineRows(int line) {
-    switch (line) {
-        case 1: return {1, 1, 1};
-        case 2: return {2, 2, 2};
-        case 3: return {3, 3, 3};
-        case 4: return {1, 2, 3};
-        case 5: return {3, 2, 1};
-        default: return {0, 0, 0};
-    }
+    const paytable::PayLine* payLine = paytable::LineNumbered(line);
+    if (payLine == nullptr) return {0, 0, 0};
+    return {payLine->cells[0].row, payLine->cells[1].row, payLine->cells[2].row};
 }
 
 WinFrame::WinFrame(QWidget* mainWindow) : QWidget(mainWindow) {

@@ -50,7 +50,7 @@ GameWindows::GameWindows(Effects& effects, TimerHost& timers, std::string progra
     keys_ = std::make_unique<GameKeys>(*this);
     winFrame_ = new WinFrame(main_.get());
     announcer_ = new Announcer(main_.get());
-    outcome_ = std::make_unique<OutcomeWatch>(game_, *announcer_, *winFrame_);
+    outcome_ = std::make_unique<OutcomeWatch>(game_.events, game_.counters, *announcer_, *winFrame_);
 
     // The data counter: the main window's context menu (its key, D, is one of
     // the game's keys). The right button never reaches the click cycle, which
@@ -71,7 +71,7 @@ GameWindows::~GameWindows() = default;
 
 void GameWindows::Start() {
     Act([this](Game& g) {
-        machine::Load(g);
+        machine::StartProgram(g);
         record_.StartSession();  // the data counter's session starts with the program
     });
     PlaceGroup();
@@ -104,7 +104,6 @@ void GameWindows::RefreshAll() {
     if (save_ && save_->isVisible()) save_->Refresh();
     if (load_ && load_->isVisible()) load_->Refresh();
     if (data_ && data_->isVisible()) data_->Refresh();
-    outcome_->Refreshed();
 }
 
 void GameWindows::ShowModal(QDialog* dialog) {
@@ -113,18 +112,18 @@ void GameWindows::ShowModal(QDialog* dialog) {
     dialog->move(over.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
     dialog->exec();
     // The entry that opened it stayed red behind it; the pointer is elsewhere now.
-    Act(&menu::HoverBackground);
+    Act([](Game& g) { g.menu.HoverBackground(); });
 }
 
 void GameWindows::OpenSaveDialog() {
     if (save_ == nullptr) save_ = new FileDialog(*this, FileDialogKind::Save(), main_.get());
-    save_->Load();
+    save_->Reopen();
     ShowModal(save_);
 }
 
 void GameWindows::OpenLoadDialog() {
     if (load_ == nullptr) load_ = new FileDialog(*this, FileDialogKind::Load(), main_.get());
-    load_->Load();
+    load_->Reopen();
     ShowModal(load_);
 }
 
@@ -150,7 +149,7 @@ void GameWindows::OpenDataWindow() {
         data_->move(left, top);
     }
     // Worked out each time it opens, from the strips the reels spin on.
-    data_->SetOdds(session::WorkOutOdds(session::SheetOfGame(game_)));
+    data_->SetOdds(session::WorkOutOdds(session::SheetOfGame(game_.reels)));
     data_->Refresh();
     data_->show();
     data_->raise();
@@ -161,7 +160,7 @@ void GameWindows::EndProgram() {
     if (ended_) return;
     ended_ = true;
     // Nothing is saved and no handler runs again: the timers stop first.
-    for (GameTimer* timer : game_.Timers()) timer->SetEnabled(false);
+    Act(machine::EndProgram);
     for (QWidget* dialog : {static_cast<QWidget*>(save_), static_cast<QWidget*>(load_), static_cast<QWidget*>(version_),
                             static_cast<QWidget*>(data_.get())}) {
         if (dialog != nullptr) dialog->hide();

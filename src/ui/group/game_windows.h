@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "core/game.h"
+#include "machine/game.h"
 #include "session/session_record.h"
 
 namespace kararion::ui {
@@ -33,7 +33,10 @@ public:
     GameWindows(const GameWindows&) = delete;
     GameWindows& operator=(const GameWindows&) = delete;
 
-    Game& game() { return game_; }
+    // The windows' view of the rules: read-only. Every change goes through Act.
+    const Game& game() const { return game_; }
+    // For tests, tools and benchmarks that set a state up before acting.
+    Game& MutableGame() { return game_; }
 
     // The main window's load: start values, side windows shown and docked,
     // the main window shown with the group centred on the primary screen.
@@ -85,7 +88,7 @@ private:
     void ShowModal(QDialog* dialog);
 
     Game game_;
-    session::SessionRecord record_{game_};  // the data counter: hears of every ended game
+    session::SessionRecord record_{game_.events, game_.counters};  // the data counter: hears of every judged game
     std::unique_ptr<MainWindow> main_;
     // The other windows belong to the main window; the data window stands alone.
     InfoWindow* info_ = nullptr;

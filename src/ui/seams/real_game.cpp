@@ -20,7 +20,7 @@ void RealGame::Start() {
     QTimer::singleShot(300, windows_.mainWindow(), [this] {
         std::vector<std::string> files;
         files.reserve(sound::kSounds.size());
-        for (const sound::Sound& s : sound::kSounds) files.push_back(sound::SoundFile(game(), s.name));
+        for (const sound::SoundFileName& s : sound::kSounds) files.push_back(sound::SoundFile(windows_.game().programDir, s.sound));
         effects_.Preload(files);
     });
 }

@@ -14,7 +14,7 @@ public:
     explicit RealGame(std::string programDir);
 
     GameWindows& windows() { return windows_; }
-    Game& game() { return windows_.game(); }
+    const Game& game() const { return windows_.game(); }
     QtTimerHost& timers() { return timers_; }
     QtEffects& effects() { return effects_; }
 

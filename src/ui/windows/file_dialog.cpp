@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include "core/game.h"
+#include "machine/game.h"
 #include "save/dialog_rules.h"
 #include "ui/controls/controls.h"
 #include "ui/group/game_windows.h"
@@ -29,13 +29,10 @@ const FileDialogKind& FileDialogKind::Save() {
                                      .widthTwips = 2388,
                                      .heightTwips = 2700,
                                      .listFirst = false,
-                                     .state = &Game::saveDialog,
-                                     .open = &save_dialog::Open,
-                                     .pickFile = &save_dialog::PickFile,
-                                     .clickAction = &save_dialog::ClickSave,
-                                     .hoverAction = &save_dialog::HoverSave,
-                                     .hoverCancel = &save_dialog::HoverCancel,
-                                     .hoverBackground = &save_dialog::HoverBackground};
+                                     .rules = [](Game& g) -> save::FileDialogRules& { return g.saveDialog; },
+                                     .view = [](const Game& g) -> const save::FileDialogRules& { return g.saveDialog; },
+                                     .clickAction = [](Game& g) { g.saveDialog.ClickSave(); },
+                                     .hoverAction = [](Game& g) { g.saveDialog.HoverSave(); }};
     return kind;
 }
 
@@ -46,13 +43,10 @@ const FileDialogKind& FileDialogKind::Load() {
                                      .widthTwips = 2400,
                                      .heightTwips = 2784,
                                      .listFirst = true,
-                                     .state = &Game::loadDialog,
-                                     .open = &load_dialog::Open,
-                                     .pickFile = &load_dialog::PickFile,
-                                     .clickAction = &load_dialog::ClickLoad,
-                                     .hoverAction = &load_dialog::HoverLoad,
-                                     .hoverCancel = &load_dialog::HoverCancel,
-                                     .hoverBackground = &load_dialog::HoverBackground};
+                                     .rules = [](Game& g) -> save::FileDialogRules& { return g.loadDialog; },
+                                     .view = [](const Game& g) -> const save::FileDialogRules& { return g.loadDialog; },
+                                     .clickAction = [](Game& g) { g.loadDialog.ClickLoad(); },
+                                     .hoverAction = [](Game& g) { g.loadDialog.HoverLoad(); }};
     return kind;
 }
 
@@ -86,7 +80,8 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget
     // that shows the rules' own name changes nothing: the shown text of a
     // name that is not UTF-8 would not give its bytes back.
     connect(fileName_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (text != ShownName(State().FileName)) State().FileName = QFile::encodeName(text).toStdString();
+        if (text == ShownName(State().FileName)) return;
+        windows_.Act([this, name = QFile::encodeName(text).toStdString()](Game& g) { kind_.rules(g).TypeName(name); });
     });
 
     auto* extension = new CaptionLabel(QStringLiteral(".dat"), this);
@@ -107,7 +102,7 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget
     KeepMouseEvents(files_->viewport());
     auto pick = [this](const QListWidgetItem* item) {
         if (item == nullptr) return;
-        windows_.Act([this, file = FileNameOf(item)](Game& g) { kind_.pickFile(g, file); });
+        windows_.Act([this, file = FileNameOf(item)](Game& g) { kind_.rules(g).PickFile(file); });
     };
     // `clicked` comes once for a double click too: its second press is no click.
     connect(files_, &QListWidget::itemClicked, this, pick);
@@ -129,7 +124,8 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget
     }
     connect(action_, &CaptionLabel::clicked, this, [this] { windows_.Act(kind_.clickAction); });
     connect(action_, &CaptionLabel::hovered, this, [this] { windows_.Act(kind_.hoverAction); });
-    connect(cancel_, &CaptionLabel::hovered, this, [this] { windows_.Act(kind_.hoverCancel); });
+    connect(cancel_, &CaptionLabel::hovered, this,
+            [this] { ActOnDialog([](save::FileDialogRules& d) { d.HoverCancel(); }); });
     connect(cancel_, &CaptionLabel::clicked, this, &QDialog::reject);
 
     auto* stroke = new LineStroke(TwipRect(960, 2400, 0, 0).topLeft(), TwipRect(840, 2640, 0, 0).topLeft(), this);
@@ -142,15 +138,19 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget
     }
 }
 
-FileDialogState& FileDialog::State() { return windows_.game().*kind_.state; }
+const save::FileDialogRules& FileDialog::State() const { return kind_.view(windows_.game()); }
 
-void FileDialog::Load() {
+void FileDialog::ActOnDialog(void (*rule)(save::FileDialogRules&)) {
+    windows_.Act([this, rule](Game& g) { rule(kind_.rules(g)); });
+}
+
+void FileDialog::Reopen() {
     files_->clear();
     // Not shown yet, so the redraw of the open windows leaves it out. The
     // click that closed it last time left its button red.
-    windows_.Act([this](Game& g) {
-        kind_.open(g);
-        kind_.hoverBackground(g);
+    ActOnDialog([](save::FileDialogRules& d) {
+        d.Open();
+        d.HoverBackground();
     });
     Refresh();
     QWidget* first = kind_.listFirst ? static_cast<QWidget*>(files_) : fileName_;
@@ -159,7 +159,7 @@ void FileDialog::Load() {
 }
 
 void FileDialog::Refresh() {
-    const FileDialogState& s = State();
+    const save::FileDialogRules& s = State();
     const QString name = ShownName(s.FileName);
     if (fileName_->text() != name) fileName_->setText(name);
 
@@ -178,6 +178,8 @@ void FileDialog::Refresh() {
     cancel_->SetColour(s.Cancel.foreColor);
 }
 
-void FileDialog::mouseMoveEvent(QMouseEvent*) { windows_.Act(kind_.hoverBackground); }
+void FileDialog::mouseMoveEvent(QMouseEvent*) {
+    ActOnDialog([](save::FileDialogRules& d) { d.HoverBackground(); });
+}
 
 }  // namespace kararion::ui

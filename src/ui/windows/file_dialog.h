@@ -7,8 +7,10 @@
 
 namespace kararion {
 class Game;
-struct FileDialogState;
 }  // namespace kararion
+namespace kararion::save {
+class FileDialogRules;
+}  // namespace kararion::save
 
 class QLineEdit;
 
@@ -25,13 +27,10 @@ struct FileDialogKind {
     int widthTwips;
     int heightTwips;
     bool listFirst;  // keyboard focus order
-    FileDialogState Game::*state;
-    void (*open)(Game&);
-    void (*pickFile)(Game&, const std::string&);
+    save::FileDialogRules& (*rules)(Game&);  // the dialog's rules in the game
+    const save::FileDialogRules& (*view)(const Game&);
     void (*clickAction)(Game&);
     void (*hoverAction)(Game&);
-    void (*hoverCancel)(Game&);
-    void (*hoverBackground)(Game&);
 
     static const FileDialogKind& Save();
     static const FileDialogKind& Load();
@@ -57,14 +56,16 @@ public:
     FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget* parent);
 
     // Every opening starts the dialog over by its rules.
-    void Load();
+    void Reopen();
     void Refresh();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    FileDialogState& State();
+    const save::FileDialogRules& State() const;
+    // Runs one of the dialog's own rules through the windows.
+    void ActOnDialog(void (*rule)(save::FileDialogRules&));
 
     GameWindows& windows_;
     const FileDialogKind& kind_;

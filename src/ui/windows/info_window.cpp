@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 
-#include "bet/bet_buttons.h"
+#include "bet/bet.h"
 #include "ui/controls/controls.h"
 #include "ui/controls/counter_field.h"
 #include "ui/group/game_windows.h"
@@ -29,7 +29,7 @@ void SetText(CounterField* field, const std::string& text) { field->SetCount(QSt
 
 }  // namespace
 
-InfoWindow::InfoWindow(GameWindows& windows, QWidget* owner) : SideWindow(windows, owner, &info::HoverBackground) {
+InfoWindow::InfoWindow(GameWindows& windows, QWidget* owner) : SideWindow(windows, owner, [](Game& g) { g.betting.HoverBackground(); }) {
     setWindowTitle(QStringLiteral(" - 情報 -"));
     setObjectName(QStringLiteral("Form6"));
     setFixedSize(TwipSize(2796, 1560));
@@ -55,10 +55,10 @@ InfoWindow::InfoWindow(GameWindows& windows, QWidget* owner) : SideWindow(window
         button->SetButton(true);
         button->SetGreyWhenDisabled(true);
     }
-    connect(betUp_, &CaptionLabel::clicked, this, [this] { windows_.Act(info::ClickBetUp); });
-    connect(betDown_, &CaptionLabel::clicked, this, [this] { windows_.Act(info::ClickBetDown); });
-    connect(betUp_, &CaptionLabel::hovered, this, [this] { windows_.Act(info::HoverBetUp); });
-    connect(betDown_, &CaptionLabel::hovered, this, [this] { windows_.Act(info::HoverBetDown); });
+    connect(betUp_, &CaptionLabel::clicked, this, [this] { windows_.Act([](Game& g) { g.betting.ClickBetUp(); }); });
+    connect(betDown_, &CaptionLabel::clicked, this, [this] { windows_.Act([](Game& g) { g.betting.ClickBetDown(); }); });
+    connect(betUp_, &CaptionLabel::hovered, this, [this] { windows_.Act([](Game& g) { g.betting.HoverBetUp(); }); });
+    connect(betDown_, &CaptionLabel::hovered, this, [this] { windows_.Act([](Game& g) { g.betting.HoverBetDown(); }); });
 
     AddCaption(this, QStringLiteral("Label3"), QStringLiteral("回転数："), TwipRect(120, 840, 735, 255));
     counters_[kRun] = Counter(QStringLiteral("Run"), QStringLiteral("回転数："), TwipRect(840, 840, 495, 270));
@@ -87,7 +87,7 @@ CounterField* InfoWindow::Counter(const QString& name, const QString& caption, Q
 }
 
 void InfoWindow::Refresh() {
-    const InfoWindowState& s = windows_.game().info;
+    const Counters& s = windows_.game().counters;
     SetText(counters_[kBet], s.Bet);
     SetText(counters_[kRun], s.Run);
     SetText(counters_[kLost], s.Lost);
@@ -95,8 +95,8 @@ void InfoWindow::Refresh() {
     SetText(counters_[kCoin], s.Coin);
     SetText(counters_[kUsedCoin], s.UsedCoin);
     SetText(counters_[kWinCoin], s.WinCoin);
-    ShowButton(betUp_, s.BetUp);
-    ShowButton(betDown_, s.BetDown);
+    ShowButton(betUp_, windows_.game().betting.BetUp);
+    ShowButton(betDown_, windows_.game().betting.BetDown);
 }
 
 }  // namespace kararion::ui

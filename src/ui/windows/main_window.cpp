@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 
+#include "machine/game.h"
 #include "machine/machine.h"
 #include "ui/controls/controls.h"
 #include "ui/group/game_windows.h"
@@ -84,17 +85,20 @@ MainWindow::MainWindow(GameWindows& windows) : windows_(windows) {
 }
 
 void MainWindow::Refresh() {
-    const MainWindowState& s = windows_.game().main;
+    const Game& g = windows_.game();
     for (int i = 0; i < 3; ++i) {
-        reelLamps_[i]->SetFill(s.ReelLamp(i));
-        Describe(reelLamps_[i], Lit(s.ReelLamp(i) == kCyan));
+        const Colour lamp = g.reelLamps.ReelLamp(i);
+        reelLamps_[i]->SetFill(lamp);
+        Describe(reelLamps_[i], Lit(lamp == kCyan));
     }
     for (int line = 1; line <= 3; ++line) {
         for (int end = 0; end < 2; ++end) {
-            betLamps_[line - 1][end]->SetColour(s.BetLamp(line, end));
-            Describe(betLamps_[line - 1][end], Lit(s.BetLamp(line, end) == kRed));
+            const Colour lamp = g.betLamps.BetLamp(line, end);
+            betLamps_[line - 1][end]->SetColour(lamp);
+            Describe(betLamps_[line - 1][end], Lit(lamp == kRed));
         }
     }
+    const reels::Reels& s = g.reels;
     for (int reel = 1; reel <= 3; ++reel) {
         CaptionLabel* stop = stopButtons_[reel - 1];
         if (stop->isEnabled() != s.StopButton(reel).enabled) stop->setEnabled(s.StopButton(reel).enabled);

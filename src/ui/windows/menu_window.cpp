@@ -1,5 +1,6 @@
 #include "ui/windows/menu_window.h"
 
+#include "machine/game.h"
 #include "menu/menu_entries.h"
 #include "ui/controls/controls.h"
 #include "ui/group/game_windows.h"
@@ -7,20 +8,20 @@
 
 namespace kararion::ui {
 
-MenuWindow::MenuWindow(GameWindows& windows, QWidget* owner) : SideWindow(windows, owner, &menu::HoverBackground) {
+MenuWindow::MenuWindow(GameWindows& windows, QWidget* owner) : SideWindow(windows, owner, [](Game& g) { g.menu.HoverBackground(); }) {
     setWindowTitle(QStringLiteral(" - メニュー -"));
     setObjectName(QStringLiteral("Form5"));
     setFixedSize(TwipSize(1308, 1908));
 
-    start_ = Entry(QStringLiteral("Start"), QStringLiteral("スタート"), TwipRect(0, 120, 1215, 255), &menu::HoverStart);
-    save_ = Entry(QStringLiteral("Save"), QStringLiteral("セーブ"), TwipRect(120, 480, 975, 255), &menu::HoverSave);
+    start_ = Entry(QStringLiteral("Start"), QStringLiteral("スタート"), TwipRect(0, 120, 1215, 255), menu::Entry::Start);
+    save_ = Entry(QStringLiteral("Save"), QStringLiteral("セーブ"), TwipRect(120, 480, 975, 255), menu::Entry::Save);
     loading_ =
-        Entry(QStringLiteral("Loading"), QStringLiteral("ロード"), TwipRect(120, 840, 975, 255), &menu::HoverLoading);
+        Entry(QStringLiteral("Loading"), QStringLiteral("ロード"), TwipRect(120, 840, 975, 255), menu::Entry::Loading);
     version_ = Entry(QStringLiteral("Version"), QStringLiteral("バージョン"), TwipRect(0, 1200, 1335, 255),
-                     &menu::HoverVersion);
-    ended_ = Entry(QStringLiteral("Ended"), QStringLiteral("終了"), TwipRect(120, 1560, 975, 255), &menu::HoverEnded);
+                     menu::Entry::Version);
+    ended_ = Entry(QStringLiteral("Ended"), QStringLiteral("終了"), TwipRect(120, 1560, 975, 255), menu::Entry::Ended);
 
-    connect(start_, &CaptionLabel::clicked, this, [this] { windows_.Act(menu::ClickStart); });
+    connect(start_, &CaptionLabel::clicked, this, [this] { windows_.Act([](Game& g) { g.menu.ClickStart(); }); });
     connect(save_, &CaptionLabel::clicked, this, [this] { windows_.OpenSaveDialog(); });
     connect(loading_, &CaptionLabel::clicked, this, [this] { windows_.OpenLoadDialog(); });
     connect(version_, &CaptionLabel::clicked, this, [this] { windows_.OpenVersionWindow(); });
@@ -28,7 +29,7 @@ MenuWindow::MenuWindow(GameWindows& windows, QWidget* owner) : SideWindow(window
     Refresh();
 }
 
-CaptionLabel* MenuWindow::Entry(const QString& name, const QString& text, QRect geometry, void (*hover)(Game&)) {
+CaptionLabel* MenuWindow::Entry(const QString& name, const QString& text, QRect geometry, menu::Entry which) {
     auto* entry = new CaptionLabel(text, this);
     NameControl(entry, name);
     entry->setFont(GothicFont(12, true));
@@ -36,17 +37,16 @@ CaptionLabel* MenuWindow::Entry(const QString& name, const QString& text, QRect 
     entry->SetGreyWhenDisabled(true);
     entry->setFocusPolicy(Qt::TabFocus);
     entry->setGeometry(geometry);
-    connect(entry, &CaptionLabel::hovered, this, [this, hover] { windows_.Act(hover); });
+    connect(entry, &CaptionLabel::hovered, this,
+            [this, which] { windows_.Act([which](Game& g) { g.menu.Hover(which); }); });
+    entries_[static_cast<std::size_t>(which)] = entry;
     return entry;
 }
 
 void MenuWindow::Refresh() {
-    const MenuWindowState& s = windows_.game().menu;
-    ShowButton(start_, s.Start);
-    ShowButton(save_, s.Save);
-    ShowButton(loading_, s.Loading);
-    ShowButton(version_, s.Version);
-    ShowButton(ended_, s.Ended);
+    const menu::Menu& m = windows_.game().menu;
+    for (menu::Entry e : menu::kEntries)
+        ShowButton(entries_[static_cast<std::size_t>(e)], Caption{m.Enabled(e), m.ForeColor(e)});
 }
 
 }  // namespace kararion::ui

@@ -1,5 +1,8 @@
 #pragma once
 // The menu window: the five commands, docked to the right of the main window.
+#include <array>
+
+#include "menu/menu_entries.h"
 #include "ui/windows/side_window.h"
 
 namespace kararion::ui {
@@ -11,13 +14,14 @@ public:
     void Refresh();
 
 private:
-    CaptionLabel* Entry(const QString& name, const QString& text, QRect geometry, void (*hover)(Game&));
+    CaptionLabel* Entry(const QString& name, const QString& text, QRect geometry, menu::Entry which);
 
     CaptionLabel* start_ = nullptr;
     CaptionLabel* save_ = nullptr;
     CaptionLabel* loading_ = nullptr;
     CaptionLabel* version_ = nullptr;
     CaptionLabel* ended_ = nullptr;
+    std::array<CaptionLabel*, 5> entries_{};  // by menu::Entry
 };
 
 }  // namespace kararion::ui

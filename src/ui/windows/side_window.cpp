@@ -2,7 +2,7 @@
 
 #include <QCloseEvent>
 
-#include "core/game.h"
+#include "machine/game.h"
 #include "ui/controls/controls.h"
 #include "ui/group/game_windows.h"
 #include "ui/controls/look.h"

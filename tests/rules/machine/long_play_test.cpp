@@ -5,7 +5,7 @@
 #include <memory>
 #include <random>
 
-#include "bet/bet_buttons.h"
+#include "bet/bet.h"
 #include "judge/judge.h"
 #include "machine/machine.h"
 #include "menu/menu_entries.h"
@@ -27,11 +27,11 @@ public:
         Game& g = m.game;
         for (;;) {
             // A replay starts the next game by itself at the next count-up tick.
-            if (g.main.coinUpTimer.Enabled() && g.judge.Payout == judge::kReplayPayout) m.Advance(10);
+            if (g.judge.coinUpTimer.Enabled() && g.judge.Payout == judge::kReplayPayout) m.Advance(10);
             int spinning[3];
             int count = 0;
             for (int reel = 1; reel <= 3; ++reel)
-                if (g.main.ReelTimer(reel).Enabled()) spinning[count++] = reel;
+                if (g.reels.ReelTimer(reel).Enabled()) spinning[count++] = reel;
             if (count == 0) return;
             m.Advance(Between(0, 400));
             machine::ClickStop(g, spinning[Between(0, count - 1)]);
@@ -41,11 +41,11 @@ public:
     void PlayByButtons(Machine& m) {
         Game& g = m.game;
         const int bet = Between(1, 3);
-        for (int i = 0; i < bet; ++i) info::ClickBetUp(g);
-        if (Between(0, 9) == 0) info::ClickBetDown(g);
-        if (!g.menu.Start.enabled) return;
+        for (int i = 0; i < bet; ++i) g.betting.ClickBetUp();
+        if (Between(0, 9) == 0) g.betting.ClickBetDown();
+        if (!g.menu.Enabled(menu::Entry::Start)) return;
         m.Advance(Between(0, 100));
-        menu::ClickStart(g);
+        g.menu.ClickStart();
         StopAll(m);
     }
 
@@ -71,8 +71,8 @@ TEST(LongPlay, HundredThousandRandomGamesKeepTheBooks) {
     int games = 0, sessions = 1, wins = 0, replays = 0;
     while (games < kGames) {
         Game& g = m->game;
-        const double runBefore = m->Counter(g.info.Run);
-        const bool clicks = (g.main.clickStep == 0 || g.main.clickStep == 7) && player.Between(0, 2) == 0;
+        const double runBefore = m->Counter(g.counters.Run);
+        const bool clicks = (g.clickStep == 0 || g.clickStep == 7) && player.Between(0, 2) == 0;
         if (clicks) {
             player.PlayByClicks(*m);
         } else {
@@ -80,28 +80,28 @@ TEST(LongPlay, HundredThousandRandomGamesKeepTheBooks) {
         }
         // Wait for the payout to close the game.
         ASSERT_TRUE(m->clock.AdvanceUntil(
-            [&] { return !g.main.coinUpTimer.Enabled() && !g.main.winSoundTimer.Enabled(); }, 60000));
-        const double run = m->Counter(g.info.Run);
+            [&] { return !g.judge.coinUpTimer.Enabled() && !g.judge.winSoundTimer.Enabled(); }, 60000));
+        const double run = m->Counter(g.counters.Run);
         games += static_cast<int>(run - runBefore);
         replays += static_cast<int>(run - runBefore) - (run > runBefore ? 1 : 0);
 
-        const double coin = m->Counter(g.info.Coin);
-        ASSERT_EQ(coin + m->Counter(g.info.UsedCoin) - m->Counter(g.info.WinCoin), 100) << "game " << games;
-        ASSERT_EQ(run, m->Counter(g.info.Lost) + m->Counter(g.info.Win)) << "game " << games;
+        const double coin = m->Counter(g.counters.Coin);
+        ASSERT_EQ(coin + m->Counter(g.counters.UsedCoin) - m->Counter(g.counters.WinCoin), 100) << "game " << games;
+        ASSERT_EQ(run, m->Counter(g.counters.Lost) + m->Counter(g.counters.Win)) << "game " << games;
         ASSERT_GE(coin, 0) << "game " << games;
-        ASSERT_EQ(g.info.Bet, "0");
+        ASSERT_EQ(g.counters.Bet, "0");
         ASSERT_EQ(m->fx.messages, 0) << "game " << games;
-        ASSERT_EQ(g.stop.StopCount, 0);
-        ASSERT_TRUE(g.info.BetUp.enabled && g.info.BetDown.enabled);
+        ASSERT_EQ(g.reels.StopCount, 0);
+        ASSERT_TRUE(g.betting.BetUp.enabled && g.betting.BetDown.enabled);
 
         if (coin == 0) {  // broke: a new session
-            wins += static_cast<int>(m->Counter(g.info.Win));
+            wins += static_cast<int>(m->Counter(g.counters.Win));
             m = std::make_unique<Machine>();
             m->fx.keepLog = false;
             ++sessions;
         }
     }
-    wins += static_cast<int>(m->Counter(m->game.info.Win));
+    wins += static_cast<int>(m->Counter(m->game.counters.Win));
     // Every kind of outcome must have come up in that many games.
     EXPECT_GT(wins, 0);
     EXPECT_GT(replays, 0);

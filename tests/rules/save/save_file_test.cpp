@@ -17,12 +17,12 @@ class SaveFile : public testing::SaveTest {};
 
 TEST_F(SaveFile, WritesOneLineOfSixScrambledFieldsByteForByte) {
     SetCounters({"98", "5", "4", "1", "7", "5"});
-    save_file::SaveGame(g, "game1");
+    g.saveFiles.SaveGame("game1");
     const std::string bytes = Read(Data("game1.dat"));
     EXPECT_EQ(bytes.size(), 21u);
     const Strings order = {"98", "5", "4", "1", "7", "5"};  // Coin, Run, Lost, Win, UsedCoin, WinCoin
     std::string expected;
-    for (const std::string& text : order) expected += save_code::EncodeSaveText(g, text) + "<>";
+    for (const std::string& text : order) expected += save::EncodeSaveText(g, text) + "<>";
     EXPECT_EQ(bytes, expected + "\r\n");
     EXPECT_EQ(fx.Messages(), Strings{"セーブしました。"});
     EXPECT_EQ(fx.events.back().title, "完了");
@@ -38,38 +38,38 @@ TEST_F(SaveFile, FilesOfEarlierBuildsStillLoadAndSaveAsTheyWere) {
     Write(Data("played.dat"), played);
     Write(Data("fresh.dat"), fresh);
 
-    save_file::LoadGame(g, "played");
+    g.saveFiles.LoadGame("played");
     EXPECT_EQ(Counters(), (Six{"98", "5", "4", "1", "7", "5"}));
-    save_file::SaveGame(g, "again");
+    g.saveFiles.SaveGame("again");
     EXPECT_EQ(Read(Data("again.dat")), played);
 
-    save_file::LoadGame(g, "fresh");
+    g.saveFiles.LoadGame("fresh");
     EXPECT_EQ(Counters(), (Six{"100", "0", "0", "0", "0", "0"}));
     EXPECT_EQ(fx.Messages(), (Strings{"ロードしました。", "セーブしました。", "ロードしました。"}));
 }
 
 TEST_F(SaveFile, SavingTwiceKeepsOnlyTheSecondAndLoadingRestoresAllButBet) {
     SetCounters({"98", "5", "4", "1", "7", "5"});
-    save_file::SaveGame(g, "game1");
+    g.saveFiles.SaveGame("game1");
     const Six saved = {"007", "", "0", "12345678901234567890", "", "0"};  // any digit text, as it stands
     SetCounters(saved);
-    save_file::SaveGame(g, "game1");
+    g.saveFiles.SaveGame("game1");
     EXPECT_EQ(Read(Data("game1.dat")), Line(saved) + "\r\n");
 
     SetCounters({"1", "2", "3", "4", "5", "6"});
-    g.info.Bet = "2";
+    g.counters.Bet = "2";
     fx.Clear();
-    save_file::LoadGame(g, "game1");
+    g.saveFiles.LoadGame("game1");
     EXPECT_EQ(Counters(), saved);
-    EXPECT_EQ(g.info.Bet, "2");
+    EXPECT_EQ(g.counters.Bet, "2");
     EXPECT_EQ(fx.Messages(), Strings{"ロードしました。"});
     EXPECT_EQ(fx.events.back().title, "完了");
 
     // The game goes on with the loaded texts: "007" reads as 7, "" as 0.
-    g.info.Bet = "0";
-    betting::RaiseBet(g);
-    EXPECT_EQ(g.info.Coin, "6");
-    EXPECT_EQ(g.info.UsedCoin, "1");
+    g.counters.Bet = "0";
+    g.betting.RaiseBet();
+    EXPECT_EQ(g.counters.Coin, "6");
+    EXPECT_EQ(g.counters.UsedCoin, "1");
 }
 
 // A score far beyond real play still comes out as plain digits after a bet
@@ -79,15 +79,15 @@ TEST_F(SaveFile, HugeCountersStayDigitsThroughABetAndSaveAndLoad) {
     const Strings loaded = {"1000000000000000", "1" + std::string(30, '0')};
     for (std::size_t i = 0; i < loaded.size(); ++i) {
         SetCounters({loaded[i], "5", "4", "1", loaded[i], "5"});
-        g.info.Bet = "0";
-        betting::RaiseBet(g);
-        betting::LowerBet(g);
-        EXPECT_EQ(g.info.Coin, after[i]);
-        EXPECT_EQ(g.info.UsedCoin, after[i]);
+        g.counters.Bet = "0";
+        g.betting.RaiseBet();
+        g.betting.LowerBet();
+        EXPECT_EQ(g.counters.Coin, after[i]);
+        EXPECT_EQ(g.counters.UsedCoin, after[i]);
         fx.Clear();
-        save_file::SaveGame(g, "rich");
+        g.saveFiles.SaveGame("rich");
         SetCounters({"1", "1", "1", "1", "1", "1"});
-        save_file::LoadGame(g, "rich");
+        g.saveFiles.LoadGame("rich");
         EXPECT_EQ(fx.Messages(), (Strings{"セーブしました。", "ロードしました。"})) << after[i];
         EXPECT_EQ(Counters(), (Six{after[i], "5", "4", "1", after[i], "5"}));
     }
@@ -102,7 +102,7 @@ TEST_F(SaveFile, LoadsTheFirstLineUpToACommaInAnyLayoutTheReaderAccepts) {
         SetCounters({"1", "1", "1", "1", "1", "1"});
         Write(Data("x.dat"), bytes);
         fx.Clear();
-        save_file::LoadGame(g, "x");
+        g.saveFiles.LoadGame("x");
         EXPECT_EQ(Counters(), v) << bytes;
         EXPECT_EQ(fx.Messages(), Strings{"ロードしました。"}) << bytes;
     }
@@ -115,23 +115,23 @@ TEST_F(SaveFile, ABadLetterResetsTheCountersAfterOneMessageAndKeepsBet) {
     bad.back() = '!';                                     // sixth field is never looked at
     Write(Data("x.dat"), bad + "\r\n");
     SetCounters({"50", "9", "8", "1", "60", "10"});
-    g.info.Bet = "3";
+    g.counters.Bet = "3";
     // A timer that moves a counter while the message is open is overruled by the reset.
     fx.whileMessageOpen = [&](const std::string& text) {
-        if (text == "データの復号に失敗しました。") g.info.Coin = "51";
+        if (text == "データの復号に失敗しました。") g.counters.Coin = "51";
     };
-    save_file::LoadGame(g, "x");
+    g.saveFiles.LoadGame("x");
     EXPECT_EQ(fx.Messages(), (Strings{"データの復号に失敗しました。", "ロード出来ませんでした。"}));
     EXPECT_EQ(fx.events.back().title, "エラー");
     EXPECT_EQ(m.Sounds(), Strings{"Error"});
     EXPECT_EQ(Counters(), (Six{"100", "0", "0", "0", "0", "0"}));
-    EXPECT_EQ(g.info.Bet, "3");
+    EXPECT_EQ(g.counters.Bet, "3");
 }
 
 TEST_F(SaveFile, AnUnscramblableCounterWritesNothing) {
     Write(Data("game1.dat"), "old");
     SetCounters({"98", "-5", "4x", "1", "7", "5"});
-    save_file::SaveGame(g, "game1");
+    g.saveFiles.SaveGame("game1");
     EXPECT_EQ(fx.Messages(), (Strings{"データの暗号化に失敗しました。", "セーブ出来ませんでした。"}));
     EXPECT_EQ(fx.events.back().title, "エラー");
     EXPECT_EQ(Read(Data("game1.dat")), "old");
@@ -160,13 +160,13 @@ TEST_F(SaveFile, WhatCannotBeReadChangesNothing) {
                                            "../outside", "..", ".", "", "a/b", "a\\b", std::string("x\0y", 3)}) {
         SetCounters(before);
         fx.Clear();
-        save_file::LoadGame(g, name);
+        g.saveFiles.LoadGame(name);
         EXPECT_EQ(Counters(), before) << name;
         EXPECT_EQ(fx.Messages(), Strings{"ロード出来ませんでした。"}) << name;
         EXPECT_TRUE(m.Sounds().empty()) << name;
     }
-    g.dataDir = (root / "missing" / "").string();
-    save_file::LoadGame(g, "NewData");
+    g.saveFiles.dataDir = (root / "missing" / "").string();
+    g.saveFiles.LoadGame("NewData");
     EXPECT_EQ(Counters(), before);
 }
 
@@ -182,8 +182,8 @@ TEST_F(SaveFile, AFirstLineOfUpTo64KiBLoadsAndOneByteMoreDoesNot) {
         Write(Data("big.dat"), line + "\r\n");
         SetCounters(before);
         fx.Clear();
-        save_file::LoadGame(g, "big");
-        EXPECT_EQ(g.info.Coin, extra ? before[0] : coin);
+        g.saveFiles.LoadGame("big");
+        EXPECT_EQ(g.counters.Coin, extra ? before[0] : coin);
         EXPECT_EQ(fx.Messages(), Strings{extra ? "ロード出来ませんでした。" : "ロードしました。"});
     }
 }
@@ -193,7 +193,7 @@ TEST_F(SaveFile, ANameThatIsNotAPlainFileNameTouchesNothing) {
     for (const std::string& name :
          Strings{"../escape", "a/b", "/tmp/abs", "a\\b", ".", "..", "", std::string("x\0y", 3)}) {
         fx.Clear();
-        save_file::SaveGame(g, name);
+        g.saveFiles.SaveGame(name);
         EXPECT_EQ(fx.Messages(), Strings{"セーブ出来ませんでした。"}) << name;
     }
     EXPECT_EQ(Tree(), before);
@@ -202,7 +202,7 @@ TEST_F(SaveFile, ANameThatIsNotAPlainFileNameTouchesNothing) {
 // Failures that really happen to the write, even for root, who ignores permissions.
 TEST_F(SaveFile, AFailedWriteKeepsTheOldSaveAndLeavesNoTemporary) {
     SetCounters({"98", "5", "4", "1", "7", "5"});
-    save_file::SaveGame(g, "game1");
+    g.saveFiles.SaveGame("game1");
     const std::string old = Read(Data("game1.dat"));
     SetCounters({"1000", "50", "40", "10", "70", "50"});
     const auto expectRefused = [&](const char* what) {
@@ -222,22 +222,22 @@ TEST_F(SaveFile, AFailedWriteKeepsTheOldSaveAndLeavesNoTemporary) {
     small.rlim_cur = 8;
     auto* previous = ::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    save_file::SaveGame(g, "game1");
+    g.saveFiles.SaveGame("game1");
     ::setrlimit(RLIMIT_FSIZE, &limit);
     ::signal(SIGXFSZ, previous);
     expectRefused("file size limit");
 
     // The folder is gone (here: its path names a file instead).
-    const std::string dataDir = g.dataDir;
-    g.dataDir = Data("game1.dat").string() + "/";
-    save_file::SaveGame(g, "game1");
-    g.dataDir = dataDir;
+    const std::string dataDir = g.saveFiles.dataDir;
+    g.saveFiles.dataDir = Data("game1.dat").string() + "/";
+    g.saveFiles.SaveGame("game1");
+    g.saveFiles.dataDir = dataDir;
     expectRefused("no folder");
 
     // Something that cannot be replaced stands under the final name.
     std::filesystem::create_directory(Data("taken.dat"));
     std::filesystem::create_directory(Data("taken.dat") / "inside");
-    save_file::SaveGame(g, "taken");
+    g.saveFiles.SaveGame("taken");
     std::filesystem::remove_all(Data("taken.dat"));
     expectRefused("occupied name");
 }
@@ -255,7 +255,7 @@ TEST_F(SaveFile, TheNextSaveRemovesTemporariesWhoseWriterIsGone) {
     for (const std::string& file : {stale, live, std::string(".kararion-notes.tmp")}) Write(Data(file), "kw<>");
 
     SetCounters({"98", "5", "4", "1", "7", "5"});
-    save_file::SaveGame(g, "game1");
+    g.saveFiles.SaveGame("game1");
     EXPECT_EQ(fx.Messages(), Strings{"セーブしました。"});
     EXPECT_EQ(Tree(), (std::set<std::string>{"data", "data/game1.dat", "data/" + live, "data/.kararion-notes.tmp"}));
 }

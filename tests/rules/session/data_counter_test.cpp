@@ -4,7 +4,7 @@
 
 #include "judge/judge.h"
 #include "machine/machine.h"
-#include "reels/spin.h"
+#include "reels/reels.h"
 #include "save/save_file.h"
 #include "support/save_support.h"
 #include "session/game_sheet.h"
@@ -64,7 +64,7 @@ TEST(MachineOdds, AHandMadeMachineComesOutAsOnPaper) {
 TEST(MachineOdds, TheGamesOddsAgreeWithItsOwnJudgementAtEveryStop) {
     Machine m;
     Game& g = m.game;
-    const auto odds = WorkOutOdds(session::SheetOfGame(g));
+    const auto odds = WorkOutOdds(session::SheetOfGame(g.reels));
     ASSERT_EQ(odds.bets.size(), 3u);
     for (int bet = 1; bet <= 3; ++bet) {
         SCOPED_TRACE(bet);
@@ -74,18 +74,18 @@ TEST(MachineOdds, TheGamesOddsAgreeWithItsOwnJudgementAtEveryStop) {
                 for (int p3 = 1; p3 <= 10; ++p3) {
                     // Three real steps up to each position fill the reel's column.
                     const int at[3] = {p1, p2, p3};
-                    std::int32_t* pos[3] = {&g.spin.ReelPos1, &g.spin.ReelPos2, &g.spin.ReelPos3};
+                    std::int32_t* pos[3] = {&g.reels.ReelPos1, &g.reels.ReelPos2, &g.reels.ReelPos3};
                     for (int r = 0; r < 3; ++r) *pos[r] = ((at[r] - 4) % 10 + 10) % 10 + 1;
                     for (int step = 0; step < 3; ++step) {
-                        spin::SpinReel1(g);
-                        spin::SpinReel2(g);
-                        spin::SpinReel3(g);
+                        g.reels.SpinReel1();
+                        g.reels.SpinReel2();
+                        g.reels.SpinReel3();
                     }
-                    for (int line = 1; line <= 3; ++line) g.main.BetLamp(line, kLeftLamp) = line <= bet ? kRed : kBlack;
-                    const double won = m.Counter(g.info.Win);
+                    for (int line = 1; line <= 3; ++line) g.betLamps.BetLamp(line, lamps::kLeftLamp) = line <= bet ? kRed : kBlack;
+                    const double won = m.Counter(g.counters.Win);
                     g.judge.Payout = 0;
-                    judge::JudgeLines(g);
-                    if (m.Counter(g.info.Win) == won) continue;
+                    g.judge.JudgeLines(g.reels.AllCells());
+                    if (m.Counter(g.counters.Win) == won) continue;
                     hits += 1;
                     if (g.judge.Payout == judge::kReplayPayout) {
                         replays += 1;
@@ -105,20 +105,20 @@ TEST(MachineOdds, TheGamesOddsAgreeWithItsOwnJudgementAtEveryStop) {
 
 class SessionHistory : public testing::SaveTest {
 protected:
-    session::SessionRecord record{g};
+    session::SessionRecord record{g.events, g.counters};
     const session::History& history = record.history();
     SessionHistory() { record.StartSession(); }
 };
 
-TEST_F(SessionHistory, GrowsOnlyWhenAGameHasEndedAndStartsAfreshAfterALoad) {
-    save_file::SaveGame(g, "start");
-    // A win of 50 coins at bet 3: nothing until the count-up is over.
+TEST_F(SessionHistory, CountsEachGameAtItsJudgementAndStartsAfreshAfterALoad) {
+    g.saveFiles.SaveGame("start");
+    // A win of 50 coins at bet 3 counts when it is judged, with the coins it
+    // is still to pay; the count-up adds no second game.
     m.Play(3, {{Melon, Melon, Melon}, {Bell, Star, Grapes}, {Peach, Watermelon, Orange}});
-    m.Advance(200);
-    EXPECT_EQ(history.Games(), 0);
-    m.Advance(1000);
     ASSERT_EQ(history.Games(), 1);
     EXPECT_EQ(history.Differences().back(), 47);
+    m.Advance(1200);
+    ASSERT_EQ(history.Games(), 1);
 
     // A replay at bet 1 ends its game at the judgement, the coins unchanged;
     // the free game that follows, lost, costs nothing.
@@ -126,7 +126,7 @@ TEST_F(SessionHistory, GrowsOnlyWhenAGameHasEndedAndStartsAfreshAfterALoad) {
     ASSERT_EQ(history.Games(), 2);
     EXPECT_EQ(history.Differences().back(), 46);
     m.Advance(20);
-    ASSERT_TRUE(g.main.reel1Timer.Enabled());
+    ASSERT_TRUE(g.reels.reel1Timer.Enabled());
     m.ShowSymbols({{Bell, Star, Grapes}, {Peach, Watermelon, Melon}, {Replay, Orange, Seven}});
     machine::ClickStop(g, 1);
     machine::ClickStop(g, 2);
@@ -145,8 +145,8 @@ TEST_F(SessionHistory, GrowsOnlyWhenAGameHasEndedAndStartsAfreshAfterALoad) {
     EXPECT_EQ(history.LowestGame(), 4);
 
     // A load: its Coin, not the one before, is the new base.
-    save_file::LoadGame(g, "start");
-    ASSERT_EQ(g.info.Coin, "100");
+    g.saveFiles.LoadGame("start");
+    ASSERT_EQ(g.counters.Coin, "100");
     EXPECT_EQ(history.Games(), 0);
     EXPECT_FALSE(history.Return().has_value());
     m.Play(1, {{Bell, Star, Grapes}, {Peach, Watermelon, Melon}, {Replay, Orange, Seven}});

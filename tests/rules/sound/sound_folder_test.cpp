@@ -105,9 +105,9 @@ TEST_F(SoundFolderTree, TheChosenFolderHoldsEveryFileTheGamePlays) {
     ASSERT_TRUE(base);
     testing::Machine m(*base);
     std::set<std::string> played;
-    for (const char* name : {"BetUp", "BetDown", "Atari", "LineRound", "LineStop", "Error"}) {
-        const std::string file = sound::SoundFile(m.game, name);
-        EXPECT_TRUE(fs::is_regular_file(file)) << name << ": " << file;
+    for (const sound::SoundFileName& s : sound::kSounds) {
+        const std::string file = sound::SoundFile(m.game.programDir, s.sound);
+        EXPECT_TRUE(fs::is_regular_file(file)) << s.name << ": " << file;
         played.insert(fs::path(file).filename().string());
     }
     const auto names = sound::WaveFileNames();

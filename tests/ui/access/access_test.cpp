@@ -39,7 +39,7 @@ void PressAccessibly(QAccessibleInterface* control) {
 // stops them: a stop leaves the view as it is.
 void StopOn(UiGame& game, const Symbol (&rows)[3][3]) {
     for (int row = 1; row <= 3; ++row)
-        for (int reel = 1; reel <= 3; ++reel) game.g().main.Cell(reel, row) = PictureOf(rows[row - 1][reel - 1]);
+        for (int reel = 1; reel <= 3; ++reel) game.g().reels.Cell(reel, row) = PictureOf(rows[row - 1][reel - 1]);
     for (const char* stop : {"Stop1", "Stop2", "Stop3"}) Click(Label(game.main(), stop));
 }
 
@@ -78,35 +78,35 @@ void AccessTest::keysActAsTheirClicks() {
     // Up and + raise, Down and - lower, in whichever game window has the keys.
     QTest::keyClick(game.main(), Qt::Key_Up);
     QTest::keyClick(game.menu(), Qt::Key_Plus);
-    QCOMPARE(g.info.Bet, std::string("2"));
+    QCOMPARE(g.counters.Bet, std::string("2"));
     QTest::keyClick(game.info(), Qt::Key_Down);
     QTest::keyClick(game.main(), Qt::Key_Minus);
-    QCOMPARE(g.info.Bet, std::string("0"));
-    QCOMPARE(g.info.Coin, std::string("100"));
+    QCOMPARE(g.counters.Bet, std::string("0"));
+    QCOMPARE(g.counters.Coin, std::string("100"));
 
     // Space and Enter step the machine's cycle: three bets, then the start.
     QTest::keyClick(game.info(), Qt::Key_Space);
     QTest::keyClick(game.main(), Qt::Key_Return);
     QTest::keyClick(game.menu(), Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(g.info.Bet, std::string("3"));
+    QCOMPARE(g.counters.Bet, std::string("3"));
     // A stop key before the start finds its button off: nothing happens.
     QTest::keyClick(game.main(), Qt::Key_1);
-    QCOMPARE(g.main.clickStep, 3);
+    QCOMPARE(g.clickStep, 3);
     QTest::keyClick(game.main(), Qt::Key_Space);
-    QVERIFY(g.main.reel1Timer.Enabled() && g.main.reel2Timer.Enabled() && g.main.reel3Timer.Enabled());
+    QVERIFY(g.reels.reel1Timer.Enabled() && g.reels.reel2Timer.Enabled() && g.reels.reel3Timer.Enabled());
     // During the game "↑" is off, and so is its key.
     QTest::keyClick(game.info(), Qt::Key_Up);
-    QCOMPARE(g.info.Bet, std::string("3"));
+    QCOMPARE(g.counters.Bet, std::string("3"));
 
     // 1, 2, 3 on the top row or the keypad stop their own reel, as "■" does.
     QTest::keyClick(game.menu(), Qt::Key_2, Qt::KeypadModifier);
-    QVERIFY(!g.main.reel2Timer.Enabled() && g.main.reel1Timer.Enabled());
+    QVERIFY(!g.reels.reel2Timer.Enabled() && g.reels.reel1Timer.Enabled());
     QVERIFY(!Label(game.main(), "Stop2")->isEnabled());
     QTest::keyClick(game.main(), Qt::Key_2);  // again: the button is off now
     QTest::keyClick(game.info(), Qt::Key_3);
     QTest::keyClick(game.main(), Qt::Key_1);
-    QCOMPARE(Counter(g.info.Win) + Counter(g.info.Lost), 1.0);
-    QCOMPARE(g.main.clickStep, 4);  // a stop key is no step of the cycle
+    QCOMPARE(Counter(g.counters.Win) + Counter(g.counters.Lost), 1.0);
+    QCOMPARE(g.clickStep, 4);  // a stop key is no step of the cycle
 }
 
 void AccessTest::tabAndSpacePressAMenuEntry() {
@@ -119,8 +119,8 @@ void AccessTest::tabAndSpacePressAMenuEntry() {
     QTest::keyClick(game.menu(), Qt::Key_Backtab, Qt::ShiftModifier);
     QVERIFY(Label(game.menu(), "Start")->hasFocus());
     QTest::keyClick(Label(game.menu(), "Start"), Qt::Key_Space);
-    QVERIFY(g.main.reel1Timer.Enabled());
-    QCOMPARE(g.main.clickStep, 0);
+    QVERIFY(g.reels.reel1Timer.Enabled());
+    QCOMPARE(g.clickStep, 0);
     // The counters never take the focus, whatever is clicked.
     Click(Label(game.info(), "BetUp"));
     QCOMPARE(Control(game.info(), "Coin")->focusPolicy(), Qt::NoFocus);
@@ -171,13 +171,13 @@ void AccessTest::aScreenReaderFindsAndPressesTheControls() {
     QAccessibleInterface* stop = Accessible(game.main(), "Stop1");
     QVERIFY(stop->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     PressAccessibly(stop);
-    QVERIFY(!game.g().main.reel1Timer.Enabled());
+    QVERIFY(!game.g().reels.reel1Timer.Enabled());
     PressAccessibly(Accessible(game.info(), "BetUp"));
-    QCOMPARE(game.g().info.Bet, std::string("1"));
+    QCOMPARE(game.g().counters.Bet, std::string("1"));
     PressAccessibly(Accessible(game.menu(), "Start"));
-    QVERIFY(game.g().main.reel1Timer.Enabled());
+    QVERIFY(game.g().reels.reel1Timer.Enabled());
     PressAccessibly(stop);
-    QVERIFY(!game.g().main.reel1Timer.Enabled());
+    QVERIFY(!game.g().reels.reel1Timer.Enabled());
 }
 
 void AccessTest::eachOutcomeIsSaidOnce() {
@@ -204,12 +204,12 @@ void AccessTest::eachOutcomeIsSaidOnce() {
     StopOn(game, {{Replay, Seven, Star}, {Grapes, Replay, Watermelon}, {Bar, Melon, Replay}});
     QCOMPARE(said.back(), QStringLiteral("リプレイ"));
     game.Advance(100);
-    QVERIFY(game.g().main.reel1Timer.Enabled());
+    QVERIFY(game.g().reels.reel1Timer.Enabled());
     StopOn(game, {{Seven, Star, Grapes}, {Grapes, Peach, Watermelon}, {Bar, Melon, Orange}});
     QCOMPARE(said.mid(2), QStringList({QStringLiteral("リプレイ"), QStringLiteral("ハズレ")}));
 
     // The last coin lost: the game can go no further, and says so once.
-    game.g().info.Coin = WriteCounter(1);
+    game.g().counters.Coin = WriteCounter(1);
     game.windows.RefreshAll();
     BetAndStart(game, 1);
     StopOn(game, {{Bell, Seven, Star}, {Grapes, Peach, Watermelon}, {Bar, Melon, Orange}});
@@ -240,7 +240,7 @@ void AccessTest::aWinIsFramedUntilTheNextBet() {
 
     // Counted up and closed, the win stays in sight ...
     game.Advance(2500);
-    QCOMPARE(game.g().info.Bet, std::string("0"));
+    QCOMPARE(game.g().counters.Bet, std::string("0"));
     QVERIFY(FramedAt(main, edge("Slot2(2)")));
     // ... and goes at the next bet.
     Click(Label(game.info(), "BetUp"));
@@ -255,7 +255,7 @@ void AccessTest::aWinIsFramedUntilTheNextBet() {
     QCOMPARE(frame->line(), 1);
     QVERIFY(frame->paid().isEmpty());
     game.Advance(100);
-    QVERIFY(game.g().main.reel1Timer.Enabled());
+    QVERIFY(game.g().reels.reel1Timer.Enabled());
     QCOMPARE(frame->line(), 1);
 }
 

@@ -133,25 +133,25 @@ void QtClockTest::aGameOnTheRealClockSpinsAndStops() {
     windows.SetOnEnd([] {});
     windows.Start();
     QCoreApplication::processEvents();
-    Game& g = windows.game();
+    Game& g = windows.MutableGame();
 
     Click(Control<CaptionLabel>(windows.infoWindow(), "BetUp"));
     Click(Control<CaptionLabel>(windows.menuWindow(), "Start"));
     QCOMPARE(host.RunningCount(), 4);  // three reels and the lamp chase
-    QCOMPARE(host.TimerFor(g.main.reel2Timer)->interval(), 40);
+    QCOMPARE(host.TimerFor(g.reels.reel2Timer)->interval(), 40);
 
     // The reels step on their own and the cells follow without any click.
     auto* cell = Control<ReelCell>(windows.mainWindow(), "Slot1(1)");
-    QTRY_VERIFY(g.spin.ReelPos1 >= 3);
-    QCOMPARE(cell->symbol(), LooksLike(g.main.Cell(1, 1)));
+    QTRY_VERIFY(g.reels.ReelPos1 >= 3);
+    QCOMPARE(cell->symbol(), LooksLike(g.reels.Cell(1, 1)));
 
     for (const char* stop : {"Stop1", "Stop2", "Stop3"}) Click(Control<CaptionLabel>(windows.mainWindow(), stop));
-    QVERIFY(!host.TimerFor(g.main.reel1Timer)->isActive());
-    QVERIFY(!host.TimerFor(g.main.reel3Timer)->isActive());
-    QCOMPARE(ReadCounter(g.info.Win) + ReadCounter(g.info.Lost), 1.0);
+    QVERIFY(!host.TimerFor(g.reels.reel1Timer)->isActive());
+    QVERIFY(!host.TimerFor(g.reels.reel3Timer)->isActive());
+    QCOMPARE(ReadCounter(g.counters.Win) + ReadCounter(g.counters.Lost), 1.0);
     // A win is counted up and shown; either way the game comes to rest.
     QTRY_COMPARE_WITH_TIMEOUT(host.RunningCount(), 0, 10000);
-    QCOMPARE(g.info.Bet, std::string("0"));
+    QCOMPARE(g.counters.Bet, std::string("0"));
 }
 
 void QtClockTest::messageBoxIsPlainAndModal() {
@@ -208,7 +208,7 @@ void QtClockTest::aSoundThatIsNoFileIsSilentAndTheEndIsClean() {
         const int writer = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
         fifoWaitedOn = writer >= 0;
         if (writer >= 0) ::close(writer);
-        QCOMPARE(game.game().info.Bet, std::string("1"));  // the silent bet counted
+        QCOMPARE(game.game().counters.Bet, std::string("1"));  // the silent bet counted
         Click(Control<CaptionLabel>(game.windows().menuWindow(), "Ended"));
     }
     QVERIFY2(!fifoWaitedOn, "the sound device waits on a FIFO");

@@ -57,7 +57,7 @@ void DataWindowTest::opensFromTheContextMenuAndTheDKeyBesideTheClickCycle() {
     UiGame game;
     Game& g = game.g();
     ClickAt(game.main(), kBareBackground);  // bet 1
-    QCOMPARE(g.main.clickStep, 1);
+    QCOMPARE(g.clickStep, 1);
 
     // The right button, on the bare window and on a reel cell.
     QVERIFY(ChooseFromContextMenu(game, kBareBackground));
@@ -68,9 +68,9 @@ void DataWindowTest::opensFromTheContextMenuAndTheDKeyBesideTheClickCycle() {
     data->hide();
     QVERIFY(ChooseFromContextMenu(game, InWindow(Control(game.main(), "Slot2(2)"))));
     QVERIFY(data->isVisible());
-    QCOMPARE(g.main.clickStep, 1);
-    QCOMPARE(g.info.Bet, std::string("1"));
-    QCOMPARE(g.info.Coin, std::string("99"));
+    QCOMPARE(g.clickStep, 1);
+    QCOMPARE(g.counters.Bet, std::string("1"));
+    QCOMPARE(g.counters.Coin, std::string("99"));
 
     // The D key on the main window opens the same window again.
     data->hide();
@@ -79,10 +79,10 @@ void DataWindowTest::opensFromTheContextMenuAndTheDKeyBesideTheClickCycle() {
     QTest::keyClick(game.main(), Qt::Key_D);
     QVERIFY(data->isVisible());
     QCOMPARE(game.windows.dataWindow(), data);
-    QCOMPARE(g.main.clickStep, 1);
+    QCOMPARE(g.clickStep, 1);
     // Over the data window the game's keys still play, and Escape closes it.
     QTest::keyClick(data, Qt::Key_Space);
-    QCOMPARE(g.main.clickStep, 2);
+    QCOMPARE(g.clickStep, 2);
     QTest::keyClick(data, Qt::Key_Escape);
     QVERIFY(!data->isVisible());
     QTest::keyClick(game.main(), Qt::Key_D);
@@ -92,12 +92,12 @@ void DataWindowTest::opensFromTheContextMenuAndTheDKeyBesideTheClickCycle() {
     // open, shows it as soon as it has ended.
     QCOMPARE(Figure(data, "ゲーム数"), QStringLiteral("0"));
     for (int click = 3; click <= 4; ++click) ClickAt(game.main(), kBareBackground);
-    QVERIFY(g.main.reel1Timer.Enabled());
+    QVERIFY(g.reels.reel1Timer.Enabled());
     game.Advance(500);
     using enum Symbol;
     const Symbol nothing[3][3] = {{Bell, Star, Grapes}, {Peach, Watermelon, Melon}, {Replay, Orange, Seven}};
     for (int row = 1; row <= 3; ++row)
-        for (int reel = 1; reel <= 3; ++reel) g.main.Cell(reel, row) = PictureOf(nothing[row - 1][reel - 1]);
+        for (int reel = 1; reel <= 3; ++reel) g.reels.Cell(reel, row) = PictureOf(nothing[row - 1][reel - 1]);
     for (int click = 5; click <= 6; ++click) ClickAt(game.main(), kBareBackground);
     QCOMPARE(Figure(data, "ゲーム数"), QStringLiteral("0"));  // not while a reel spins
     ClickAt(game.main(), kBareBackground);

@@ -84,7 +84,7 @@ void DialogsTest::init() {
 
 void DialogsTest::saveDialogPicksTypesAndSaves() {
     UiGame game;
-    game.g().dataDir = DataDir().toStdString();
+    game.g().saveFiles.dataDir = DataDir().toStdString();
     Seen seen;
     WhenModal([&](QWidget* dialog) {
         seen.title = dialog->windowTitle();
@@ -143,7 +143,7 @@ void DialogsTest::saveDialogPicksTypesAndSaves() {
 
 void DialogsTest::saveDialogStartsAfreshEachOpening() {
     UiGame game;
-    game.g().dataDir = DataDir().toStdString();
+    game.g().saveFiles.dataDir = DataDir().toStdString();
     QString second;
     QStringList secondFiles;
     Hover(Label(game.menu(), "Save"));
@@ -182,7 +182,7 @@ void DialogsTest::saveDialogStartsAfreshEachOpening() {
 
 void DialogsTest::loadDialogListsFirstAndLoads() {
     UiGame game;
-    game.g().dataDir = DataDir().toStdString();
+    game.g().saveFiles.dataDir = DataDir().toStdString();
     Seen seen;
     WhenModal([&](QWidget* dialog) {
         seen.title = dialog->windowTitle();
@@ -214,11 +214,11 @@ void DialogsTest::loadDialogListsFirstAndLoads() {
 // to the file system as it was, or the list offers a save that cannot be had.
 void DialogsTest::aNameThatIsNotUtf8IsListedPickedAndLoaded() {
     UiGame game;
-    game.g().dataDir = DataDir().toStdString();
+    game.g().saveFiles.dataDir = DataDir().toStdString();
     const std::string name = "bad\xff\xfeutf";
-    game.g().info.Coin = "77";
-    save_file::SaveGame(game.g(), name);
-    game.g().info.Coin = "1";
+    game.g().counters.Coin = "77";
+    game.g().saveFiles.SaveGame(name);
+    game.g().counters.Coin = "1";
     game.fx.Clear();
     int listed = -1;
     std::string picked;
@@ -233,11 +233,11 @@ void DialogsTest::aNameThatIsNotUtf8IsListedPickedAndLoaded() {
         Click(Label(dialog, "Cancel"));
     });
     Click(Label(game.menu(), "Loading"));
-    ::unlink((game.g().dataDir + name + ".dat").c_str());  // a name QDir cannot clear away
+    ::unlink((game.g().saveFiles.dataDir + name + ".dat").c_str());  // a name QDir cannot clear away
     QCOMPARE(listed, 3);
     QCOMPARE(picked, name);
     QCOMPARE(game.fx.Messages(), std::vector<std::string>{"ロードしました。"});
-    QCOMPARE(game.g().info.Coin, std::string("77"));
+    QCOMPARE(game.g().counters.Coin, std::string("77"));
 }
 
 void DialogsTest::versionWindowTellsWhoMadeIt() {
@@ -266,7 +266,7 @@ void DialogsTest::endedStopsEverythingAtOnce() {
     UiGame game;
     Click(Label(game.info(), "BetUp"));
     Click(Label(game.menu(), "Start"));
-    QVERIFY(game.g().main.reel2Timer.Enabled());
+    QVERIFY(game.g().reels.reel2Timer.Enabled());
     const int messages = game.fx.messages;
     Click(Label(game.menu(), "Ended"));
     QCOMPARE(game.ends, 1);

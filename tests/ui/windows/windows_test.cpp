@@ -115,8 +115,8 @@ void WindowsTest::reelCellsNameTheirSymbols() {
     QCOMPARE(Control(game.main(), "Slot3(3)")->accessibleDescription(), QStringLiteral("ベル"));
 
     // Whatever the reels show after spinning, the cells show it too.
-    game.g().main.Cell(1, 1) = PictureOf(Symbol::Seven);
-    game.g().main.Cell(2, 2) = PictureOf(Symbol::Bar);
+    game.g().reels.Cell(1, 1) = PictureOf(Symbol::Seven);
+    game.g().reels.Cell(2, 2) = PictureOf(Symbol::Bar);
     game.windows.RefreshAll();
     QCOMPARE(Control<ReelCell>(game.main(), "Slot1(1)")->symbol(), Symbol::Seven);
     QCOMPARE(Control(game.main(), "Slot1(1)")->accessibleDescription(), QStringLiteral("セブン"));
@@ -127,7 +127,7 @@ void WindowsTest::onlyTheBackgroundAndShapesStepTheClickCycle() {
     UiGame game;
     Game& g = game.g();
     ClickAt(game.main(), kBareBackground);
-    QCOMPARE(g.main.clickStep, 1);
+    QCOMPARE(g.clickStep, 1);
     QCOMPARE(FieldText(game, "Bet"), QStringLiteral("1"));
     QCOMPARE(FieldText(game, "Coin"), QStringLiteral("99"));
     QCOMPARE(Label(game.main(), "Line1(0)")->colour(), kRed);
@@ -136,21 +136,21 @@ void WindowsTest::onlyTheBackgroundAndShapesStepTheClickCycle() {
     // Lamps, cells and stop buttons (enabled or not) keep their clicks.
     for (const char* name : {"Line1(0)", "Line2(1)", "Slot2(2)", "Slot1(3)", "Stop1", "Stop3"}) {
         Click(Control(game.main(), name));
-        QVERIFY2(g.main.clickStep == 1, name);
+        QVERIFY2(g.clickStep == 1, name);
     }
     QCOMPARE(FieldText(game, "Bet"), QStringLiteral("1"));
 
     // Filled rectangles take no clicks: the window beneath them does.
     Click(Control(game.main(), "LED(1)"));
-    QCOMPARE(g.main.clickStep, 2);
+    QCOMPARE(g.clickStep, 2);
     ClickAt(game.main(), Control(game.main(), "Shape2")->geometry().topLeft() + QPoint(3, 3));
-    QCOMPARE(g.main.clickStep, 3);
+    QCOMPARE(g.clickStep, 3);
     QCOMPARE(FieldText(game, "Bet"), QStringLiteral("3"));
 
     // The fourth click starts the game; the stop buttons come alive.
     ClickAt(game.main(), kBareBackground);
-    QCOMPARE(g.main.clickStep, 4);
-    QVERIFY(g.main.reel1Timer.Enabled());
+    QCOMPARE(g.clickStep, 4);
+    QVERIFY(g.reels.reel1Timer.Enabled());
     QVERIFY(Label(game.main(), "Stop1")->isEnabled());
     QCOMPARE(Label(game.main(), "Stop1")->colour(), kBlue);
     QVERIFY(!Label(game.info(), "BetUp")->isEnabled());
@@ -160,7 +160,7 @@ void WindowsTest::aDoubleClickIsTwoClicks() {
     // Every press counts, as with the platform's own buttons.
     UiGame game;
     QTest::mouseDClick(game.main()->windowHandle(), Qt::LeftButton, Qt::NoModifier, kBareBackground);
-    QCOMPARE(game.g().main.clickStep, 2);
+    QCOMPARE(game.g().clickStep, 2);
     QCOMPARE(FieldText(game, "Bet"), QStringLiteral("2"));
     CaptionLabel* down = Label(game.info(), "BetDown");
     QTest::mouseDClick(game.info()->windowHandle(), Qt::LeftButton, Qt::NoModifier, InWindow(down));
@@ -183,7 +183,7 @@ void WindowsTest::betButtonsAndStopButtonsReachTheRules() {
     QCOMPARE(FieldText(game, "Coin"), QStringLiteral("99"));
 
     Click(Label(game.menu(), "Start"));
-    QVERIFY(g.main.reel1Timer.Enabled() && g.main.reel2Timer.Enabled() && g.main.reel3Timer.Enabled());
+    QVERIFY(g.reels.reel1Timer.Enabled() && g.reels.reel2Timer.Enabled() && g.reels.reel3Timer.Enabled());
     QCOMPARE(FieldText(game, "Run"), QStringLiteral("1"));
     QVERIFY(!Label(game.menu(), "Start")->isEnabled());
 
@@ -195,25 +195,25 @@ void WindowsTest::betButtonsAndStopButtonsReachTheRules() {
     for (int reel = 1; reel <= 3; ++reel) {
         for (int row = 1; row <= 3; ++row) {
             auto* cell = Control<ReelCell>(game.main(), qPrintable(QStringLiteral("Slot%1(%2)").arg(reel).arg(row)));
-            QCOMPARE(cell->symbol(), LooksLike(g.main.Cell(reel, row)));
+            QCOMPARE(cell->symbol(), LooksLike(g.reels.Cell(reel, row)));
         }
     }
 
     game.fx.Clear();
     Click(Label(game.main(), "Stop2"));
-    QVERIFY(!g.main.reel2Timer.Enabled());
-    QVERIFY(g.main.reel1Timer.Enabled());
+    QVERIFY(!g.reels.reel2Timer.Enabled());
+    QVERIFY(g.reels.reel1Timer.Enabled());
     QVERIFY(!Label(game.main(), "Stop2")->isEnabled());
     QCOMPARE(Control<FilledRect>(game.main(), "LED(1)")->fill(), kCyan);
     QCOMPARE(Control<FilledRect>(game.main(), "LED(0)")->fill(), kDarkTeal);
     QVERIFY(!game.fx.SoundsPlayed().empty());
     QVERIFY(QString::fromStdString(game.fx.SoundsPlayed().back()).endsWith(QStringLiteral("stop.wav")));
-    QCOMPARE(g.main.clickStep, 0);  // a stop button is no click of the window
+    QCOMPARE(g.clickStep, 0);  // a stop button is no click of the window
 
     Click(Label(game.main(), "Stop1"));
     Click(Label(game.main(), "Stop3"));
-    QVERIFY(!g.main.reel1Timer.Enabled() && !g.main.reel3Timer.Enabled());
-    QCOMPARE(ReadCounter(g.info.Win) + ReadCounter(g.info.Lost), 1.0);
+    QVERIFY(!g.reels.reel1Timer.Enabled() && !g.reels.reel3Timer.Enabled());
+    QCOMPARE(ReadCounter(g.counters.Win) + ReadCounter(g.counters.Lost), 1.0);
 }
 
 void WindowsTest::aWinFlashesItsLineInTheLamps() {
@@ -225,7 +225,7 @@ void WindowsTest::aWinFlashesItsLineInTheLamps() {
     using enum Symbol;
     const Symbol rows[3][3] = {{Seven, Star, Grapes}, {Melon, Seven, Watermelon}, {Peach, Replay, Seven}};
     for (int row = 1; row <= 3; ++row)
-        for (int reel = 1; reel <= 3; ++reel) g.main.Cell(reel, row) = PictureOf(rows[row - 1][reel - 1]);
+        for (int reel = 1; reel <= 3; ++reel) g.reels.Cell(reel, row) = PictureOf(rows[row - 1][reel - 1]);
     for (const char* stop : {"Stop1", "Stop2", "Stop3"}) Click(Label(game.main(), stop));
     QCOMPARE(FieldText(game, "Win"), QStringLiteral("1"));
 
@@ -251,7 +251,7 @@ void WindowsTest::longCountsShowEveryDigit() {
     const int fullSize = used->font().pixelSize();
     // Players pass 10,000 coins used within a few thousand games.
     for (const char* count : {"12345", "100000", "1234567"}) {
-        game.g().info.UsedCoin = count;
+        game.g().counters.UsedCoin = count;
         game.windows.RefreshAll();
         QCOMPARE(used->text(), QString::fromUtf8(count));
         QVERIFY(used->isReadOnly());
@@ -263,12 +263,12 @@ void WindowsTest::longCountsShowEveryDigit() {
         QVERIFY(used->font().pixelSize() >= 8);  // still legible
     }
     // Too long for any legible size: the first digits show, not the last.
-    game.g().info.UsedCoin = "123456789012";
+    game.g().counters.UsedCoin = "123456789012";
     game.windows.RefreshAll();
     QCOMPARE(used->cursorPosition(), 0);
     QVERIFY(used->font().pixelSize() >= 8);
     // A short count takes the full size again.
-    game.g().info.UsedCoin = "7";
+    game.g().counters.UsedCoin = "7";
     game.windows.RefreshAll();
     QCOMPARE(used->font().pixelSize(), fullSize);
     QCOMPARE(used->font().pixelSize(), Control<QLineEdit>(game.info(), "Coin")->font().pixelSize());
@@ -280,7 +280,7 @@ void WindowsTest::infoHoverColoursFollowThePointer() {
     CaptionLabel* up = Label(game.info(), "BetUp");
     CaptionLabel* down = Label(game.info(), "BetDown");
     Hover(up);
-    QCOMPARE(g.info.BetUp.foreColor, kRed);
+    QCOMPARE(g.betting.BetUp.foreColor, kRed);
     QCOMPARE(up->colour(), kRed);
     Hover(down);
     QCOMPARE(down->colour(), kRed);
@@ -301,7 +301,7 @@ void WindowsTest::infoHoverColoursFollowThePointer() {
     QVERIFY(!up->isEnabled());
     MoveTo(game.info(), QPoint(game.info()->width() - 2, game.info()->height() - 2));
     Hover(up);
-    QCOMPARE(g.info.BetUp.foreColor, kBlack);
+    QCOMPARE(g.betting.BetUp.foreColor, kBlack);
     QCOMPARE(up->colour(), kBlack);
 }
 
@@ -318,7 +318,7 @@ void WindowsTest::menuHoverColoursFollowThePointer() {
     // The greyed start entry does not light.
     Hover(start);
     QCOMPARE(start->colour(), kBlack);
-    QCOMPARE(game.g().menu.Start.foreColor, kBlack);
+    QCOMPARE(game.g().menu.ForeColor(menu::Entry::Start), kBlack);
     MoveTo(game.menu(), QPoint(2, game.menu()->height() - 2));
     QCOMPARE(loading->colour(), kBlack);
 
@@ -332,7 +332,7 @@ void WindowsTest::closingTheMainWindowEndsTheProgram() {
     UiGame game;
     Click(Label(game.info(), "BetUp"));
     Click(Label(game.menu(), "Start"));
-    QVERIFY(game.g().main.reel1Timer.Enabled());
+    QVERIFY(game.g().reels.reel1Timer.Enabled());
     game.main()->close();
     QVERIFY(game.windows.Ended());
     QCOMPARE(game.ends, 1);
