@@ -1,6 +1,6 @@
 #include "machine/game.h"
 
-namespace kararion {
+namespace kararion::machine {
 
 Game::Game(Effects& effects, TimerHost& host, std::string programDir) : Ground(effects, std::move(programDir)) {
     for (GameTimer* timer : Timers()) timer->SetHost(&host);
@@ -15,4 +15,4 @@ std::array<GameTimer*, 7> Game::Timers() {
             &betLamps.betLampTimer, &judge.coinUpTimer, &judge.winSoundTimer};
 }
 
-}  // namespace kararion
+}  // namespace kararion::machine

@@ -17,7 +17,7 @@
 #include "save/dialog_rules.h"
 #include "save/save_file.h"
 
-namespace kararion {
+namespace kararion::machine {
 
 class Game : public Ground {
 public:
@@ -43,4 +43,9 @@ public:
     std::array<GameTimer*, 7> Timers();
 };
 
+}  // namespace kararion::machine
+
+namespace kararion {
+// The game everyone above the rules deals with.
+using machine::Game;
 }  // namespace kararion

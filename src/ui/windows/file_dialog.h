@@ -5,8 +5,11 @@
 #include <QListWidget>
 #include <string>
 
-namespace kararion {
+namespace kararion::machine {
 class Game;
+}  // namespace kararion::machine
+namespace kararion {
+using machine::Game;
 }  // namespace kararion
 namespace kararion::save {
 class FileDialogRules;

@@ -5,8 +5,13 @@
 #include <QWidget>
 
 namespace kararion {
-class Game;
 struct Caption;
+}  // namespace kararion
+namespace kararion::machine {
+class Game;
+}  // namespace kararion::machine
+namespace kararion {
+using machine::Game;
 }  // namespace kararion
 
 namespace kararion::ui {
