@@ -25,7 +25,7 @@ const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "s
 // The parser names an option without its dashes; the player sees it as typed.
 QString AsTyped(const QStringList& arguments, const QString& name) {
     for (const QString& argument : arguments.mid(1)) {
-        const QString bare = argument.section('=', 0, 0);
+        QString bare = argument.section('=', 0, 0);
         if (bare == "-" + name || bare == "--" + name) return bare;
     }
     return name;
@@ -76,9 +76,10 @@ Options ReadOptions(const QStringList& arguments, const QString& version) {
     }
 
     if (!parser.parse(arguments)) {
-        if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty())
+        if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty()) {
             return Fail(QStringLiteral("知らないオプションです / unknown option: ") +
                         AsTyped(arguments, unknown.front()));
+        }
         return Fail(QStringLiteral("オプションが正しくありません / ") + parser.errorText());
     }
     if (!parser.positionalArguments().isEmpty())
