@@ -1,10 +1,5 @@
-#include <unistd.h>
-
 #include <QApplication>
-#include <QCommandLineParser>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,6 +7,7 @@
 #include <vector>
 
 #include "sound/sound_folder.h"
+#include "ui/platform/command_line.h"
 #include "ui/platform/desktop_start.h"
 #include "ui/seams/real_game.h"
 
@@ -25,41 +21,12 @@ std::optional<std::string> SoundBase(const std::string& programDir) {
     return ChooseSoundBase(programDir, InstalledDataDir(programDir, KARARION_DATA_FROM_PROGRAM));
 }
 
-struct StartOptions {
-    std::string programDir;
-    bool printSoundFolder = false;
-    bool printSaveFolder = false;
-    bool playerFolder = false;
-};
-
-// Reads the game's own options before any display is opened; --help ends here.
-StartOptions ReadOptions(int& argc, char* argv[]) {
+// Reads the options before any display is opened; --help, --version and a
+// wrong option end here. Nothing is made on the way.
+kararion::ui::Options ReadOptions(int& argc, char* argv[], std::string& programDir) {
     QCoreApplication cli(argc, argv);
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("カラリオン (Kararion): a slot machine with three reels."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and end."));
-    parser.addOption(help);
-    const QCommandLineOption playerFolder(
-        QStringLiteral("player-folder"),
-        QStringLiteral("Play in the player's own folder, $XDG_DATA_HOME/kararion (~/.local/share/kararion), "
-                       "made with its data folder for the saves if missing. The desktop entry starts the game "
-                       "so; otherwise the saves go to data/ under the working folder, which must exist."));
-    parser.addOption(playerFolder);
-    const QCommandLineOption printSaveFolder(
-        QStringLiteral("print-save-folder"),
-        QStringLiteral("Print the folder the saves go to and end, without opening a window."));
-    parser.addOption(printSaveFolder);
-    const QCommandLineOption printSoundFolder(
-        QStringLiteral("print-sound-folder"),
-        QStringLiteral("Print the folder the sounds are played from and end, without opening a window; "
-                       "end with status 1 when no folder has them."));
-    parser.addOption(printSoundFolder);
-    // Qt's own options (-platform, -style, ...) are left to the application.
-    parser.parse(QCoreApplication::arguments());
-    if (parser.isSet(help)) parser.showHelp(0);
-    return {QCoreApplication::applicationDirPath().toStdString(), parser.isSet(printSoundFolder),
-            parser.isSet(printSaveFolder), parser.isSet(playerFolder)};
+    programDir = QCoreApplication::applicationDirPath().toStdString();
+    return kararion::ui::ReadOptions(QCoreApplication::arguments(), QStringLiteral(KARARION_VERSION));
 }
 
 int PrintSoundFolder(const std::string& programDir) {
@@ -72,35 +39,27 @@ int PrintSoundFolder(const std::string& programDir) {
     return 1;
 }
 
-// The game saves to ./data; in the player's own folder that is where it
-// works from. When the folder cannot be had, the game still plays where it
-// was started, and says why its saves may fail.
-void EnterPlayerFolder() {
-    const auto folder = kararion::ui::PlayerFolder(kararion::ui::ProcessEnvironment());
-    if (!folder) {
-        std::fprintf(stderr,
-                     "kararion: neither XDG_DATA_HOME nor HOME names a folder; saving under the working folder\n");
-        return;
-    }
-    if (const std::string error = kararion::ui::MakeSaveFolders(*folder); !error.empty()) {
-        std::fprintf(stderr, "kararion: %s; saving under the working folder\n", error.c_str());
-        return;
-    }
-    if (::chdir(folder->c_str()) != 0) {
-        std::fprintf(stderr, "kararion: cannot enter %s: %s; saving under the working folder\n", folder->c_str(),
-                     std::strerror(errno));
-    }
-}
-
-int PrintSaveFolder() {
-    std::error_code error;
-    const std::filesystem::path data = std::filesystem::current_path(error) / "data";
-    if (error) {
-        std::fprintf(stderr, "kararion: no working folder: %s\n", error.message().c_str());
-        return 1;
+int PrintSaveFolder(bool playerFolder) {
+    std::filesystem::path data;
+    if (playerFolder) {
+        const auto folder = kararion::ui::PlayerFolder(kararion::ui::ProcessEnvironment());
+        if (!folder) {
+            std::fprintf(stderr, "kararion: neither XDG_DATA_HOME nor HOME names a folder: no save folder\n");
+            return 1;
+        }
+        data = std::filesystem::path(*folder) / "data";
+    } else {
+        std::error_code error;
+        data = std::filesystem::current_path(error) / "data";
+        if (error) {
+            std::fprintf(stderr, "kararion: no working folder: %s\n", error.message().c_str());
+            return 1;
+        }
     }
     std::printf("%s\n", data.c_str());
-    if (!std::filesystem::is_directory(data, error))
+    // The player's folder is made by the game; the working folder's is not.
+    std::error_code error;
+    if (!playerFolder && !std::filesystem::is_directory(data, error))
         std::fprintf(stderr, "kararion: %s does not exist; saves fail until it is made\n", data.c_str());
     return 0;
 }
@@ -108,10 +67,24 @@ int PrintSaveFolder() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const StartOptions options = ReadOptions(argc, argv);
-    if (options.printSoundFolder) return PrintSoundFolder(options.programDir);
-    if (options.playerFolder) EnterPlayerFolder();
-    if (options.printSaveFolder) return PrintSaveFolder();
+    std::string programDir;
+    const kararion::ui::Options options = ReadOptions(argc, argv, programDir);
+    switch (options.then) {
+        case kararion::ui::Options::Then::Print: std::fputs(options.text.c_str(), stdout); return 0;
+        case kararion::ui::Options::Then::Fail: std::fputs(options.text.c_str(), stderr); return 2;
+        case kararion::ui::Options::Then::Play: break;
+    }
+    if (options.printSoundFolder) return PrintSoundFolder(programDir);
+    if (options.printSaveFolder) return PrintSaveFolder(options.playerFolder);
+
+    // In the player's own folder the saves go there and nowhere else: when it
+    // cannot be used, the dialogs say so rather than save elsewhere.
+    std::optional<std::string> playerFolder;
+    if (options.playerFolder) {
+        playerFolder = kararion::ui::PlayerFolder(kararion::ui::ProcessEnvironment());
+        if (const std::string problem = kararion::ui::PreparePlayerFolder(playerFolder); !problem.empty())
+            std::fprintf(stderr, "kararion: %s\n", problem.c_str());
+    }
 
     // Before the application starts: Qt picks its platform as it is built.
     if (const auto platform = kararion::ui::ChoosePlatform(kararion::ui::ProcessEnvironment(),
@@ -125,7 +98,12 @@ int main(int argc, char* argv[]) {
     // With some of its sounds missing the game plays the others; without any
     // it plays silently, looking beside itself.
     kararion::ui::RealGame game(kararion::sound::BestSoundBase(
-        options.programDir, kararion::sound::InstalledDataDir(options.programDir, KARARION_DATA_FROM_PROGRAM)));
+        programDir, kararion::sound::InstalledDataDir(programDir, KARARION_DATA_FROM_PROGRAM)));
+    if (options.playerFolder) {
+        // A whole path: the folder may be deleted and made again under a running game.
+        if (playerFolder) game.game().dataDir = *playerFolder + "/data/";
+        game.windows().SetSaveFolderCheck([playerFolder] { return kararion::ui::PreparePlayerFolder(playerFolder); });
+    }
     game.Start();
     return QApplication::exec();
 }

@@ -2,16 +2,18 @@
 # Installs the built game into a temporary prefix and checks what lands there:
 # the files and nothing else, the desktop entry and metainfo against the
 # desktop's own checkers, and that the installed program finds its sounds
-# from any working folder, while a copy without them says so; and where the
-# saves go.
+# from any working folder, while a copy without them says so; where the
+# saves go; and that the README's install and uninstall leave a player's
+# saves alone.
 #
-#   install_test.sh <cmake> <build folder> <source folder> <application id>
+#   install_test.sh <cmake> <build folder> <source folder> <application id> <version>
 set -euo pipefail
 
 cmake=$1
 build=$(realpath "$2")
 source=$(realpath "$3")
 id=$4
+version=$5
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/kararion-install-XXXXXX")
 trap 'rm -rf "$tmp"' EXIT
@@ -33,14 +35,14 @@ expected=(
   "share/metainfo/$id.metainfo.xml"
   "share/man/man6/kararion.6"
 )
-for s in "${sounds[@]}"; do expected+=("share/kararion/data/se/$s"); done
+for s in "${sounds[@]}"; do expected+=("share/games/kararion/data/se/$s"); done
 
 # Exactly these files, nothing more.
 diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$prefix" && find . -type f -printf '%P\n' | sort) \
   || fail "the installed files differ from the list above (< expected, > installed)"
 [ -x "$prefix/bin/kararion" ] || fail "bin/kararion is not executable"
 for s in "${sounds[@]}"; do
-  cmp -s "$build/data/se/$s" "$prefix/share/kararion/data/se/$s" || fail "installed $s differs from the build's"
+  cmp -s "$build/data/se/$s" "$prefix/share/games/kararion/data/se/$s" || fail "installed $s differs from the build's"
 done
 cmp -s "$source/assets/kararion.svg" "$prefix/share/icons/hicolor/scalable/apps/$id.svg" \
   || fail "the installed icon is not assets/kararion.svg"
@@ -81,16 +83,45 @@ expect_folder() {  # <program> <expected output> <what>
   [ "$got" = "$2" ] || fail "$3: --print-sound-folder gave '$got', expected '$2' (stderr: $(cat "$tmp/stderr.txt"))"
 }
 
-expect_folder "$prefix/bin/kararion" "0 $prefix/share/kararion/data/se" "installed program"
+expect_folder "$prefix/bin/kararion" "0 $prefix/share/games/kararion/data/se" "installed program"
 expect_folder "$build/kararion" "0 $build/data/se" "program in the build folder"
 
 # No display at all: the answer comes before Qt would look for one.
 got=$(cd "$tmp/elsewhere" && env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb \
   "$prefix/bin/kararion" --print-sound-folder 2>&1) || fail "--print-sound-folder without a display: $got"
-[ "$got" = "$prefix/share/kararion/data/se" ] || fail "--print-sound-folder without a display gave '$got'"
+[ "$got" = "$prefix/share/games/kararion/data/se" ] || fail "--print-sound-folder without a display gave '$got'"
 help=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$prefix/bin/kararion" --help 2>&1) \
   || fail "--help without a display: $help"
 grep -q -- '--print-sound-folder' <<<"$help" || fail "--help does not describe --print-sound-folder"
+
+# The options: the version, and a wrong option refused with the usage line
+# and status 2 before any window (there is no display to open one on); Qt's
+# own options start the game. The printing ones make no folder and no file.
+mkdir -m 700 "$tmp/bare-home" "$tmp/bare-cwd"
+run_bare() {  # <option>...: stdout to out.txt, stderr to err.txt; prints the status
+  local status=0
+  (cd "$tmp/bare-cwd" && env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_DATA_HOME HOME="$tmp/bare-home" \
+    QT_QPA_PLATFORM=xcb "$prefix/bin/kararion" "$@" >"$tmp/out.txt" 2>"$tmp/err.txt") || status=$?
+  echo "$status"
+}
+[ "$(run_bare --version)" = 0 ] && [ "$(cat "$tmp/out.txt")" = "kararion $version" ] \
+  || fail "--version gave '$(cat "$tmp/out.txt")', expected 'kararion $version'"
+for wrong in --bogus --player-foler -x stray; do
+  got=$(run_bare --player-folder "$wrong")
+  [ "$got" = 2 ] && [ ! -s "$tmp/out.txt" ] && grep -q "usage: kararion" "$tmp/err.txt" \
+    && grep -q -- ": $wrong\$" "$tmp/err.txt" \
+    || fail "$wrong: status $got, stderr '$(cat "$tmp/err.txt")'"
+done
+for print in --help --print-save-folder --print-sound-folder; do
+  got=$(run_bare --player-folder "$print")
+  [ "$got" = 0 ] || fail "$print: status $got, stderr '$(cat "$tmp/err.txt")'"
+done
+left=$(find "$tmp/bare-home" "$tmp/bare-cwd" -mindepth 1)
+[ -z "$left" ] || fail "the printing options made $left"
+status=0
+(cd "$tmp/elsewhere" && XDG_DATA_HOME="$tmp/xdg-qt" timeout 3 "$prefix/bin/kararion" -platform offscreen \
+  -style fusion -reverse >"$tmp/run.txt" 2>&1) || status=$?
+[ "$status" -eq 124 ] || fail "Qt's own options: the game ended with status $status: $(cat "$tmp/run.txt")"
 
 # A copy of the program alone, without the share folder: no sound folder, said plainly.
 mkdir -p "$tmp/lonely/bin"
@@ -100,7 +131,7 @@ grep -q 'no sound folder' "$tmp/stderr.txt" || fail "the lonely program did not 
 
 # Sounds beside the installed program come before the installed ones.
 mkdir -p "$prefix/bin/data/se"
-cp "$prefix/share/kararion/data/se/"*.wav "$prefix/bin/data/se/"
+cp "$prefix/share/games/kararion/data/se/"*.wav "$prefix/bin/data/se/"
 expect_folder "$prefix/bin/kararion" "0 $prefix/bin/data/se" "installed program with sounds beside it"
 rm -r "$prefix/bin/data"
 
@@ -121,6 +152,40 @@ status=0
 [ "$status" -eq 124 ] || fail "the installed game ended by itself with status $status: $(cat "$tmp/run.txt")"
 for folder in "$tmp/xdg" "$tmp/xdg/kararion" "$tmp/xdg/kararion/data"; do
   [ "$(stat -c %a "$folder" 2>&1)" = 700 ] || fail "$folder is not a private folder: $(stat -c %a "$folder" 2>&1)"
+done
+
+# The README's install into a home whose player folder holds saves, then its
+# uninstall, both run as written there from beside the build folder: the
+# program goes, the saves stay. The full install writes the build folder's
+# install_manifest.txt, the player's own; it is put back afterwards.
+readme_block() {  # <line that starts the paragraph>: the indented lines of its first code block
+  awk -v start="$1" 'index($0, start) == 1 { on = 1; next }
+    on && /^    / { print substr($0, 5); seen = 1; next }
+    on && seen { exit }' "$source/README.md"
+}
+install_lines=$(readme_block 'Build first')
+uninstall_lines=$(readme_block 'To uninstall')
+[ -n "$install_lines" ] && [ -n "$uninstall_lines" ] || fail "the README has no install or uninstall lines"
+home=$tmp/player
+saves=$home/.local/share/kararion/data
+mkdir -p "$saves" "$tmp/beside"
+printf 'b<>a<>a<>a<>a<>a<>\r\n' >"$saves/mine.dat"
+printf 'c<>b<>a<>b<>d<>a<>\r\n' >"$saves/other.dat"
+cp -a "$saves" "$tmp/saves-before"
+ln -s "$build" "$tmp/beside/build"
+[ ! -e "$build/install_manifest.txt" ] || cp -p "$build/install_manifest.txt" "$tmp/manifest-before"
+(cd "$tmp/beside" && HOME=$home bash -c "$install_lines") >"$tmp/readme.txt" 2>&1 \
+  || fail "the README's install failed: $(cat "$tmp/readme.txt")"
+[ -x "$home/.local/bin/kararion" ] || fail "the README's install put no program in ~/.local/bin"
+diff -r "$tmp/saves-before" "$saves" >/dev/null || fail "the install changed the player's folder"
+(cd "$tmp/beside" && HOME=$home bash -c "$uninstall_lines") >"$tmp/readme.txt" 2>&1 \
+  || fail "the README's uninstall failed: $(cat "$tmp/readme.txt")"
+if [ -e "$tmp/manifest-before" ]; then mv "$tmp/manifest-before" "$build/install_manifest.txt"; else rm -f "$build/install_manifest.txt"; fi
+diff -r "$tmp/saves-before" "$saves" || fail "the uninstall did not leave the saves as they were"
+left=$(cd "$home" && find . -type f ! -path './.local/share/kararion/data/*.dat' -printf '%P\n')
+[ -z "$left" ] || fail "the uninstall left files behind: $left"
+for folder in .local/share/games/kararion .local/lib/kararion; do
+  [ ! -e "$home/$folder" ] || fail "the uninstall left ~/$folder"
 done
 
 # The build folder is as it was: the test moved nothing out of it.

@@ -94,7 +94,8 @@ int CreateTemporary(const std::string& folder, std::string& tempPath) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         tempPath = folder + std::string(kTempPrefix) + std::to_string(::getpid()) + "-" + std::to_string(serial++) +
                    std::string(kTempSuffix);
-        int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        // A save is the player's own business: readable by the player alone.
+        int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;

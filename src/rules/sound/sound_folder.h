@@ -7,9 +7,9 @@
 namespace kararion::sound {
 
 // The installed data folder of a program living in `programDir`: the install
-// puts the program in <prefix>/bin and its data in <prefix>/share/kararion, so
-// `fromProgram` is the way from one to the other ("../share/kararion"). The
-// result is written plainly, without "." or ".." steps.
+// puts the program in <prefix>/bin and its data in <prefix>/share/games/kararion,
+// so `fromProgram` is the way from one to the other ("../share/games/kararion").
+// The result is written plainly, without "." or ".." steps.
 std::string InstalledDataDir(const std::string& programDir, const std::string& fromProgram);
 
 // The base folder whose data/se holds all six sound files: the program's own

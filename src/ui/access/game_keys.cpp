@@ -3,8 +3,8 @@
 #include <QKeyEvent>
 
 #include "ui/controls/controls.h"
-#include "ui/windows/data_window.h"
 #include "ui/group/game_windows.h"
+#include "ui/windows/data_window.h"
 #include "ui/windows/info_window.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/menu_window.h"
@@ -54,8 +54,7 @@ bool GameKeys::Handle(QKeyEvent* event) {
         case Qt::Key_D: break;
         default: return false;
     }
-    // A held key is one press, as a held mouse button is one click.
-    if (event->isAutoRepeat()) return true;
+    if (Repeats(event)) return true;
     if (event->key() == Qt::Key_D) {
         windows_.OpenDataWindow();
     } else if (machine) {
@@ -66,9 +65,30 @@ bool GameKeys::Handle(QKeyEvent* event) {
     return true;
 }
 
+bool GameKeys::Repeats(QKeyEvent* press) {
+    KeyState& key = keys_[press->key()];
+    // A time of 0 is no time: events made up by a program (a test's) carry it.
+    const bool sameTime = key.released && press->timestamp() != 0 && key.releasedAt == press->timestamp();
+    const bool repeat = press->isAutoRepeat() || key.down || sameTime;
+    key.down = true;
+    key.released = false;
+    return repeat;
+}
+
+void GameKeys::Released(QKeyEvent* event) {
+    if (event->isAutoRepeat()) return;
+    const auto found = keys_.find(event->key());
+    if (found == keys_.end()) return;
+    found->down = false;
+    found->released = true;
+    found->releasedAt = event->timestamp();
+}
+
 void GameKeys::Watch(QWidget* window) { window->installEventFilter(this); }
 
 bool GameKeys::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyRelease) Released(static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::WindowDeactivate) Forget();
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         // The data window stands apart from the game: Escape puts it away and

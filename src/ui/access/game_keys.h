@@ -8,6 +8,7 @@
 //   Down, -            "↓"
 //   D                  opens (or raises) the data window; no click
 // The data window, when open, hears the same keys, and Escape closes it.
+#include <QHash>
 #include <QObject>
 
 class QKeyEvent;
@@ -27,12 +28,28 @@ public:
 
     // Acts on `event` if it is one of the game's keys; true when it was.
     bool Handle(QKeyEvent* event);
+    // Hears a key let go, to tell a held key from a new press.
+    void Released(QKeyEvent* event);
+    // Keys let go elsewhere are never heard: a window that loses the keyboard forgets them.
+    void Forget() { keys_.clear(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A held key is one press, as a held mouse button is one click. Under X
+    // a held key repeats as a release and a press with one timestamp, which
+    // Qt marks as a repeat only when both are queued together; a busy game
+    // sees them apart. A real press, however fast, comes at another time.
+    struct KeyState {
+        bool down = false;
+        bool released = false;
+        unsigned long releasedAt = 0;
+    };
+    bool Repeats(QKeyEvent* press);
+
     GameWindows& windows_;
+    QHash<int, KeyState> keys_;
 };
 
 }  // namespace kararion::ui

@@ -12,16 +12,16 @@
 #include "menu/menu_entries.h"
 #include "session/game_sheet.h"
 #include "ui/access/accessibility.h"
+#include "ui/access/game_keys.h"
+#include "ui/access/outcome.h"
+#include "ui/controls/win_frame.h"
+#include "ui/group/group_geometry.h"
 #include "ui/windows/data_window.h"
 #include "ui/windows/file_dialog.h"
-#include "ui/access/game_keys.h"
-#include "ui/group/group_geometry.h"
 #include "ui/windows/info_window.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/menu_window.h"
-#include "ui/access/outcome.h"
 #include "ui/windows/version_window.h"
-#include "ui/controls/win_frame.h"
 
 namespace kararion::ui {
 namespace {
@@ -115,13 +115,23 @@ void GameWindows::ShowModal(QDialog* dialog) {
     Act([](Game& g) { g.menu.HoverBackground(); });
 }
 
+bool GameWindows::SaveFolderReady() {
+    if (!saveFolderCheck_) return true;
+    const std::string problem = saveFolderCheck_();
+    if (problem.empty()) return true;
+    Act([&problem](Game& g) { g.fx.MessageBox(problem, "エラー"); });
+    return false;
+}
+
 void GameWindows::OpenSaveDialog() {
+    if (!SaveFolderReady()) return;
     if (save_ == nullptr) save_ = new FileDialog(*this, FileDialogKind::Save(), main_.get());
     save_->Reopen();
     ShowModal(save_);
 }
 
 void GameWindows::OpenLoadDialog() {
+    if (!SaveFolderReady()) return;
     if (load_ == nullptr) load_ = new FileDialog(*this, FileDialogKind::Load(), main_.get());
     load_->Reopen();
     ShowModal(load_);

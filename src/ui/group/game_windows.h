@@ -54,11 +54,19 @@ public:
     void RefreshAll();
 
     // The menu's commands. The dialogs are created on first use and shown modally.
+    // Neither opens, nor does a save or load run, while the save folder
+    // cannot be used: the player is told so instead.
     void OpenSaveDialog();
     void OpenLoadDialog();
     void OpenVersionWindow();
     // The data counter: its own window, not docked, created on first use; opening it again raises it.
     void OpenDataWindow();
+    // Readies the folder the saves go to and says, in the player's words,
+    // why it cannot be used (an empty text when it can). Without one, the
+    // folder is the rules' own and needs no readying.
+    void SetSaveFolderCheck(std::function<std::string()> check) { saveFolderCheck_ = std::move(check); }
+    // Runs the check; when the folder cannot be used, says so in an error box.
+    bool SaveFolderReady();
     const session::History& history() const { return record_.history(); }
     // At once, without a question: all timers stop, all windows close.
     void EndProgram();
@@ -98,6 +106,7 @@ private:
     VersionWindow* version_ = nullptr;
     std::unique_ptr<DataWindow> data_;
     std::function<void()> onEnd_;
+    std::function<std::string()> saveFolderCheck_;
     bool ended_ = false;
     bool snapQueued_ = false;
     int snapAttempts_ = 0;

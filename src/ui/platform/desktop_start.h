@@ -28,10 +28,37 @@ std::optional<std::string> ChoosePlatform(const Environment& env, const std::vec
 // Nothing when HOME is no absolute path either.
 std::optional<std::string> PlayerFolder(const Environment& env);
 
-// Makes `folder` and its data/ for the saves, with any missing parent; the
-// folders it makes are the player's alone (0700), folders already there are
-// left as they are. Returns what went wrong, or an empty text.
-std::string MakeSaveFolders(const std::string& folder);
+// What the player's folder (or its data/) is, as the game decides whether it
+// may keep saves there. `mode` is the permission bits, `owner` the user id.
+struct FolderFacts {
+    enum class Kind { Missing, Folder, NotAFolder, LinkToNothing };
+    Kind kind = Kind::Missing;
+    unsigned owner = 0;
+    unsigned mode = 0;
+};
+
+enum class FolderVerdict {
+    Make,        // missing: made, the player's alone (0700)
+    Use,         // the player's own, closed to others
+    Tighten,     // the player's own but open to others: closed to 0700 first
+    OtherOwner,  // another user's: never used
+    NotAFolder,
+    LinkToNothing,
+    NotWritable,  // the player's own, but the player may not write or enter it
+};
+
+// The decision for a folder with `facts`, for the user `player`. Saves are
+// private, so only a folder of the player's own will do.
+FolderVerdict JudgeFolder(const FolderFacts& facts, unsigned player);
+
+// Makes the player's folder and its data/ ready for a save, as a start or a
+// save needs them: missing folders (and missing parents) are made the
+// player's alone (0700), an own folder open to others is closed, and any
+// folder JudgeFolder refuses is left as it is. `folder` is the player's
+// folder (PlayerFolder; nothing when there is none). Returns, in the player's
+// words, that the folder cannot be used, with its path and why; or an empty
+// text when it can.
+std::string PreparePlayerFolder(const std::optional<std::string>& folder);
 
 // Installs Qt's Japanese translation in the running application, so that
 // Qt's own texts (a text field's context menu) read like the game. False when

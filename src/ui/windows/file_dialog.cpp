@@ -8,8 +8,8 @@
 #include "machine/game.h"
 #include "save/dialog_rules.h"
 #include "ui/controls/controls.h"
-#include "ui/group/game_windows.h"
 #include "ui/controls/look.h"
+#include "ui/group/game_windows.h"
 
 namespace kararion::ui {
 namespace {
@@ -122,7 +122,10 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget
         // The window ends just below the captions: they hang from their top.
         button->SetAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
-    connect(action_, &CaptionLabel::clicked, this, [this] { windows_.Act(kind_.clickAction); });
+    // The folder may have gone (or gone bad) since the dialog opened.
+    connect(action_, &CaptionLabel::clicked, this, [this] {
+        if (windows_.SaveFolderReady()) windows_.Act(kind_.clickAction);
+    });
     connect(action_, &CaptionLabel::hovered, this, [this] { windows_.Act(kind_.hoverAction); });
     connect(cancel_, &CaptionLabel::hovered, this,
             [this] { ActOnDialog([](save::FileDialogRules& d) { d.HoverCancel(); }); });

@@ -66,6 +66,7 @@ class AccessTest : public QObject {
 private slots:
     void init() { said.clear(); }
     void keysActAsTheirClicks();
+    void aHeldKeyIsOnePress();
     void tabAndSpacePressAMenuEntry();
     void aScreenReaderFindsAndPressesTheControls();
     void eachOutcomeIsSaidOnce();
@@ -107,6 +108,43 @@ void AccessTest::keysActAsTheirClicks() {
     QTest::keyClick(game.main(), Qt::Key_1);
     QCOMPARE(Counter(g.counters.Win) + Counter(g.counters.Lost), 1.0);
     QCOMPARE(g.clickStep, 4);  // a stop key is no step of the cycle
+}
+
+namespace {
+
+// Space as the window system sends it, at `time` (ms).
+void Key(QWidget* window, QEvent::Type type, ulong time, bool autoRepeat = false) {
+    QKeyEvent event(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), autoRepeat);
+    event.setTimestamp(time);
+    QApplication::sendEvent(window, &event);
+}
+
+}  // namespace
+
+void AccessTest::aHeldKeyIsOnePress() {
+    UiGame game;
+    Game& g = game.g();
+    QWidget* main = game.main();
+    Key(main, QEvent::KeyPress, 1000);
+    QCOMPARE(g.info.Bet, std::string("1"));
+    // Held: X repeats it as a release and a press at one time, marked as a
+    // repeat or not; either way it is the same press.
+    for (ulong time = 1500; time < 3000; time += 33) {
+        Key(main, QEvent::KeyRelease, time);
+        Key(main, QEvent::KeyPress, time);
+    }
+    Key(main, QEvent::KeyRelease, 3000, true);
+    Key(main, QEvent::KeyPress, 3000, true);
+    QCOMPARE(g.info.Bet, std::string("1"));
+    // Let go, then pressed again at once: a real press, however fast.
+    Key(main, QEvent::KeyRelease, 3010);
+    Key(main, QEvent::KeyPress, 3015);
+    QCOMPARE(g.info.Bet, std::string("2"));
+    // Let go in another program's window: that release never comes here.
+    QEvent away(QEvent::WindowDeactivate);
+    QApplication::sendEvent(main, &away);
+    Key(main, QEvent::KeyPress, 9000);
+    QCOMPARE(g.info.Bet, std::string("3"));
 }
 
 void AccessTest::tabAndSpacePressAMenuEntry() {

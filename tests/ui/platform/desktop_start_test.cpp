@@ -1,7 +1,8 @@
-// What the program settles with the desktop before the game starts: the Qt
-// platform in a Wayland session, the player's own folder for the saves, and
-// Qt's own texts in Japanese.
+// What the program settles with the desktop before the game starts: its
+// options, the Qt platform in a Wayland session, the player's own folder for
+// the saves, and Qt's own texts in Japanese.
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QLineEdit>
 #include <QMenu>
@@ -12,6 +13,7 @@
 #include <map>
 #include <memory>
 
+#include "ui/platform/command_line.h"
 #include "ui/platform/desktop_start.h"
 
 using namespace kararion::ui;
@@ -45,7 +47,9 @@ private slots:
     void platform_data();
     void platform();
     void playerFolder();
-    void saveFoldersAreMadePrivate();
+    void options();
+    void folderVerdicts();
+    void playerFolderIsPrivateAndNeverAnother();
     void qtTextsAreJapanese();
 };
 
@@ -101,26 +105,110 @@ void DesktopStartTest::playerFolder() {
     QCOMPARE(folder({}), "(none)");
 }
 
-void DesktopStartTest::saveFoldersAreMadePrivate() {
+void DesktopStartTest::options() {
+    const auto read = [](const QStringList& args) { return ReadOptions(QStringList{"kararion"} + args, "9.8"); };
+    using Then = Options::Then;
+    // The game's own options, and Qt's, which the application takes later.
+    Options plain = read({"--player-folder", "-platform", "xcb", "-style=fusion", "-reverse", "--style", "Fusion"});
+    QCOMPARE(plain.then, Then::Play);
+    QVERIFY(plain.playerFolder && !plain.printSaveFolder && !plain.printSoundFolder);
+    QVERIFY(read({"--print-save-folder"}).printSaveFolder);
+
+    const Options version = read({"--version"});
+    QCOMPARE(version.then, Then::Print);
+    QCOMPARE(QString::fromStdString(version.text), QStringLiteral("kararion 9.8\n"));
+    const Options help = read({"--player-folder", "-h"});
+    QCOMPARE(help.then, Then::Print);
+    QVERIFY(QString::fromStdString(help.text).contains("--print-save-folder"));
+
+    // A typo, a stranger and a stray word are errors, each with the usage line.
+    for (const QStringList& wrong : {QStringList{"--player-foler"}, QStringList{"--bogus", "--player-folder"},
+                                     QStringList{"-x"}, QStringList{"save1"}, QStringList{"-platform"}}) {
+        const Options failed = read(wrong);
+        QCOMPARE(failed.then, Then::Fail);
+        const QString text = QString::fromStdString(failed.text);
+        QVERIFY2(text.contains("usage: kararion") && text.startsWith("kararion: "), qPrintable(text));
+    }
+    QVERIFY(QString::fromStdString(read({"--player-foler"}).text).contains("unknown option: --player-foler\n"));
+}
+
+void DesktopStartTest::folderVerdicts() {
+    using Kind = FolderFacts::Kind;
+    constexpr unsigned me = 1000;
+    QCOMPARE(JudgeFolder({Kind::Missing}, me), FolderVerdict::Make);
+    QCOMPARE(JudgeFolder({Kind::Folder, me, 0700}, me), FolderVerdict::Use);
+    // Made by an install or by hand, open to others: closed before a save goes in.
+    QCOMPARE(JudgeFolder({Kind::Folder, me, 0755}, me), FolderVerdict::Tighten);
+    QCOMPARE(JudgeFolder({Kind::Folder, me, 0707}, me), FolderVerdict::Tighten);
+    // Another user's folder is never used, however open; root's is no exception.
+    QCOMPARE(JudgeFolder({Kind::Folder, 1001, 0777}, me), FolderVerdict::OtherOwner);
+    QCOMPARE(JudgeFolder({Kind::Folder, 0, 0700}, me), FolderVerdict::OtherOwner);
+    QCOMPARE(JudgeFolder({Kind::Folder, me, 0700}, 0), FolderVerdict::OtherOwner);
+    QCOMPARE(JudgeFolder({Kind::Folder, 0, 0700}, 0), FolderVerdict::Use);
+    // The player's own, but closed to the player: not opened behind the player's back.
+    QCOMPARE(JudgeFolder({Kind::Folder, me, 0500}, me), FolderVerdict::NotWritable);
+    QCOMPARE(JudgeFolder({Kind::Folder, 0, 0555}, 0), FolderVerdict::NotWritable);
+    QCOMPARE(JudgeFolder({Kind::NotAFolder, me, 0600}, me), FolderVerdict::NotAFolder);
+    QCOMPARE(JudgeFolder({Kind::LinkToNothing}, me), FolderVerdict::LinkToNothing);
+}
+
+void DesktopStartTest::playerFolderIsPrivateAndNeverAnother() {
     QTemporaryDir tmp;
     QVERIFY(tmp.isValid());
     const fs::path root = tmp.path().toStdString();
+    const auto prepare = [](const fs::path& folder) {
+        return QString::fromStdString(PreparePlayerFolder(folder.string()));
+    };
 
     // A fresh account: not even the data home is there yet.
     const fs::path folder = root / "share" / "kararion";
-    QCOMPARE(QString::fromStdString(MakeSaveFolders(folder.string())), QString());
+    QCOMPARE(prepare(folder), QString());
     for (const fs::path& made : {root / "share", folder, folder / "data"}) QCOMPARE(Mode(made), 0700U);
-    // The next start finds them and leaves the player's own choices alone.
+    // Opened to others since (an install made it so): closed again, the saves kept.
+    fs::permissions(folder, fs::perms(0755));
     fs::permissions(folder / "data", fs::perms(0750));
     std::ofstream(folder / "data" / "kept.dat") << "b<>";
-    QCOMPARE(QString::fromStdString(MakeSaveFolders(folder.string())), QString());
-    QCOMPARE(Mode(folder / "data"), 0750U);
+    QCOMPARE(prepare(folder), QString());
+    QCOMPARE(Mode(folder), 0700U);
+    QCOMPARE(Mode(folder / "data"), 0700U);
     QVERIFY(fs::exists(folder / "data" / "kept.dat"));
+    // Deleted under a running game: made again for the next save.
+    fs::remove_all(folder);
+    QCOMPARE(prepare(folder), QString());
+    QCOMPARE(Mode(folder / "data"), 0700U);
 
-    // A file where a folder should be is reported, not taken for a folder.
-    std::ofstream(root / "blocked") << "";
-    const std::string error = MakeSaveFolders((root / "blocked" / "kararion").string());
-    QVERIFY2(QString::fromStdString(error).contains("blocked"), error.c_str());
+    // Folders that cannot be used are said to be so, with the save folder's
+    // path, and nothing is made in their place.
+    const auto refused = [&](const fs::path& player, const char* why) {
+        const QString problem = prepare(player);
+        QVERIFY2(problem.startsWith(QStringLiteral("セーブ用のフォルダが使えません")), qPrintable(problem));
+        QVERIFY2(problem.contains(QString::fromStdString((player / "data").string())), qPrintable(problem));
+        QVERIFY2(problem.contains(QString::fromUtf8(why)), qPrintable(problem));
+    };
+    std::ofstream(root / "file") << "";  // XDG_DATA_HOME naming a file
+    refused(root / "file" / "kararion", "フォルダではありません");
+    fs::create_directories(root / "dangling" / "kararion");
+    fs::create_directory_symlink(root / "nowhere", root / "dangling" / "kararion" / "data");
+    refused(root / "dangling" / "kararion", "リンク先がありません");
+    QVERIFY(!fs::exists(root / "nowhere"));
+    fs::create_directory(root / "closed");
+    fs::permissions(root / "closed", fs::perms(0500));
+    refused(root / "closed", "書き込めません");
+    QCOMPARE(Mode(root / "closed"), 0500U);
+    refused(root / "closed", "書き込めません");
+    QCOMPARE(QString::fromStdString(PreparePlayerFolder(std::nullopt)).contains("HOME"), true);
+    // Someone else's folder: root can hand one over; others find one of root's.
+    fs::path foreign = root / "foreign";
+    if (::geteuid() == 0) {
+        fs::create_directory(foreign);
+        fs::permissions(foreign, fs::perms(0777));
+        QCOMPARE(::chown(foreign.c_str(), 65534, 65534), 0);
+    } else {
+        fs::create_directory_symlink("/usr", foreign);
+    }
+    refused(foreign, "ほかのユーザー");
+    QVERIFY(!fs::exists(foreign / "data"));
+    fs::permissions(root / "closed", fs::perms(0700));
 }
 
 void DesktopStartTest::qtTextsAreJapanese() {

@@ -10,10 +10,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <filesystem>
 
 #include "save/save_file.h"
 #include "ui/controls/controls.h"
+#include "ui/platform/desktop_start.h"
 #include "ui/windows/file_dialog.h"
 #include "ui_game.h"
 
@@ -66,6 +70,7 @@ private slots:
     void saveDialogStartsAfreshEachOpening();
     void loadDialogListsFirstAndLoads();
     void aNameThatIsNotUtf8IsListedPickedAndLoaded();
+    void thePlayersFolderOrNone();
     void versionWindowTellsWhoMadeIt();
     void endedStopsEverythingAtOnce();
 
@@ -238,6 +243,53 @@ void DialogsTest::aNameThatIsNotUtf8IsListedPickedAndLoaded() {
     QCOMPARE(picked, name);
     QCOMPARE(game.fx.Messages(), std::vector<std::string>{"ロードしました。"});
     QCOMPARE(game.g().counters.Coin, std::string("77"));
+}
+
+// As the program plays in the player's own folder: the saves go there and
+// nowhere else. A folder that cannot be used is said to be so, with its path,
+// instead of the dialog; one deleted under the game is made again.
+void DialogsTest::thePlayersFolderOrNone() {
+    namespace fs = std::filesystem;
+    const fs::path root = dir_.path().toStdString();
+    const auto mode = [](const fs::path& path) {
+        struct stat info {};
+        return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 07777U : 0U;
+    };
+    UiGame game;
+    fs::path folder = root / "game1.dat" / "kararion";  // XDG_DATA_HOME naming a file
+    game.g().dataDir = (folder / "data").string() + "/";
+    game.windows.SetSaveFolderCheck([&folder] { return PreparePlayerFolder(folder.string()); });
+    for (const char* entry : {"Save", "Loading"}) {
+        WhenModal([](QWidget*) { QFAIL("a dialog opened on a folder that cannot be used"); });
+        Click(Label(game.menu(), entry));
+        QCoreApplication::processEvents();  // the watch above ends here when nothing opened
+        const auto& said = game.fx.events.back();
+        QCOMPARE(said.title, std::string("エラー"));
+        QVERIFY2(said.text.starts_with("セーブ用のフォルダが使えません") &&
+                     said.text.find((folder / "data").string()) != std::string::npos,
+                 said.text.c_str());
+    }
+    QVERIFY(game.windows.saveDialog() == nullptr && game.windows.loadDialog() == nullptr);
+
+    folder = root / "own" / "kararion";
+    QVERIFY(PreparePlayerFolder(folder.string()).empty());
+    game.g().dataDir = (folder / "data").string() + "/";
+    bool remade = false;
+    WhenModal([&](QWidget* dialog) {
+        fs::remove_all(folder);  // the player tidies up while the game runs
+        auto* name = Control<QLineEdit>(dialog, "FileName");
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("mine"));
+        Click(Label(dialog, "Save"));
+        remade = fs::exists(folder / "data" / "mine.dat");
+        Click(Label(dialog, "Cancel"));
+    });
+    Click(Label(game.menu(), "Save"));
+    QVERIFY(remade);
+    QCOMPARE(game.fx.events.back().title, std::string("完了"));
+    QCOMPARE(mode(folder), 0700U);
+    QCOMPARE(mode(folder / "data"), 0700U);
+    QCOMPARE(mode(folder / "data" / "mine.dat"), 0600U);
 }
 
 void DialogsTest::versionWindowTellsWhoMadeIt() {
