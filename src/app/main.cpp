@@ -101,7 +101,10 @@ int main(int argc, char* argv[]) {
         programDir, kararion::sound::InstalledDataDir(programDir, KARARION_DATA_FROM_PROGRAM)));
     if (options.playerFolder) {
         // A whole path: the folder may be deleted and made again under a running game.
-        if (playerFolder) game.game().dataDir = *playerFolder + "/data/";
+        if (playerFolder) {
+            game.windows().Act(
+                [folder = *playerFolder + "/data/"](kararion::Game& g) { g.saveFiles.dataDir = folder; });
+        }
         game.windows().SetSaveFolderCheck([playerFolder] { return kararion::ui::PreparePlayerFolder(playerFolder); });
     }
     game.Start();

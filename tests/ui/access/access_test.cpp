@@ -126,7 +126,7 @@ void AccessTest::aHeldKeyIsOnePress() {
     Game& g = game.g();
     QWidget* main = game.main();
     Key(main, QEvent::KeyPress, 1000);
-    QCOMPARE(g.info.Bet, std::string("1"));
+    QCOMPARE(g.counters.Bet, std::string("1"));
     // Held: X repeats it as a release and a press at one time, marked as a
     // repeat or not; either way it is the same press.
     for (ulong time = 1500; time < 3000; time += 33) {
@@ -135,16 +135,16 @@ void AccessTest::aHeldKeyIsOnePress() {
     }
     Key(main, QEvent::KeyRelease, 3000, true);
     Key(main, QEvent::KeyPress, 3000, true);
-    QCOMPARE(g.info.Bet, std::string("1"));
+    QCOMPARE(g.counters.Bet, std::string("1"));
     // Let go, then pressed again at once: a real press, however fast.
     Key(main, QEvent::KeyRelease, 3010);
     Key(main, QEvent::KeyPress, 3015);
-    QCOMPARE(g.info.Bet, std::string("2"));
+    QCOMPARE(g.counters.Bet, std::string("2"));
     // Let go in another program's window: that release never comes here.
     QEvent away(QEvent::WindowDeactivate);
     QApplication::sendEvent(main, &away);
     Key(main, QEvent::KeyPress, 9000);
-    QCOMPARE(g.info.Bet, std::string("3"));
+    QCOMPARE(g.counters.Bet, std::string("3"));
 }
 
 void AccessTest::tabAndSpacePressAMenuEntry() {

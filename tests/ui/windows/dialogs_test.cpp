@@ -257,7 +257,7 @@ void DialogsTest::thePlayersFolderOrNone() {
     };
     UiGame game;
     fs::path folder = root / "game1.dat" / "kararion";  // XDG_DATA_HOME naming a file
-    game.g().dataDir = (folder / "data").string() + "/";
+    game.g().saveFiles.dataDir = (folder / "data").string() + "/";
     game.windows.SetSaveFolderCheck([&folder] { return PreparePlayerFolder(folder.string()); });
     for (const char* entry : {"Save", "Loading"}) {
         WhenModal([](QWidget*) { QFAIL("a dialog opened on a folder that cannot be used"); });
@@ -273,7 +273,7 @@ void DialogsTest::thePlayersFolderOrNone() {
 
     folder = root / "own" / "kararion";
     QVERIFY(PreparePlayerFolder(folder.string()).empty());
-    game.g().dataDir = (folder / "data").string() + "/";
+    game.g().saveFiles.dataDir = (folder / "data").string() + "/";
     bool remade = false;
     WhenModal([&](QWidget* dialog) {
         fs::remove_all(folder);  // the player tidies up while the game runs
