@@ -2,7 +2,6 @@
 
 #include <QAccessibleWidget>
 #include <QDialog>
-#include <QHash>
 #include <QKeySequence>
 
 #include "ui/controls/controls.h"
@@ -14,43 +13,6 @@
 
 namespace kararion::ui {
 namespace {
-
-const QHash<QString, QString>& SpokenNames() {
-    static const QHash<QString, QString> names = [] {
-        QHash<QString, QString> n;
-        // The information window.
-        n.insert(QStringLiteral("Coin"), QStringLiteral("コイン数"));
-        n.insert(QStringLiteral("UsedCoin"), QStringLiteral("使用枚数"));
-        n.insert(QStringLiteral("Bet"), QStringLiteral("Bet"));
-        n.insert(QStringLiteral("Run"), QStringLiteral("回転数"));
-        n.insert(QStringLiteral("WinCoin"), QStringLiteral("配当枚数"));
-        n.insert(QStringLiteral("Win"), QStringLiteral("アタリ数"));
-        n.insert(QStringLiteral("Lost"), QStringLiteral("ハズレ数"));
-        n.insert(QStringLiteral("BetUp"), QStringLiteral("ベットを上げる"));
-        n.insert(QStringLiteral("BetDown"), QStringLiteral("ベットを下げる"));
-        // The main window.
-        static const char* const rows[3] = {"上段", "中段", "下段"};
-        for (int reel = 1; reel <= 3; ++reel) {
-            n.insert(QStringLiteral("Stop%1").arg(reel), QStringLiteral("リール%1 停止").arg(reel));
-            n.insert(QStringLiteral("LED(%1)").arg(reel - 1), QStringLiteral("リールランプ%1").arg(reel));
-            for (int row = 1; row <= 3; ++row) {
-                n.insert(QStringLiteral("Slot%1(%2)").arg(reel).arg(row),
-                         QStringLiteral("リール%1 %2").arg(reel).arg(QString::fromUtf8(rows[row - 1])));
-            }
-        }
-        for (int line = 1; line <= 3; ++line) {
-            n.insert(QStringLiteral("Line%1(0)").arg(line), QStringLiteral("ライン%1 左").arg(line));
-            n.insert(QStringLiteral("Line%1(1)").arg(line), QStringLiteral("ライン%1 右").arg(line));
-        }
-        // The dialogs; their text buttons and the menu's entries say their captions.
-        n.insert(QStringLiteral("FileName"), QStringLiteral("ファイル名"));
-        n.insert(QStringLiteral("File1"), QStringLiteral("セーブデータ"));
-        n.insert(QStringLiteral("Image1"), QStringLiteral("開発者のロゴ"));
-        n.insert(QStringLiteral("Text1"), QStringLiteral("お問い合わせ"));
-        return n;
-    }();
-    return names;
-}
 
 CaptionLabel* AsCaption(QObject* object) { return qobject_cast<CaptionLabel*>(object); }
 
@@ -152,8 +114,6 @@ void InstallAccessibility() {
     }();
     (void)installed;
 }
-
-QString SpokenName(const QString& systemName) { return SpokenNames().value(systemName); }
 
 bool IsDecorative(const QWidget* widget) {
     if (dynamic_cast<const LineStroke*>(widget) != nullptr) return true;

@@ -13,10 +13,6 @@ namespace kararion::ui {
 // first window is built.
 void InstallAccessibility();
 
-// The words a player hears for the control with this system name, or an
-// empty text where the control's own text says it (captions, labels).
-QString SpokenName(const QString& systemName);
-
 // Shapes that only decorate: a screen reader has nothing to say about them.
 bool IsDecorative(const QWidget* widget);
 

@@ -1,7 +1,5 @@
 #include "ui/controls/look.h"
 
-#include "ui/access/accessibility.h"
-
 #include <QWidget>
 #include <cmath>
 
@@ -55,11 +53,12 @@ QFont MinchoFont(double points) {
 
 QFont DefaultFont() { return GothicFont(9); }
 
-void NameControl(QWidget* widget, const QString& name, const QString& caption) {
-    widget->setObjectName(name);
-    const QString spoken = SpokenName(name);
-    widget->setAccessibleName(spoken.isEmpty() ? caption : spoken);
+void NameControl(QWidget* widget, const QString& systemName, const QString& spoken) {
+    widget->setObjectName(systemName);
+    widget->setAccessibleName(spoken);
 }
+
+void NameDecoration(QWidget* widget, const QString& systemName) { widget->setObjectName(systemName); }
 
 void KeepMouseEvents(QWidget* widget) { widget->setAttribute(Qt::WA_NoMousePropagation); }
 

@@ -33,10 +33,11 @@ QFont MinchoFont(double points);
 // The windows' own font: the Gothic face at 9 points.
 QFont DefaultFont();
 
-// Names a control as the game knows it: the system name is its objectName;
-// its accessible name is what a player hears, or else the caption beside it
-// (if any). Captions and labels without either say their own text.
-void NameControl(QWidget* widget, const QString& name, const QString& caption = {});
+// Names a control where it is made: its system name is its objectName, and
+// `spoken` is what a player hears for it (for a caption, usually its own text).
+void NameControl(QWidget* widget, const QString& systemName, const QString& spoken);
+// A shape that only decorates: a system name and nothing to hear.
+void NameDecoration(QWidget* widget, const QString& systemName);
 
 // Mouse events on `widget` stay there: they never climb to the window beneath,
 // whether the widget handles them or not.

@@ -43,8 +43,7 @@ DataWindow::DataWindow(const session::History& history) : history_(history) {
     graph_ = MakeCoinGraph(this, GothicFont(9), GothicFont(9, true));
     // Without the graph's module the summary stands in its place.
     graphView_ = graph_ ? graph_->Widget() : new QLabel(this);
-    NameControl(graphView_, QStringLiteral("差枚数グラフ"));
-    graphView_->setObjectName(QStringLiteral("CoinGraph"));
+    NameControl(graphView_, QStringLiteral("CoinGraph"), QStringLiteral("差枚数グラフ"));
     graphView_->setMinimumSize(Px(6600), Px(3600));
     layout->addWidget(graphView_, 1);
 

@@ -73,7 +73,7 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget
     setMouseTracking(true);
 
     fileName_ = new QLineEdit(QStringLiteral("FileName"), this);
-    NameControl(fileName_, QStringLiteral("FileName"));
+    NameControl(fileName_, QStringLiteral("FileName"), QStringLiteral("ファイル名"));
     fileName_->setGeometry(TwipRect(0, 0, 1935, 270));
     KeepMouseEvents(fileName_);
     // Typed, or set by a screen reader over the accessibility bus. A redraw
@@ -85,7 +85,7 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget
     });
 
     auto* extension = new CaptionLabel(QStringLiteral(".dat"), this);
-    NameControl(extension, QStringLiteral("Label1"));
+    NameControl(extension, QStringLiteral("Label1"), extension->text());
     QFont extensionFont = GothicFont(9, true);
     extensionFont.setLetterSpacing(QFont::AbsoluteSpacing, -0.5);  // the window's edge is close
     extension->setFont(extensionFont);
@@ -94,7 +94,7 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget
     fileName_->setAccessibleDescription(extension->text());
 
     files_ = new FileList(this);
-    NameControl(files_, QStringLiteral("File1"));
+    NameControl(files_, QStringLiteral("File1"), QStringLiteral("セーブデータ"));
     files_->setGeometry(TwipRect(0, 360, 2295, 1872));
     files_->setSelectionMode(QAbstractItemView::SingleSelection);
     files_->setUniformItemSizes(true);
@@ -110,10 +110,10 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget
 
     const QFont buttonFont = GothicFont(12, true);
     action_ = new CaptionLabel(QString::fromUtf8(kind.actionCaption), this);
-    NameControl(action_, QString::fromUtf8(kind.actionName));
+    NameControl(action_, QString::fromUtf8(kind.actionName), action_->text());
     action_->setGeometry(TwipRect(0, 2400, 855, 375));
     cancel_ = new CaptionLabel(QStringLiteral("キャンセル"), this);
-    NameControl(cancel_, QStringLiteral("Cancel"));
+    NameControl(cancel_, QStringLiteral("Cancel"), cancel_->text());
     cancel_->setGeometry(TwipRect(960, 2400, 1455, 375));
     for (CaptionLabel* button : {action_, cancel_}) {
         button->setFont(buttonFont);
@@ -132,7 +132,7 @@ FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget
     connect(cancel_, &CaptionLabel::clicked, this, &QDialog::reject);
 
     auto* stroke = new LineStroke(TwipRect(960, 2400, 0, 0).topLeft(), TwipRect(840, 2640, 0, 0).topLeft(), this);
-    NameControl(stroke, QStringLiteral("Line1"));
+    NameDecoration(stroke, QStringLiteral("Line1"));
 
     if (kind.listFirst) {
         setTabOrder(files_, fileName_);

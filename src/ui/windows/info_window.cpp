@@ -16,7 +16,7 @@ enum CounterIndex { kBet, kRun, kLost, kWin, kCoin, kUsedCoin, kWinCoin };
 
 void AddCaption(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
     auto* label = new CaptionLabel(text, parent);
-    NameControl(label, name);
+    NameControl(label, name, text);
     // Full-width kana and colon fill the caption's box edge to edge; drawn a
     // touch tighter they read as one word, as in a proportional face.
     QFont font = parent->font();
@@ -36,18 +36,18 @@ InfoWindow::InfoWindow(GameWindows& windows, QWidget* owner) : SideWindow(window
 
     // In reading order, as the keyboard visits them.
     AddCaption(this, QStringLiteral("Label4(2)"), QStringLiteral("コイン数："), TwipRect(0, 120, 855, 255));
-    counters_[kCoin] = Counter(QStringLiteral("Coin"), QStringLiteral("コイン数："), TwipRect(840, 120, 495, 270));
+    counters_[kCoin] = Counter(QStringLiteral("Coin"), QStringLiteral("コイン数"), TwipRect(840, 120, 495, 270));
     AddCaption(this, QStringLiteral("Label4(3)"), QStringLiteral("使用枚数："), TwipRect(1440, 120, 855, 255));
     counters_[kUsedCoin] =
-        Counter(QStringLiteral("UsedCoin"), QStringLiteral("使用枚数："), TwipRect(2280, 120, 495, 270));
+        Counter(QStringLiteral("UsedCoin"), QStringLiteral("使用枚数"), TwipRect(2280, 120, 495, 270));
     AddCaption(this, QStringLiteral("Label2"), QStringLiteral("Bet："), TwipRect(360, 480, 495, 255));
-    counters_[kBet] = Counter(QStringLiteral("Bet"), QStringLiteral("Bet："), TwipRect(840, 480, 495, 270));
+    counters_[kBet] = Counter(QStringLiteral("Bet"), QStringLiteral("Bet"), TwipRect(840, 480, 495, 270));
 
     const QFont buttonFont = GothicFont(12, true);
     betUp_ = new CaptionLabel(QStringLiteral("↑"), this);
     betDown_ = new CaptionLabel(QStringLiteral("↓"), this);
-    NameControl(betUp_, QStringLiteral("BetUp"));
-    NameControl(betDown_, QStringLiteral("BetDown"));
+    NameControl(betUp_, QStringLiteral("BetUp"), QStringLiteral("ベットを上げる"));
+    NameControl(betDown_, QStringLiteral("BetDown"), QStringLiteral("ベットを下げる"));
     betUp_->setGeometry(TwipRect(1440, 480, 255, 255));
     betDown_->setGeometry(TwipRect(1680, 480, 255, 255));
     for (CaptionLabel* button : {betUp_, betDown_}) {
@@ -61,21 +61,21 @@ InfoWindow::InfoWindow(GameWindows& windows, QWidget* owner) : SideWindow(window
     connect(betDown_, &CaptionLabel::hovered, this, [this] { windows_.Act([](Game& g) { g.betting.HoverBetDown(); }); });
 
     AddCaption(this, QStringLiteral("Label3"), QStringLiteral("回転数："), TwipRect(120, 840, 735, 255));
-    counters_[kRun] = Counter(QStringLiteral("Run"), QStringLiteral("回転数："), TwipRect(840, 840, 495, 270));
+    counters_[kRun] = Counter(QStringLiteral("Run"), QStringLiteral("回転数"), TwipRect(840, 840, 495, 270));
     AddCaption(this, QStringLiteral("Label4(4)"), QStringLiteral("配当枚数："), TwipRect(1440, 840, 855, 255));
     counters_[kWinCoin] =
-        Counter(QStringLiteral("WinCoin"), QStringLiteral("配当枚数："), TwipRect(2280, 840, 495, 270));
+        Counter(QStringLiteral("WinCoin"), QStringLiteral("配当枚数"), TwipRect(2280, 840, 495, 270));
     AddCaption(this, QStringLiteral("Label4(1)"), QStringLiteral("アタリ数："), TwipRect(0, 1200, 855, 255));
-    counters_[kWin] = Counter(QStringLiteral("Win"), QStringLiteral("アタリ数："), TwipRect(840, 1200, 495, 270));
+    counters_[kWin] = Counter(QStringLiteral("Win"), QStringLiteral("アタリ数"), TwipRect(840, 1200, 495, 270));
     AddCaption(this, QStringLiteral("Label4(0)"), QStringLiteral("ハズレ数："), TwipRect(1440, 1200, 855, 255));
-    counters_[kLost] = Counter(QStringLiteral("Lost"), QStringLiteral("ハズレ数："), TwipRect(2280, 1200, 495, 270));
+    counters_[kLost] = Counter(QStringLiteral("Lost"), QStringLiteral("ハズレ数"), TwipRect(2280, 1200, 495, 270));
 
     Refresh();
 }
 
-CounterField* InfoWindow::Counter(const QString& name, const QString& caption, QRect geometry) {
+CounterField* InfoWindow::Counter(const QString& name, const QString& spoken, QRect geometry) {
     auto* field = new CounterField(this);
-    NameControl(field, name, caption);
+    NameControl(field, name, spoken);
     // Nor does it take the focus: a caret or focus frame would make it look editable.
     field->setFocusPolicy(Qt::NoFocus);
     // Digits of a Japanese face sit low in its tall line box.

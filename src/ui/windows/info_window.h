@@ -15,7 +15,7 @@ public:
     void Refresh();
 
 private:
-    CounterField* Counter(const QString& name, const QString& caption, QRect geometry);
+    CounterField* Counter(const QString& name, const QString& spoken, QRect geometry);
 
     // Bet, Run, Lost, Win, Coin, UsedCoin, WinCoin
     std::array<CounterField*, 7> counters_{};

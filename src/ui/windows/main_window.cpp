@@ -18,12 +18,19 @@ constexpr int kRowTop[3] = {360, 720, 1080};
 constexpr int kLineTop[3] = {480, 840, 1200};
 constexpr int kLampLeft[2] = {0, 2520};
 
-FilledRect* Rect(QWidget* parent, const QString& name, Colour fill, QRect geometry) {
+// A filled shape: a lamp says its name, a panel only decorates.
+FilledRect* Rect(QWidget* parent, const QString& name, const QString& spoken, Colour fill, QRect geometry) {
     auto* rect = new FilledRect(fill, parent);
-    NameControl(rect, name);
+    if (spoken.isEmpty()) {
+        NameDecoration(rect, name);
+    } else {
+        NameControl(rect, name, spoken);
+    }
     rect->setGeometry(geometry);
     return rect;
 }
+
+const QString kRowNames[3] = {QStringLiteral("上段"), QStringLiteral("中段"), QStringLiteral("下段")};
 
 QString Lit(bool lit) { return lit ? QStringLiteral("点灯") : QStringLiteral("消灯"); }
 
@@ -43,20 +50,21 @@ MainWindow::MainWindow(GameWindows& windows) : windows_(windows) {
 
     // Created back to front: panels, then the lamps above the reel frames,
     // then the captions and cells on top.
-    Rect(this, QStringLiteral("Shape3(1)"), kLightGrey, TwipRect(0, 240, 375, 1335));
-    Rect(this, QStringLiteral("Shape3(0)"), kLightGrey, TwipRect(2520, 240, 375, 1335));
+    Rect(this, QStringLiteral("Shape3(1)"), {}, kLightGrey, TwipRect(0, 240, 375, 1335));
+    Rect(this, QStringLiteral("Shape3(0)"), {}, kLightGrey, TwipRect(2520, 240, 375, 1335));
     for (int i = 0; i < 3; ++i)
-        Rect(this, QStringLiteral("Shape1(%1)").arg(i), kMagenta, TwipRect(kReelLeft[i], 240, 735, 1335));
-    Rect(this, QStringLiteral("Shape2"), kYellow, TwipRect(360, 1560, 2175, 495));
+        Rect(this, QStringLiteral("Shape1(%1)").arg(i), {}, kMagenta, TwipRect(kReelLeft[i], 240, 735, 1335));
+    Rect(this, QStringLiteral("Shape2"), {}, kYellow, TwipRect(360, 1560, 2175, 495));
     for (int i = 0; i < 3; ++i)
-        reelLamps_[i] = Rect(this, QStringLiteral("LED(%1)").arg(i), kCyan, TwipRect(kReelLeft[i], 0, 735, 255));
+        reelLamps_[i] = Rect(this, QStringLiteral("LED(%1)").arg(i), QStringLiteral("リールランプ%1").arg(i + 1), kCyan, TwipRect(kReelLeft[i], 0, 735, 255));
 
     QFont lampFont = DefaultFont();
     lampFont.setBold(true);
     for (int line = 1; line <= 3; ++line) {
         for (int end = 0; end < 2; ++end) {
             auto* lamp = new CaptionLabel(QStringLiteral("●"), this);
-            NameControl(lamp, QStringLiteral("Line%1(%2)").arg(line).arg(end));
+            NameControl(lamp, QStringLiteral("Line%1(%2)").arg(line).arg(end),
+                        QStringLiteral("ライン%1 %2").arg(line).arg(end == 0 ? QStringLiteral("左") : QStringLiteral("右")));
             lamp->setFont(lampFont);
             lamp->setGeometry(TwipRect(kLampLeft[end], kLineTop[line - 1], 375, 255));
             betLamps_[line - 1][end] = lamp;
@@ -65,7 +73,8 @@ MainWindow::MainWindow(GameWindows& windows) : windows_(windows) {
     for (int reel = 1; reel <= 3; ++reel) {
         for (int row = 1; row <= 3; ++row) {
             auto* cell = new ReelCell(this);
-            NameControl(cell, QStringLiteral("Slot%1(%2)").arg(reel).arg(row));
+            NameControl(cell, QStringLiteral("Slot%1(%2)").arg(reel).arg(row),
+                        QStringLiteral("リール%1 %2").arg(reel).arg(kRowNames[row - 1]));
             cell->setGeometry(TwipRect(kCellLeft[reel - 1], kRowTop[row - 1], 384, 324));
             cells_[reel - 1][row - 1] = cell;
         }
@@ -73,7 +82,7 @@ MainWindow::MainWindow(GameWindows& windows) : windows_(windows) {
     const QFont stopFont = GothicFont(12, true);
     for (int reel = 1; reel <= 3; ++reel) {
         auto* stop = new CaptionLabel(QStringLiteral("■"), this);
-        NameControl(stop, QStringLiteral("Stop%1").arg(reel));
+        NameControl(stop, QStringLiteral("Stop%1").arg(reel), QStringLiteral("リール%1 停止").arg(reel));
         stop->setFont(stopFont);
         stop->SetButton(true);
         stop->setGeometry(TwipRect(kCellLeft[reel - 1], 1680, 495, 255));

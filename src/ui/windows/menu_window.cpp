@@ -31,7 +31,7 @@ MenuWindow::MenuWindow(GameWindows& windows, QWidget* owner) : SideWindow(window
 
 CaptionLabel* MenuWindow::Entry(const QString& name, const QString& text, QRect geometry, menu::Entry which) {
     auto* entry = new CaptionLabel(text, this);
-    NameControl(entry, name);
+    NameControl(entry, name, text);
     entry->setFont(GothicFont(12, true));
     entry->SetButton(true);
     entry->SetGreyWhenDisabled(true);

@@ -45,13 +45,13 @@ VersionWindow::VersionWindow(QWidget* parent) : QDialog(parent) {
     const QFont labelFont = GothicFont(10);
     for (int i = 0; i < 4; ++i) {
         auto* label = new QLabel(QString::fromUtf8(lines[i]), this);
-        NameControl(label, QStringLiteral("Label1(%1)").arg(i));
+        NameControl(label, QStringLiteral("Label1(%1)").arg(i), label->text());
         label->setFont(labelFont);
         label->setGeometry(TwipRect(1560, 180 + i * 300, 3300, 285));
     }
 
     auto* text = new QPlainTextEdit(this);
-    NameControl(text, QStringLiteral("Text1"));
+    NameControl(text, QStringLiteral("Text1"), QStringLiteral("お問い合わせ"));
     text->setReadOnly(true);
     text->setFont(MinchoFont(9));
     // The text keeps the CR LF line ends it was written with; the field shows lines.

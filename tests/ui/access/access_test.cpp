@@ -13,6 +13,8 @@
 #include "ui/access/accessibility.h"
 #include "ui/controls/controls.h"
 #include "ui/controls/win_frame.h"
+#include "ui/windows/file_dialog.h"
+#include "ui/windows/version_window.h"
 #include "ui_game.h"
 
 using namespace kararion;
@@ -196,6 +198,21 @@ void AccessTest::aScreenReaderFindsAndPressesTheControls() {
     QVERIFY(Accessible(game.main(), "Stop1")->text(QAccessible::Description).contains(QStringLiteral("1")));
     QCOMPARE(Accessible(game.main(), "Slot1(1)")->text(QAccessible::Description), QStringLiteral("オレンジ"));
     QCOMPARE(Accessible(game.main(), "Line2(0)")->text(QAccessible::Description), QStringLiteral("消灯"));
+
+    // Every control a window offers has words to be heard, the dialogs' too:
+    // a control named without them would be silent to a screen reader.
+    auto* save = new FileDialog(game.windows, FileDialogKind::Save(), game.main());
+    auto* load = new FileDialog(game.windows, FileDialogKind::Load(), game.main());
+    auto* version = new VersionWindow(game.main());
+    for (QWidget* window : {game.main(), game.info(), game.menu(), static_cast<QWidget*>(save),
+                            static_cast<QWidget*>(load), static_cast<QWidget*>(version)}) {
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const QString name = control->objectName();
+            if (name.isEmpty() || name.startsWith(QStringLiteral("qt_")) || control->isWindow() || IsDecorative(control))
+                continue;
+            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(name));
+        }
+    }
 
     // The decorative shapes are not in the tree.
     QAccessibleInterface* machine = QAccessible::queryAccessibleInterface(game.main());
