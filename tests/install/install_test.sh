@@ -27,7 +27,6 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 sounds=(betup.wav betdown.wav atari.wav round.wav stop.wav error.wav)
 expected=(
   "bin/kararion"
-  "lib/kararion/kararion_graph.so"
   "share/applications/$id.desktop"
   "share/icons/hicolor/scalable/apps/$id.svg"
   "share/metainfo/$id.metainfo.xml"
