@@ -153,16 +153,20 @@ void CoinGraph::paintEvent(QPaintEvent*) {
             upper[i] = std::min(upper[i], y);
             lower[i] = std::max(lower[i], y);
         };
-        for (std::size_t i = 0; i < drawn.size(); ++i) {
-            const int c = column(drawn[i].x());
-            cover(c, drawn[i].y());
-            if (i == 0) continue;
-            // The columns a long step crosses without a point of their own.
+        cover(column(drawn[0].x()), drawn[0].y());
+        for (std::size_t i = 1; i < drawn.size(); ++i) {
+            // Each column the step from a to b crosses gets the part of it
+            // inside that column: a steep step between neighbours stays a
+            // solid stroke rather than a hairline.
             const QPointF& a = drawn[i - 1];
             const QPointF& b = drawn[i];
-            for (int between = column(a.x()) + 1; between < c; ++between) {
-                const double x = plot.left() + between + 0.5;
-                cover(between, a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x()));
+            auto at = [&](double x) {
+                return b.x() > a.x() ? a.y() + (b.y() - a.y()) * (std::clamp(x, a.x(), b.x()) - a.x()) / (b.x() - a.x())
+                                     : b.y();
+            };
+            for (int c = column(a.x()), last = column(b.x()); c <= last; ++c) {
+                cover(c, at(plot.left() + c));
+                cover(c, at(plot.left() + c + 1));
             }
         }
         QPolygonF band;

@@ -12,16 +12,16 @@
 #include "menu/menu_entries.h"
 #include "session/game_sheet.h"
 #include "ui/access/accessibility.h"
+#include "ui/access/game_keys.h"
+#include "ui/access/outcome.h"
+#include "ui/controls/win_frame.h"
+#include "ui/group/group_geometry.h"
 #include "ui/windows/data_window.h"
 #include "ui/windows/file_dialog.h"
-#include "ui/access/game_keys.h"
-#include "ui/group/group_geometry.h"
 #include "ui/windows/info_window.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/menu_window.h"
-#include "ui/access/outcome.h"
 #include "ui/windows/version_window.h"
-#include "ui/controls/win_frame.h"
 
 namespace kararion::ui {
 namespace {
@@ -140,27 +140,33 @@ void GameWindows::OpenDataWindow() {
         data_ = std::make_unique<DataWindow>(record_.history());
         keys_->Watch(data_.get());
     }
-    // Clear of the three game windows, where they stand now; a place the
-    // player gave it stays as long as it covers none of them.
-    const QRect group = DeviceFrame(info_) | DeviceFrame(main_.get()) | DeviceFrame(menu_);
-    if (fresh || (!data_->isVisible() && DeviceFrame(data_.get()).intersects(group))) {
-        QSize frame = DeviceFrame(data_.get()).size();
-        if (!data_->testAttribute(Qt::WA_WState_Created)) {
-            // Not yet on the screen: its size to be, with a frame like the main window's.
-            const qreal ratio = main_->devicePixelRatioF();
-            const QSize inside = data_->sizeHint().expandedTo(data_->minimumSizeHint());
-            const QSize mainInside(qRound(main_->width() * ratio), qRound(main_->height() * ratio));
-            frame = QSize(qRound(inside.width() * ratio), qRound(inside.height() * ratio)) +
-                    (DeviceFrame(main_.get()).size() - mainInside);
-        }
-        MoveFrame(data_.get(), BesideGroup(frame, group, DeviceArea(main_.get())));
-    }
+    PlaceDataWindow(fresh);
     // Worked out each time it opens, from the strips the reels spin on.
     data_->SetOdds(session::WorkOutOdds(session::SheetOfGame(game_)));
     data_->Refresh();
     data_->show();
     data_->raise();
     data_->activateWindow();
+    // Its frame is known once the window manager has framed it: a place
+    // reckoned with a guessed frame is put right then.
+    if (fresh) QTimer::singleShot(100, data_.get(), [this] { PlaceDataWindow(false); });
+}
+
+void GameWindows::PlaceDataWindow(bool fresh) {
+    // Clear of the three game windows, where they stand now; a place the
+    // player gave it stays as long as it covers none of them.
+    const QRect group = DeviceFrame(info_) | DeviceFrame(main_.get()) | DeviceFrame(menu_);
+    if (!fresh && !DeviceFrame(data_.get()).intersects(group)) return;
+    QSize frame = DeviceFrame(data_.get()).size();
+    if (!data_->testAttribute(Qt::WA_WState_Created)) {
+        // Not yet on the screen: its size to be, in a frame like the main window's.
+        data_->adjustSize();
+        const qreal ratio = main_->devicePixelRatioF();
+        const QSize mainInside(qRound(main_->width() * ratio), qRound(main_->height() * ratio));
+        frame = QSize(qRound(data_->width() * ratio), qRound(data_->height() * ratio)) +
+                (DeviceFrame(main_.get()).size() - mainInside);
+    }
+    MoveFrame(data_.get(), BesideGroup(frame, group, DeviceArea(main_.get())));
 }
 
 void GameWindows::EndProgram() {
