@@ -10,8 +10,6 @@ packages=(
   # the windows' places in device pixels (Qt's platform window interface), and
   # accessibility switched on in a window test without a screen reader
   qt6-base-private-dev
-  # the data counter's graph (Qt Charts finds its OpenGL module through libqt6opengl6-dev)
-  qt6-charts-dev libqt6charts6 libqt6opengl6-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-tidy clang-format

@@ -29,7 +29,6 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 sounds=(betup.wav betdown.wav atari.wav round.wav stop.wav error.wav)
 expected=(
   "bin/kararion"
-  "lib/kararion/kararion_graph.so"
   "share/applications/$id.desktop"
   "share/icons/hicolor/scalable/apps/$id.svg"
   "share/metainfo/$id.metainfo.xml"
@@ -184,7 +183,7 @@ if [ -e "$tmp/manifest-before" ]; then mv "$tmp/manifest-before" "$build/install
 diff -r "$tmp/saves-before" "$saves" || fail "the uninstall did not leave the saves as they were"
 left=$(cd "$home" && find . -type f ! -path './.local/share/kararion/data/*.dat' -printf '%P\n')
 [ -z "$left" ] || fail "the uninstall left files behind: $left"
-for folder in .local/share/games/kararion .local/lib/kararion; do
+for folder in .local/share/games/kararion; do
   [ ! -e "$home/$folder" ] || fail "the uninstall left ~/$folder"
 done
 

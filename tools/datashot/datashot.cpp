@@ -1,10 +1,11 @@
 // Plays a number of games on the real windows with real mouse clicks on the
 // main window (the click cycle: three bets, a start, three stops), each reel
 // stopped after a random wait on the virtual clock, then opens the data window
-// with the D key and saves a picture of it.
+// with the D key and saves a picture of it, and of the whole screen if asked.
 //
-// Usage: datashot <picture.png> [games] [seed]
+// Usage: datashot <picture.png> [games] [seed] [screen.png]
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 #include <cstdio>
@@ -13,8 +14,8 @@
 
 #include "core/counters.h"
 #include "core/virtual_clock.h"
-#include "ui/windows/data_window.h"
 #include "ui/group/game_windows.h"
+#include "ui/windows/data_window.h"
 #include "ui/windows/main_window.h"
 
 using namespace kararion;
@@ -30,7 +31,7 @@ const QPoint kBare[] = {{4, 4}, {96, 8}, {184, 8}, {184, 125}, {72, 120}, {8, 12
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: datashot <picture.png> [games] [seed]\n");
+        std::fprintf(stderr, "usage: datashot <picture.png> [games] [seed] [screen.png]\n");
         return 2;
     }
     const QString picture = QString::fromLocal8Bit(argv[1]);
@@ -89,6 +90,10 @@ int main(int argc, char* argv[]) {
     QTest::qWait(300);
     if (!data->grab().save(picture)) {
         std::fprintf(stderr, "datashot: cannot write %s\n", qPrintable(picture));
+        return 1;
+    }
+    if (argc > 4 && !data->screen()->grabWindow(0).save(QString::fromLocal8Bit(argv[4]))) {
+        std::fprintf(stderr, "datashot: cannot write %s\n", argv[4]);
         return 1;
     }
     std::printf("datashot: %d games, coins %s, picture %s\n", history.Games(), g.counters.Coin.c_str(),

@@ -1,12 +1,31 @@
 #include "session/history.h"
 
-#include <algorithm>
-
 namespace kararion::session {
+namespace {
+
+// On equal values the earlier game stands.
+GamePoint Lower(const GamePoint& a, const GamePoint& b) { return b.coins < a.coins ? b : a; }
+GamePoint Higher(const GamePoint& a, const GamePoint& b) { return b.coins > a.coins ? b : a; }
+
+GameSpan Merged(const GameSpan& a, const GameSpan& b) {
+    return {.first = a.first,
+            .last = b.last,
+            .lowest = Lower(a.lowest, b.lowest),
+            .highest = Higher(a.highest, b.highest),
+            .end = b.end};
+}
+
+}  // namespace
 
 void History::Start(const Purse& now) {
     base_ = now;
-    differences_.clear();
+    // A fresh vector, not a cleared one: a long session's spans give their memory back.
+    std::vector<GameSpan>().swap(spans_);
+    gamesPerSpan_ = 1;
+    games_ = 0;
+    last_ = 0;
+    highest_ = {};
+    lowest_ = {};
     wins_ = 0;
     staked_ = 0;
     paid_ = 0;
@@ -14,7 +33,28 @@ void History::Start(const Purse& now) {
 }
 
 void History::GameEnded(const Purse& now, bool won) {
-    differences_.push_back(now.coin - base_.coin);
+    ++games_;
+    const GamePoint point{games_, now.coin - base_.coin};
+    last_ = point.coins;
+    highest_ = games_ == 1 ? point : Higher(highest_, point);
+    lowest_ = games_ == 1 ? point : Lower(lowest_, point);
+
+    if (!spans_.empty() && spans_.back().last - spans_.back().first + 1 < gamesPerSpan_) {
+        GameSpan& open = spans_.back();
+        open.last = point.game;
+        open.lowest = Lower(open.lowest, point);
+        open.highest = Higher(open.highest, point);
+        open.end = point;
+    } else {
+        if (spans_.size() == kMaxSpans) {
+            for (std::size_t i = 0; i < kMaxSpans / 2; ++i) spans_[i] = Merged(spans_[2 * i], spans_[2 * i + 1]);
+            spans_.resize(kMaxSpans / 2);
+            gamesPerSpan_ *= 2;
+        }
+        if (spans_.capacity() < kMaxSpans) spans_.reserve(kMaxSpans);
+        spans_.push_back({.first = point.game, .last = point.game, .lowest = point, .highest = point, .end = point});
+    }
+
     if (won) ++wins_;
     // A bet raised for the coming game is not staked in an ended one; the
     // counters at the end of each game are what the session has seen.
@@ -26,16 +66,6 @@ void History::GameEnded(const Purse& now, bool won) {
 std::optional<double> History::Return() const {
     if (staked_ <= 0) return std::nullopt;
     return paid_ / staked_;
-}
-
-int History::HighestGame() const {
-    if (differences_.empty()) return 0;
-    return static_cast<int>(std::max_element(differences_.begin(), differences_.end()) - differences_.begin()) + 1;
-}
-
-int History::LowestGame() const {
-    if (differences_.empty()) return 0;
-    return static_cast<int>(std::min_element(differences_.begin(), differences_.end()) - differences_.begin()) + 1;
 }
 
 }  // namespace kararion::session

@@ -1,27 +1,41 @@
 #pragma once
-// The data window's graph. Qt Charts lives in a module of its own
-// (kararion_graph) that is loaded when the graph is first wanted: linked into
-// the program, it cost every start of the game several milliseconds.
+// The data window's graph: the session's 差枚数 game by game, the zero line,
+// both axes with their titles, and the highest and lowest points marked. It
+// draws the session record's spans, never every game, so a paint costs the
+// same after a million games as after ten.
 #include <QFont>
+#include <QPointF>
 #include <QWidget>
 #include <vector>
 
+#include "session/history.h"
+
 namespace kararion::ui {
 
-// Its widget belongs to the parent it was made for, which deletes it.
-class CoinGraph {
+class CoinGraph : public QWidget {
 public:
-    virtual ~CoinGraph() = default;
-    virtual QWidget* Widget() = 0;
-    // 差枚数 after each game; the games (from 1) of the highest and lowest point, 0 for none.
-    virtual void Show(const std::vector<double>& differences, int highest, int lowest) = 0;
+    CoinGraph(QWidget* parent, const QFont& labels, const QFont& titles);
+
+    // Takes the record as it stands and draws it anew.
+    void Show(const session::History& history);
+
+    // The line as drawn, in (game, 差枚数) from the session's level start.
+    const std::vector<QPointF>& Line() const { return line_; }
+    // The marked points; game 0 while there are none.
+    session::GamePoint Highest() const { return highest_; }
+    session::GamePoint Lowest() const { return lowest_; }
+    int Games() const { return games_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QFont labels_;
+    QFont titles_;
+    std::vector<QPointF> line_{QPointF(0, 0)};
+    session::GamePoint highest_;
+    session::GamePoint lowest_;
+    int games_ = 0;
 };
-
-// What the module exports, under the name "kararion_make_coin_graph".
-using MakeCoinGraphFunction = CoinGraph* (*)(QWidget* parent, const QFont& labels, const QFont& titles);
-
-// The graph from the module beside the program, in its installed place or in
-// the build folder, as a child widget of `parent`; nullptr when there is none.
-CoinGraph* MakeCoinGraph(QWidget* parent, const QFont& labels, const QFont& titles);
 
 }  // namespace kararion::ui

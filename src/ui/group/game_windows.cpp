@@ -144,26 +144,38 @@ void GameWindows::OpenVersionWindow() {
 
 void GameWindows::OpenDataWindow() {
     if (ended_) return;
-    if (!data_) {
+    const bool fresh = !data_;
+    if (fresh) {
         data_ = std::make_unique<DataWindow>(record_.history());
         keys_->Watch(data_.get());
-        // Beside the game rather than over it, but on the screen: where the
-        // screen has no room to the right, it goes to the left of the group.
-        const QRect game = main_->frameGeometry();
-        const QRect area = main_->screen()->availableGeometry();
-        const QSize size = data_->sizeHint();
-        int left = menu_->frameGeometry().right() + 1;
-        if (left + size.width() > area.right() + 1) left = info_->frameGeometry().left() - size.width();
-        left = std::clamp(left, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
-        const int top = std::clamp(game.top(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
-        data_->move(left, top);
     }
+    PlaceDataWindow(fresh);
     // Worked out each time it opens, from the strips the reels spin on.
     data_->SetOdds(session::WorkOutOdds(session::SheetOfGame(game_.reels)));
     data_->Refresh();
     data_->show();
     data_->raise();
     data_->activateWindow();
+    // Its frame is known once the window manager has framed it: a place
+    // reckoned with a guessed frame is put right then.
+    if (fresh) QTimer::singleShot(100, data_.get(), [this] { PlaceDataWindow(false); });
+}
+
+void GameWindows::PlaceDataWindow(bool fresh) {
+    // Clear of the three game windows, where they stand now; a place the
+    // player gave it stays as long as it covers none of them.
+    const QRect group = DeviceFrame(info_) | DeviceFrame(main_.get()) | DeviceFrame(menu_);
+    if (!fresh && !DeviceFrame(data_.get()).intersects(group)) return;
+    QSize frame = DeviceFrame(data_.get()).size();
+    if (!data_->testAttribute(Qt::WA_WState_Created)) {
+        // Not yet on the screen: its size to be, in a frame like the main window's.
+        data_->adjustSize();
+        const qreal ratio = main_->devicePixelRatioF();
+        const QSize mainInside(qRound(main_->width() * ratio), qRound(main_->height() * ratio));
+        frame = QSize(qRound(data_->width() * ratio), qRound(data_->height() * ratio)) +
+                (DeviceFrame(main_.get()).size() - mainInside);
+    }
+    MoveFrame(data_.get(), BesideGroup(frame, group, DeviceArea(main_.get())));
 }
 
 void GameWindows::EndProgram() {

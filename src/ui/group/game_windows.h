@@ -93,6 +93,8 @@ public:
 private:
     void Dock();
     void PlaceGroup();
+    // Puts the data window clear of the group: always when `fresh`, else only where it covers it.
+    void PlaceDataWindow(bool fresh);
     void ShowModal(QDialog* dialog);
 
     Game game_;

@@ -47,6 +47,36 @@ GroupPlaces DockedGroup(const GroupFrames& frames, QPoint mainAt, const QRect& a
                        .menu = QPoint(mainLeft + frames.main.width(), top)};
 }
 
+QPoint BesideGroup(QSize size, const QRect& group, const QRect& area) {
+    const int areaRight = area.left() + area.width();
+    const int areaBottom = area.top() + area.height();
+    const int groupRight = group.left() + group.width();
+    const int groupBottom = group.top() + group.height();
+    const int level = Within(group.top(), size.height(), area.top(), areaBottom);
+    const int aligned = Within(group.left(), size.width(), area.left(), areaRight);
+    struct Side {
+        int room;  // between the group and the area's edge
+        int need;
+        bool fitsAlong;
+        QPoint at;
+    };
+    const bool tallEnough = size.height() <= area.height();
+    const bool wideEnough = size.width() <= area.width();
+    const Side sides[] = {
+        {areaRight - groupRight, size.width(), tallEnough, QPoint(groupRight, level)},
+        {group.left() - area.left(), size.width(), tallEnough, QPoint(group.left() - size.width(), level)},
+        {areaBottom - groupBottom, size.height(), wideEnough, QPoint(aligned, groupBottom)},
+        {group.top() - area.top(), size.height(), wideEnough, QPoint(aligned, group.top() - size.height())},
+    };
+    const Side* best = &sides[0];
+    for (const Side& side : sides) {
+        if (side.fitsAlong && side.room >= side.need) return side.at;
+        if (side.need - side.room < best->need - best->room) best = &side;
+    }
+    return QPoint(Within(best->at.x(), size.width(), area.left(), areaRight),
+                  Within(best->at.y(), size.height(), area.top(), areaBottom));
+}
+
 QRect DeviceFrame(const QWidget* window) {
     if (const QPlatformWindow* platform = Platform(window)) {
         return platform->geometry().marginsAdded(platform->frameMargins());

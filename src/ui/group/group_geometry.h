@@ -32,6 +32,13 @@ struct GroupPlaces {
 // main window's corner first, with the information window hanging off the left.
 GroupPlaces DockedGroup(const GroupFrames& frames, QPoint mainAt, const QRect& area);
 
+// Where a window whose frame is `size` stands clear of the docked group whose
+// frames span `group`: to its right, else its left, else below it, else above
+// it, wherever the area has room for it whole, level with the group's top (or
+// left) edge as far as the area allows. With no such room it keeps to the side
+// that lacks the least, pushed whole onto the area over the group's edge.
+QPoint BesideGroup(QSize size, const QRect& group, const QRect& area);
+
 // A top-level window's frame on the screen, in device pixels.
 QRect DeviceFrame(const QWidget* window);
 // The available area of the screen the window is on, in device pixels.

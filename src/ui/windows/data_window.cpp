@@ -40,12 +40,10 @@ DataWindow::DataWindow(const session::History& history) : history_(history) {
     setAccessibleName(QStringLiteral("データ"));
 
     auto* layout = new QVBoxLayout(this);
-    graph_ = MakeCoinGraph(this, GothicFont(9), GothicFont(9, true));
-    // Without the graph's module the summary stands in its place.
-    graphView_ = graph_ ? graph_->Widget() : new QLabel(this);
-    NameControl(graphView_, QStringLiteral("CoinGraph"), QStringLiteral("差枚数グラフ"));
-    graphView_->setMinimumSize(Px(6600), Px(3600));
-    layout->addWidget(graphView_, 1);
+    graph_ = new CoinGraph(this, GothicFont(9), GothicFont(9, true));
+    NameControl(graph_, QStringLiteral("CoinGraph"), QStringLiteral("差枚数グラフ"));
+    graph_->setMinimumSize(Px(6600), Px(3600));
+    layout->addWidget(graph_, 1);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(Px(240));
@@ -117,11 +115,7 @@ void DataWindow::Refresh() {
     if (shown_ == history_.Revision() && shown_ != 0) return;
     shown_ = history_.Revision();
     const session::History& h = history_;
-    if (graph_) {
-        graph_->Show(h.Differences(), h.HighestGame(), h.LowestGame());
-    } else {
-        static_cast<QLabel*>(graphView_)->setText(Summary());
-    }
+    graph_->Show(h);
     SetFigure(games_, QString::number(h.Games()));
     SetFigure(wins_,
               h.Wins() > 0
@@ -130,22 +124,19 @@ void DataWindow::Refresh() {
     SetFigure(staked_, QString::number(h.Staked(), 'f', 0));
     SetFigure(paid_, QString::number(h.Paid(), 'f', 0));
     SetFigure(return_, h.Return() ? Percent(*h.Return()) : QStringLiteral("－"));
-    graphView_->setAccessibleDescription(Summary());
+    graph_->setAccessibleDescription(Summary());
 }
 
 QString DataWindow::Summary() const {
     const session::History& h = history_;
     if (h.Games() == 0) return QStringLiteral("このセッションのゲームはまだありません。");
-    const auto& d = h.Differences();
-    const int high = h.HighestGame();
-    const int low = h.LowestGame();
     return QStringLiteral("%1ゲーム、差枚数 %2枚。最高 %3枚（%4ゲーム目）、最低 %5枚（%6ゲーム目）。")
         .arg(h.Games())
-        .arg(Signed(d.back()))
-        .arg(Signed(d[static_cast<std::size_t>(high - 1)]))
-        .arg(high)
-        .arg(Signed(d[static_cast<std::size_t>(low - 1)]))
-        .arg(low);
+        .arg(Signed(h.Last()))
+        .arg(Signed(h.Highest().coins))
+        .arg(h.HighestGame())
+        .arg(Signed(h.Lowest().coins))
+        .arg(h.LowestGame());
 }
 
 }  // namespace kararion::ui

@@ -34,8 +34,7 @@ private:
 
     const session::History& history_;
     std::uint64_t shown_ = 0;
-    CoinGraph* graph_ = nullptr;    // a child widget of this window
-    QWidget* graphView_ = nullptr;  // the graph, or the summary in its place
+    CoinGraph* graph_ = nullptr;
     QLabel* games_ = nullptr;
     QLabel* wins_ = nullptr;
     QLabel* staked_ = nullptr;

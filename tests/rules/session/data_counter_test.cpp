@@ -2,13 +2,16 @@
 // the machine's odds worked out from its strips.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "judge/judge.h"
 #include "machine/machine.h"
 #include "reels/reels.h"
 #include "save/save_file.h"
-#include "support/save_support.h"
 #include "session/game_sheet.h"
 #include "session/session_record.h"
+#include "support/save_support.h"
 
 namespace kararion {
 namespace {
@@ -103,6 +106,64 @@ TEST(MachineOdds, TheGamesOddsAgreeWithItsOwnJudgementAtEveryStop) {
     EXPECT_TRUE(m.fx.Messages().empty());
 }
 
+// 差枚数 at the end of each span: game by game while the session is short.
+std::vector<double> Ends(const session::History& history) {
+    std::vector<double> ends;
+    for (const session::GameSpan& span : history.Spans()) ends.push_back(span.end.coins);
+    return ends;
+}
+
+// However long the session, its spans stay within bounds, cover every game
+// once in order, and each holds its games' true lowest and highest (the first
+// of equals), so the graph misses no peak and no trough.
+TEST(SessionSpans, KeepEveryExtremeOfALongSessionInBoundedMemory) {
+    session::History history;
+    history.Start({100, 0, 0});
+    std::mt19937 rng(11);
+    std::uniform_int_distribution<int> draw(0, 99);
+    std::vector<double> all;
+    double coin = 100;
+    const std::vector<std::size_t> checks = {1, 2, 1024, 1025, 2049, 70001, 300000};
+    for (std::size_t game = 1; game <= checks.back(); ++game) {
+        const int d = draw(rng);
+        coin += d < 80 ? -3 : d < 97 ? 8 : d < 99 ? 80 : 200;  // equal values repeat often
+        history.GameEnded({coin, 0, 0}, d >= 80);
+        all.push_back(coin - 100);
+        if (std::find(checks.begin(), checks.end(), game) == checks.end()) continue;
+        SCOPED_TRACE(game);
+        const auto& spans = history.Spans();
+        ASSERT_LE(spans.capacity(), session::History::kMaxSpans);
+        ASSERT_EQ(history.Games(), static_cast<int>(game));
+        ASSERT_EQ(spans.front().first, 1);
+        ASSERT_EQ(spans.back().last, static_cast<int>(game));
+        for (std::size_t s = 0; s < spans.size(); ++s) {
+            const session::GameSpan& span = spans[s];
+            if (s > 0) {
+                ASSERT_EQ(span.first, spans[s - 1].last + 1);
+            }
+            const auto from = all.begin() + (span.first - 1), to = all.begin() + span.last;
+            const auto low = std::min_element(from, to), high = std::max_element(from, to);
+            ASSERT_EQ(span.lowest.game, low - all.begin() + 1);
+            ASSERT_EQ(span.lowest.coins, *low);
+            ASSERT_EQ(span.highest.game, high - all.begin() + 1);
+            ASSERT_EQ(span.highest.coins, *high);
+            ASSERT_EQ(span.end.game, span.last);
+            ASSERT_EQ(span.end.coins, all[static_cast<std::size_t>(span.last - 1)]);
+        }
+        const auto low = std::min_element(all.begin(), all.end()), high = std::max_element(all.begin(), all.end());
+        EXPECT_EQ(history.LowestGame(), low - all.begin() + 1);
+        EXPECT_EQ(history.HighestGame(), high - all.begin() + 1);
+        EXPECT_EQ(history.Last(), all.back());
+    }
+    EXPECT_GE(history.Spans().size(), session::History::kMaxSpans / 2);  // as fine as the bound allows
+
+    history.Start({coin, 0, 0});
+    EXPECT_EQ(history.Games(), 0);
+    EXPECT_TRUE(history.Spans().empty());
+    EXPECT_EQ(history.HighestGame(), 0);
+    EXPECT_EQ(history.Last(), 0);
+}
+
 class SessionHistory : public testing::SaveTest {
 protected:
     session::SessionRecord record{g.events, g.counters};
@@ -116,7 +177,7 @@ TEST_F(SessionHistory, CountsEachGameAtItsJudgementAndStartsAfreshAfterALoad) {
     // is still to pay; the count-up adds no second game.
     m.Play(3, {{Melon, Melon, Melon}, {Bell, Star, Grapes}, {Peach, Watermelon, Orange}});
     ASSERT_EQ(history.Games(), 1);
-    EXPECT_EQ(history.Differences().back(), 47);
+    EXPECT_EQ(history.Last(), 47);
     m.Advance(1200);
     ASSERT_EQ(history.Games(), 1);
 
@@ -124,7 +185,7 @@ TEST_F(SessionHistory, CountsEachGameAtItsJudgementAndStartsAfreshAfterALoad) {
     // the free game that follows, lost, costs nothing.
     m.Play(1, {{Replay, Replay, Replay}, {Bell, Star, Grapes}, {Peach, Watermelon, Orange}});
     ASSERT_EQ(history.Games(), 2);
-    EXPECT_EQ(history.Differences().back(), 46);
+    EXPECT_EQ(history.Last(), 46);
     m.Advance(20);
     ASSERT_TRUE(g.reels.reel1Timer.Enabled());
     m.ShowSymbols({{Bell, Star, Grapes}, {Peach, Watermelon, Melon}, {Replay, Orange, Seven}});
@@ -132,11 +193,11 @@ TEST_F(SessionHistory, CountsEachGameAtItsJudgementAndStartsAfreshAfterALoad) {
     machine::ClickStop(g, 2);
     machine::ClickStop(g, 3);
     ASSERT_EQ(history.Games(), 3);
-    EXPECT_EQ(history.Differences().back(), 46);
+    EXPECT_EQ(history.Last(), 46);
 
     // A loss at bet 2.
     m.Play(2, {{Bell, Star, Grapes}, {Peach, Watermelon, Melon}, {Replay, Orange, Seven}});
-    EXPECT_EQ(history.Differences(), (std::vector<double>{47, 46, 46, 44}));
+    EXPECT_EQ(Ends(history), (std::vector<double>{47, 46, 46, 44}));
     EXPECT_EQ(history.Wins(), 2);
     EXPECT_EQ(history.Staked(), 6);
     EXPECT_EQ(history.Paid(), 50);
@@ -150,7 +211,7 @@ TEST_F(SessionHistory, CountsEachGameAtItsJudgementAndStartsAfreshAfterALoad) {
     EXPECT_EQ(history.Games(), 0);
     EXPECT_FALSE(history.Return().has_value());
     m.Play(1, {{Bell, Star, Grapes}, {Peach, Watermelon, Melon}, {Replay, Orange, Seven}});
-    EXPECT_EQ(history.Differences(), (std::vector<double>{-1}));
+    EXPECT_EQ(Ends(history), (std::vector<double>{-1}));
     EXPECT_EQ(history.Staked(), 1);
 }
 

@@ -32,6 +32,7 @@ private slots:
     void staysWhereTheMainWindowPutsIt();
     void shiftsAwayFromEveryEdge();
     void keepsTheMainWindowAndMenuOnASmallScreen();
+    void putsTheDataWindowClearOfTheGroup();
 };
 
 void GroupGeometryTest::staysWhereTheMainWindowPutsIt() {
@@ -89,6 +90,47 @@ void GroupGeometryTest::keepsTheMainWindowAndMenuOnASmallScreen() {
     // Too small even for those two: the main window's corner stays on it.
     const GroupPlaces at = DockedGroup(frames, QPoint(-100, -100), QRect(0, 0, 400, 200));
     QCOMPARE(at.main, QPoint(0, 0));
+}
+
+void GroupGeometryTest::putsTheDataWindowClearOfTheGroup() {
+    // The group and the data window at scale 1 on a 1280x1024 screen and at
+    // scale 2 on a 2560x1600 one, each with a panel on top, wherever the player
+    // drags the group: always whole on the screen, and over none of the three
+    // windows wherever a search of the screen finds a place clear of them.
+    struct Case {
+        QRect area;
+        QSize group;
+        QSize data;
+    };
+    for (const Case& c : {Case{QRect(0, 30, 1280, 994), QSize(471, 161), QSize(466, 420)},
+                          Case{QRect(0, 60, 2560, 1540), QSize(936, 301), QSize(930, 838)}}) {
+        const int areaRight = c.area.left() + c.area.width(), areaBottom = c.area.top() + c.area.height();
+        for (int x = c.area.left(); x + c.group.width() <= areaRight; x += 37) {
+            for (int y = c.area.top(); y + c.group.height() <= areaBottom; y += 41) {
+                const QRect group(QPoint(x, y), c.group);
+                const QRect data(BesideGroup(c.data, group, c.area), c.data);
+                const QString where = QStringLiteral("%1 group at %2,%3").arg(c.area.width()).arg(x).arg(y);
+                QVERIFY2(c.area.contains(data), qPrintable(where));
+                bool clearPlace = false;
+                for (int left = c.area.left(); left + c.data.width() <= areaRight && !clearPlace; left += 16) {
+                    for (int top = c.area.top(); top + c.data.height() <= areaBottom && !clearPlace; top += 16)
+                        clearPlace = !QRect(QPoint(left, top), c.data).intersects(group);
+                }
+                if (clearPlace) QVERIFY2(!data.intersects(group), qPrintable(where));
+            }
+        }
+    }
+    const QRect area(0, 30, 1280, 994);
+    // Room on the right: beside the menu, level with the group's top.
+    QCOMPARE(BesideGroup(QSize(466, 420), QRect(300, 200, 471, 161), area), QPoint(771, 200));
+    // Against the right edge: beside the information window, slid up onto the screen.
+    QCOMPARE(BesideGroup(QSize(466, 420), QRect(809, 800, 471, 161), area), QPoint(343, 1024 - 420));
+    // Neither side has room but below has: under the group, from its left edge.
+    QCOMPARE(BesideGroup(QSize(466, 420), QRect(400, 100, 471, 161), QRect(0, 0, 1000, 800)), QPoint(400, 261));
+    // No room anywhere: whole on the screen, over the side that lacks the least.
+    const QRect small(0, 0, 800, 600);
+    const QPoint forced = BesideGroup(QSize(466, 420), QRect(200, 150, 471, 161), small);
+    QCOMPARE(forced, QPoint(200, 180));  // below lacks 131, above 270, the sides 337 and 266
 }
 
 QTEST_MAIN(GroupGeometryTest)

@@ -1,14 +1,15 @@
 // The data counter's window: opened from the main window's context menu and
 // with the D key, neither of which steps the click cycle, and drawn anew as
-// each game ends.
+// each game ends and when a load starts a fresh session.
 #include <QAction>
-#include <QChart>
-#include <QChartView>
+#include <QImage>
 #include <QLabel>
-#include <QLineSeries>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "save/save_file.h"
+#include "ui/controls/coin_graph.h"
 #include "ui/windows/data_window.h"
 #include "ui_game.h"
 
@@ -45,6 +46,15 @@ QString Figure(QWidget* window, const char* name) {
     return label != nullptr ? label->text() : QStringLiteral("(none)");
 }
 
+// Pixels of the highest point's mark and label as the graph paints them now.
+int HighestMarkPixels(QWidget* graph) {
+    const QImage picture = graph->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) count += picture.pixelColor(x, y) == QColor(224, 0, 0);
+    return count;
+}
+
 }  // namespace
 
 class DataWindowTest : public QObject {
@@ -54,8 +64,11 @@ private slots:
 };
 
 void DataWindowTest::opensFromTheContextMenuAndTheDKeyBesideTheClickCycle() {
+    QTemporaryDir saves;
     UiGame game;
     Game& g = game.g();
+    g.saveFiles.dataDir = saves.path().toStdString() + "/";
+    g.saveFiles.SaveGame("start");
     ClickAt(game.main(), kBareBackground);  // bet 1
     QCOMPARE(g.clickStep, 1);
 
@@ -103,16 +116,23 @@ void DataWindowTest::opensFromTheContextMenuAndTheDKeyBesideTheClickCycle() {
     ClickAt(game.main(), kBareBackground);
     QCOMPARE(Figure(data, "ゲーム数"), QStringLiteral("1"));
     QCOMPARE(Figure(data, "使用枚数"), QStringLiteral("3"));
-    auto* graph = data->findChild<QChartView*>();
+    auto* graph = data->findChild<CoinGraph*>();
     QVERIFY(graph != nullptr);
     QVERIFY2(graph->accessibleDescription().contains(QStringLiteral("1ゲーム、差枚数 -3枚")),
              qPrintable(graph->accessibleDescription()));
-    bool drawn = false;
-    for (QAbstractSeries* series : graph->chart()->series()) {
-        if (series->name() == QStringLiteral("差枚数"))
-            drawn = static_cast<QLineSeries*>(series)->points() == QList<QPointF>{QPointF(0, 0), QPointF(1, -3)};
-    }
-    QVERIFY(drawn);
+    QCOMPARE(graph->Line(), (std::vector<QPointF>{QPointF(0, 0), QPointF(1, -3)}));
+    QCOMPARE(graph->Highest().game, 1);
+    QVERIFY(HighestMarkPixels(graph) > 0);
+
+    // A load, the window left open: a fresh session, nothing of the old one drawn.
+    game.windows.Act([](Game& on) { on.saveFiles.LoadGame("start"); });
+    QCOMPARE(g.counters.Coin, std::string("100"));
+    QCOMPARE(Figure(data, "ゲーム数"), QStringLiteral("0"));
+    QCOMPARE(Figure(data, "使用枚数"), QStringLiteral("0"));
+    QCOMPARE(graph->Line(), std::vector<QPointF>{QPointF(0, 0)});
+    QCOMPARE(graph->Highest().game, 0);
+    QCOMPARE(graph->Lowest().game, 0);
+    QCOMPARE(HighestMarkPixels(graph), 0);
 }
 
 QTEST_MAIN(DataWindowTest)
