@@ -1,33 +1,54 @@
 #!/usr/bin/env bash
-# Fails when a rules folder includes a folder it does not depend on. The
-# table of who may use whom is the build's own (src/CMakeLists.txt writes it
-# to <build>/layers.txt, one "folder: dependency..." a line), so the check and
-# the link order cannot drift apart.
+# Fails when a folder includes a folder it does not use by the table of who
+# may use whom, or when the rules include Qt. The table is the build's own
+# (src/rules/CMakeLists.txt and src/ui/CMakeLists.txt write it to
+# <build>/layers.txt, one "folder: used folder..." a line), so the check and
+# the link order cannot drift apart. A rules folder is named bare ("judge"),
+# a window folder with its parent ("ui/windows"); "rules" stands for any
+# rules folder.
 #   bash tools/check-layers.sh <layers.txt> <src folder>
 set -euo pipefail
 layers="$1"
 src="$2"
 [ -f "$layers" ] || { echo "check-layers: no $layers; configure a build first" >&2; exit 2; }
 
-# Every folder under src is a layer someone might reach for, the windows too.
-mapfile -t folders < <(find "$src" -mindepth 1 -maxdepth 1 -type d -printf '%f\n' | sort)
-is_folder() { local f; for f in "${folders[@]}"; do [ "$f" = "$1" ] && return 0; done; return 1; }
+is_rules_folder() { [ -n "$1" ] && [ -d "$src/rules/$1" ]; }
+
+# Where a folder of the table lies: the rules under src/rules, the rest under src.
+folder_path() { if is_rules_folder "$1"; then echo "$src/rules/$1"; else echo "$src/$1"; fi; }
 
 status=0
 checked=0
-while IFS=: read -r folder deps; do
+while IFS=: read -r folder uses; do
   [ -n "$folder" ] || continue
-  allowed=" $folder $deps "
+  allowed=" $folder $uses "
+  path="$(folder_path "$folder")"
+  [ -d "$path" ] || { echo "check-layers: the table names $folder, which is no folder" >&2; status=1; continue; }
   while IFS= read -r file; do
     checked=$((checked + 1))
+    if is_rules_folder "$folder" && grep -qE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "$file"; then
+      echo "check-layers: ${file#"$src"/} includes Qt, which the rules never do" >&2
+      status=1
+    fi
     while IFS= read -r used; do
-      if is_folder "$used" && [[ "$allowed" != *" $used "* ]]; then
-        echo "check-layers: ${file#"$src"/} includes $used/, which $folder does not depend on" >&2
+      # "ui/windows/main_window.h" uses ui/windows; "judge/judge.h" uses judge.
+      top="${used%%/*}"
+      if [ "$top" = ui ]; then
+        rest="${used#ui/}"
+        used="ui/${rest%%/*}"
+      elif is_rules_folder "$top"; then
+        used="$top"
+        [[ "$allowed" == *" rules "* ]] && continue
+      else
+        continue
+      fi
+      if [[ "$allowed" != *" $used "* ]]; then
+        echo "check-layers: ${file#"$src"/} includes $used/, which $folder does not use" >&2
         status=1
       fi
-    done < <(sed -nE 's|^[[:space:]]*#[[:space:]]*include[[:space:]]*"([A-Za-z0-9_]+)/.*|\1|p' "$file" | sort -u)
-  done < <(find "$src/$folder" -name '*.h' -o -name '*.cpp' | sort)
+    done < <(sed -nE 's|^[[:space:]]*#[[:space:]]*include[[:space:]]*"([A-Za-z0-9_/]+)/[^/"]*".*|\1/|p' "$file" | sort -u)
+  done < <(find "$path" -maxdepth 1 \( -name '*.h' -o -name '*.cpp' \) | sort)
 done < "$layers"
 
-[ "$status" -eq 0 ] && echo "check-layers: $checked files include only the folders they depend on"
+[ "$status" -eq 0 ] && echo "check-layers: $checked files include only the folders they use"
 exit "$status"

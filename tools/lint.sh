@@ -11,7 +11,7 @@ if [ ! -f "$build/compile_commands.json" ]; then
   exit 2
 fi
 
-bash tools/check-layers.sh "$build/layers.txt" src/rules
+bash tools/check-layers.sh "$build/layers.txt" src
 
 mapfile -t sources < <(find src tests bench fuzz tools -name '*.cpp' -o -name '*.h' | sort)
 clang-format --dry-run --Werror "${sources[@]}"

@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "bench_env.h"
-#include "ui/seams/real_game.h"
+#include "ui/group/real_game.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "bet/bet.h"
 #include "core/counters.h"
 #include "reels/reels.h"
-#include "ui/seams/real_game.h"
+#include "ui/group/real_game.h"
 
 namespace {
 

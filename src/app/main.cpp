@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "sound/sound_folder.h"
+#include "ui/group/real_game.h"
 #include "ui/platform/command_line.h"
 #include "ui/platform/desktop_start.h"
-#include "ui/seams/real_game.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include "core/colour.h"
 #include "core/counters.h"
 #include "core/effects.h"
-#include "machine/game.h"
 #include "core/symbol.h"
 #include "core/virtual_clock.h"
+#include "machine/game.h"
 
 namespace kararion::testing {
 

@@ -22,10 +22,10 @@ struct ReelStop {
 };
 
 struct Judgement {
-    int line = 0;                   // the winning line 1..5 (top, middle, bottom, falling, rising), 0 for none
-    std::optional<Symbol> symbol;   // what won
-    std::int32_t coins = 0;         // what it pays
-    bool replay = false;            // three replays: the next game starts by itself
+    int line = 0;                  // the winning line 1..5 (top, middle, bottom, falling, rising), 0 for none
+    std::optional<Symbol> symbol;  // what won
+    std::int32_t coins = 0;        // what it pays
+    bool replay = false;           // three replays: the next game starts by itself
     bool Won() const { return line != 0; }
 };
 
@@ -34,9 +34,9 @@ struct GameEvents {
     Signal<bool> gameStarted;  // true for a replayed game
     Signal<ReelStop> reelStopped;
     Signal<Judgement> judged;
-    Signal<> payoutFinished;   // the last coin of a payout is counted up
-    Signal<bool> gameEnded;    // a loss or a replay judged, a payout counted up; true when won
-    Signal<> countersReplaced; // a load wrote all six saved counters
+    Signal<> payoutFinished;    // the last coin of a payout is counted up
+    Signal<bool> gameEnded;     // a loss or a replay judged, a payout counted up; true when won
+    Signal<> countersReplaced;  // a load wrote all six saved counters
 };
 
 }  // namespace kararion

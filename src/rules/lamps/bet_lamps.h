@@ -30,8 +30,8 @@ public:
     Colour& BetLamp(int line, int side);  // line 1..3, kLeftLamp or kRightLamp: text colour
     const Colour& BetLamp(int line, int side) const;
 
-    GameTimer betLampTimer;               // the flash of the winning line
-    std::int32_t BetLampPhase = 0;        // carries over from flash to flash
+    GameTimer betLampTimer;         // the flash of the winning line
+    std::int32_t BetLampPhase = 0;  // carries over from flash to flash
 
 private:
     void SetPair(int line, Colour colour);

@@ -11,7 +11,7 @@ Game::~Game() {
 }
 
 std::array<GameTimer*, 7> Game::Timers() {
-    return {&reels.reel1Timer,       &reels.reel2Timer,  &reels.reel3Timer,   &reelLamps.reelLampTimer,
+    return {&reels.reel1Timer,      &reels.reel2Timer,  &reels.reel3Timer,   &reelLamps.reelLampTimer,
             &betLamps.betLampTimer, &judge.coinUpTimer, &judge.winSoundTimer};
 }
 

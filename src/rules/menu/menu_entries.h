@@ -10,8 +10,7 @@
 namespace kararion::menu {
 
 enum class Entry { Start, Save, Loading, Version, Ended };
-inline constexpr std::array<Entry, 5> kEntries{Entry::Start, Entry::Save, Entry::Loading, Entry::Version,
-                                               Entry::Ended};
+inline constexpr std::array<Entry, 5> kEntries{Entry::Start, Entry::Save, Entry::Loading, Entry::Version, Entry::Ended};
 
 class Menu {
 public:

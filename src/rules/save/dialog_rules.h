@@ -14,9 +14,9 @@ class FileDialogRules {
 public:
     FileDialogRules(Ground& ground, SaveFiles& files);
 
-    void Open();                              // "NewData", a fresh list of the data folder
-    void PickFile(const std::string& file);   // the name up to its first dot
-    void TypeName(const std::string& name);   // what the player typed into the name field
+    void Open();                             // "NewData", a fresh list of the data folder
+    void PickFile(const std::string& file);  // the name up to its first dot
+    void TypeName(const std::string& name);  // what the player typed into the name field
     void HoverCancel();
     void HoverBackground();
 

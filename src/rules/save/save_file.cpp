@@ -43,7 +43,6 @@ bool IsPlainFileName(const std::string& name) {
     return true;
 }
 
-
 // The folder part of a path, with its trailing separator ("" for the current folder).
 std::string FolderOf(const std::string& path) { return path.substr(0, path.rfind('/') + 1); }
 

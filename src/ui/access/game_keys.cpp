@@ -3,11 +3,11 @@
 #include <QKeyEvent>
 
 #include "ui/controls/controls.h"
-#include "ui/group/game_windows.h"
 #include "ui/windows/data_window.h"
 #include "ui/windows/info_window.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/menu_window.h"
+#include "ui/windows/window_host.h"
 
 namespace kararion::ui {
 namespace {
@@ -23,7 +23,7 @@ void NameKey(QWidget* control, const QString& keys) {
 
 }  // namespace
 
-GameKeys::GameKeys(GameWindows& windows) : windows_(windows) {
+GameKeys::GameKeys(WindowHost& windows) : windows_(windows) {
     QWidget* main = windows.mainWindow();
     for (QWidget* window :
          {main, static_cast<QWidget*>(windows.infoWindow()), static_cast<QWidget*>(windows.menuWindow())})

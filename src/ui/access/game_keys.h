@@ -16,12 +16,12 @@ class QWidget;
 
 namespace kararion::ui {
 
-class GameWindows;
+class WindowHost;
 
 class GameKeys : public QObject {
 public:
     // Watches the three game windows and tells each keyed control its key.
-    explicit GameKeys(GameWindows& windows);
+    explicit GameKeys(WindowHost& windows);
 
     // The data window hears the game's keys too, once it exists.
     void Watch(QWidget* window);
@@ -48,7 +48,7 @@ private:
     };
     bool Repeats(QKeyEvent* press);
 
-    GameWindows& windows_;
+    WindowHost& windows_;
     QHash<int, KeyState> keys_;
 };
 

@@ -97,6 +97,11 @@ void GameWindows::PlaceGroup() {
     main_->move(left, top);
 }
 
+void GameWindows::Act(const std::function<void(Game&)>& rule) {
+    rule(game_);
+    RefreshAll();
+}
+
 void GameWindows::RefreshAll() {
     main_->Refresh();
     info_->Refresh();

@@ -12,6 +12,7 @@
 
 #include "machine/game.h"
 #include "session/session_record.h"
+#include "ui/windows/window_host.h"
 
 namespace kararion::ui {
 
@@ -26,7 +27,7 @@ class Announcer;
 class WinFrame;
 class OutcomeWatch;
 
-class GameWindows {
+class GameWindows : public WindowHost {
 public:
     GameWindows(Effects& effects, TimerHost& timers, std::string programDir);
     ~GameWindows();
@@ -34,7 +35,7 @@ public:
     GameWindows& operator=(const GameWindows&) = delete;
 
     // The windows' view of the rules: read-only. Every change goes through Act.
-    const Game& game() const { return game_; }
+    const Game& game() const override { return game_; }
     // For tests, tools and benchmarks that set a state up before acting.
     Game& MutableGame() { return game_; }
 
@@ -42,51 +43,43 @@ public:
     // the main window shown with the group centred on the primary screen.
     void Start();
 
-    // The one way from the windows to the rules: runs `rule` on the game, then
-    // draws every window from the state it left.
-    template <typename Rule>
-    void Act(Rule&& rule) {
-        rule(game_);
-        RefreshAll();
-    }
-
-    // Draws every window from the rules' state (only what changed).
-    void RefreshAll();
+    void Act(const std::function<void(Game&)>& rule) override;
+    void RefreshAll() override;
 
     // The menu's commands. The dialogs are created on first use and shown modally.
     // Neither opens, nor does a save or load run, while the save folder
     // cannot be used: the player is told so instead.
-    void OpenSaveDialog();
-    void OpenLoadDialog();
-    void OpenVersionWindow();
+    void OpenSaveDialog() override;
+    void OpenLoadDialog() override;
+    void OpenVersionWindow() override;
     // The data counter: its own window, not docked, created on first use; opening it again raises it.
-    void OpenDataWindow();
+    void OpenDataWindow() override;
     // Readies the folder the saves go to and says, in the player's words,
     // why it cannot be used (an empty text when it can). Without one, the
     // folder is the rules' own and needs no readying.
     void SetSaveFolderCheck(std::function<std::string()> check) { saveFolderCheck_ = std::move(check); }
     // Runs the check; when the folder cannot be used, says so in an error box.
-    bool SaveFolderReady();
+    bool SaveFolderReady() override;
     const session::History& history() const { return record_.history(); }
     // At once, without a question: all timers stop, all windows close.
-    void EndProgram();
-    bool Ended() const { return ended_; }
+    void EndProgram() override;
+    bool Ended() const override { return ended_; }
     // What ending means beyond that; by default the event loop exits.
     void SetOnEnd(std::function<void()> onEnd) { onEnd_ = std::move(onEnd); }
 
     // Docking: the main window leads, the side windows follow.
-    void MainWindowMoved();
-    void MainWindowStateChanged();
-    void SideWindowMoved();
+    void MainWindowMoved() override;
+    void MainWindowStateChanged() override;
+    void SideWindowMoved() override;
     bool Docked() const;
 
-    MainWindow* mainWindow() const { return main_.get(); }
-    InfoWindow* infoWindow() const { return info_; }
-    MenuWindow* menuWindow() const { return menu_; }
+    MainWindow* mainWindow() const override { return main_.get(); }
+    InfoWindow* infoWindow() const override { return info_; }
+    MenuWindow* menuWindow() const override { return menu_; }
     FileDialog* saveDialog() const { return save_; }
     FileDialog* loadDialog() const { return load_; }
     VersionWindow* versionWindow() const { return version_; }
-    DataWindow* dataWindow() const { return data_.get(); }
+    DataWindow* dataWindow() const override { return data_.get(); }
     WinFrame* winFrame() const { return winFrame_; }
     Announcer* announcer() const { return announcer_; }
 

@@ -9,7 +9,7 @@
 #include "save/dialog_rules.h"
 #include "ui/controls/controls.h"
 #include "ui/controls/look.h"
-#include "ui/group/game_windows.h"
+#include "ui/windows/window_host.h"
 
 namespace kararion::ui {
 namespace {
@@ -63,7 +63,7 @@ void FileList::keyPressEvent(QKeyEvent* event) {
     if (currentRow() != before && currentItem() != nullptr) emit picked(currentItem()->text());
 }
 
-FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget* parent)
+FileDialog::FileDialog(WindowHost& windows, const FileDialogKind& kind, QWidget* parent)
     : QDialog(parent), windows_(windows), kind_(kind) {
     setWindowTitle(QString::fromUtf8(kind.title));
     setObjectName(kind.actionName == std::string("Save") ? QStringLiteral("Form2") : QStringLiteral("Form3"));

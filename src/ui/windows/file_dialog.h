@@ -19,7 +19,7 @@ class QLineEdit;
 
 namespace kararion::ui {
 
-class GameWindows;
+class WindowHost;
 class CaptionLabel;
 
 // What tells the two dialogs apart.
@@ -29,7 +29,7 @@ struct FileDialogKind {
     const char* actionCaption;  // "セーブ" or "ロード"
     int widthTwips;
     int heightTwips;
-    bool listFirst;  // keyboard focus order
+    bool listFirst;                          // keyboard focus order
     save::FileDialogRules& (*rules)(Game&);  // the dialog's rules in the game
     const save::FileDialogRules& (*view)(const Game&);
     void (*clickAction)(Game&);
@@ -56,7 +56,7 @@ protected:
 class FileDialog : public QDialog {
     Q_OBJECT
 public:
-    FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget* parent);
+    FileDialog(WindowHost& windows, const FileDialogKind& kind, QWidget* parent);
 
     // Every opening starts the dialog over by its rules.
     void Reopen();
@@ -70,7 +70,7 @@ private:
     // Runs one of the dialog's own rules through the windows.
     void ActOnDialog(void (*rule)(save::FileDialogRules&));
 
-    GameWindows& windows_;
+    WindowHost& windows_;
     const FileDialogKind& kind_;
     QLineEdit* fileName_ = nullptr;
     FileList* files_ = nullptr;

@@ -4,10 +4,11 @@
 #include <QMouseEvent>
 
 #include "bet/bet.h"
+#include "machine/game.h"
 #include "ui/controls/controls.h"
 #include "ui/controls/counter_field.h"
-#include "ui/group/game_windows.h"
 #include "ui/controls/look.h"
+#include "ui/windows/window_host.h"
 
 namespace kararion::ui {
 namespace {
@@ -29,7 +30,8 @@ void SetText(CounterField* field, const std::string& text) { field->SetCount(QSt
 
 }  // namespace
 
-InfoWindow::InfoWindow(GameWindows& windows, QWidget* owner) : SideWindow(windows, owner, [](Game& g) { g.betting.HoverBackground(); }) {
+InfoWindow::InfoWindow(WindowHost& windows, QWidget* owner)
+    : SideWindow(windows, owner, [](Game& g) { g.betting.HoverBackground(); }) {
     setWindowTitle(QStringLiteral(" - 情報 -"));
     setObjectName(QStringLiteral("Form6"));
     setFixedSize(TwipSize(2796, 1560));
@@ -56,15 +58,16 @@ InfoWindow::InfoWindow(GameWindows& windows, QWidget* owner) : SideWindow(window
         button->SetGreyWhenDisabled(true);
     }
     connect(betUp_, &CaptionLabel::clicked, this, [this] { windows_.Act([](Game& g) { g.betting.ClickBetUp(); }); });
-    connect(betDown_, &CaptionLabel::clicked, this, [this] { windows_.Act([](Game& g) { g.betting.ClickBetDown(); }); });
+    connect(betDown_, &CaptionLabel::clicked, this,
+            [this] { windows_.Act([](Game& g) { g.betting.ClickBetDown(); }); });
     connect(betUp_, &CaptionLabel::hovered, this, [this] { windows_.Act([](Game& g) { g.betting.HoverBetUp(); }); });
-    connect(betDown_, &CaptionLabel::hovered, this, [this] { windows_.Act([](Game& g) { g.betting.HoverBetDown(); }); });
+    connect(betDown_, &CaptionLabel::hovered, this,
+            [this] { windows_.Act([](Game& g) { g.betting.HoverBetDown(); }); });
 
     AddCaption(this, QStringLiteral("Label3"), QStringLiteral("回転数："), TwipRect(120, 840, 735, 255));
     counters_[kRun] = Counter(QStringLiteral("Run"), QStringLiteral("回転数"), TwipRect(840, 840, 495, 270));
     AddCaption(this, QStringLiteral("Label4(4)"), QStringLiteral("配当枚数："), TwipRect(1440, 840, 855, 255));
-    counters_[kWinCoin] =
-        Counter(QStringLiteral("WinCoin"), QStringLiteral("配当枚数"), TwipRect(2280, 840, 495, 270));
+    counters_[kWinCoin] = Counter(QStringLiteral("WinCoin"), QStringLiteral("配当枚数"), TwipRect(2280, 840, 495, 270));
     AddCaption(this, QStringLiteral("Label4(1)"), QStringLiteral("アタリ数："), TwipRect(0, 1200, 855, 255));
     counters_[kWin] = Counter(QStringLiteral("Win"), QStringLiteral("アタリ数"), TwipRect(840, 1200, 495, 270));
     AddCaption(this, QStringLiteral("Label4(0)"), QStringLiteral("ハズレ数："), TwipRect(1440, 1200, 855, 255));

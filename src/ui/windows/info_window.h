@@ -11,7 +11,7 @@ class CounterField;
 class InfoWindow : public SideWindow {
     Q_OBJECT
 public:
-    InfoWindow(GameWindows& windows, QWidget* owner);
+    InfoWindow(WindowHost& windows, QWidget* owner);
     void Refresh();
 
 private:

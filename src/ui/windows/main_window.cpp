@@ -6,8 +6,8 @@
 #include "machine/game.h"
 #include "machine/machine.h"
 #include "ui/controls/controls.h"
-#include "ui/group/game_windows.h"
 #include "ui/controls/look.h"
+#include "ui/windows/window_host.h"
 
 namespace kararion::ui {
 namespace {
@@ -40,7 +40,7 @@ void Describe(QWidget* widget, const QString& text) {
 
 }  // namespace
 
-MainWindow::MainWindow(GameWindows& windows) : windows_(windows) {
+MainWindow::MainWindow(WindowHost& windows) : windows_(windows) {
     setWindowTitle(QStringLiteral(" カラリオン"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -56,15 +56,17 @@ MainWindow::MainWindow(GameWindows& windows) : windows_(windows) {
         Rect(this, QStringLiteral("Shape1(%1)").arg(i), {}, kMagenta, TwipRect(kReelLeft[i], 240, 735, 1335));
     Rect(this, QStringLiteral("Shape2"), {}, kYellow, TwipRect(360, 1560, 2175, 495));
     for (int i = 0; i < 3; ++i)
-        reelLamps_[i] = Rect(this, QStringLiteral("LED(%1)").arg(i), QStringLiteral("リールランプ%1").arg(i + 1), kCyan, TwipRect(kReelLeft[i], 0, 735, 255));
+        reelLamps_[i] = Rect(this, QStringLiteral("LED(%1)").arg(i), QStringLiteral("リールランプ%1").arg(i + 1), kCyan,
+                             TwipRect(kReelLeft[i], 0, 735, 255));
 
     QFont lampFont = DefaultFont();
     lampFont.setBold(true);
     for (int line = 1; line <= 3; ++line) {
         for (int end = 0; end < 2; ++end) {
             auto* lamp = new CaptionLabel(QStringLiteral("●"), this);
-            NameControl(lamp, QStringLiteral("Line%1(%2)").arg(line).arg(end),
-                        QStringLiteral("ライン%1 %2").arg(line).arg(end == 0 ? QStringLiteral("左") : QStringLiteral("右")));
+            NameControl(
+                lamp, QStringLiteral("Line%1(%2)").arg(line).arg(end),
+                QStringLiteral("ライン%1 %2").arg(line).arg(end == 0 ? QStringLiteral("左") : QStringLiteral("右")));
             lamp->setFont(lampFont);
             lamp->setGeometry(TwipRect(kLampLeft[end], kLineTop[line - 1], 375, 255));
             betLamps_[line - 1][end] = lamp;

@@ -5,7 +5,7 @@
 
 namespace kararion::ui {
 
-class GameWindows;
+class WindowHost;
 class CaptionLabel;
 class FilledRect;
 class ReelCell;
@@ -13,7 +13,7 @@ class ReelCell;
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(GameWindows& windows);
+    explicit MainWindow(WindowHost& windows);
     void Refresh();
     // A click on the bare machine: the next step of the click cycle.
     void BackgroundClick();
@@ -27,7 +27,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    GameWindows& windows_;
+    WindowHost& windows_;
     std::array<FilledRect*, 3> reelLamps_{};
     std::array<std::array<CaptionLabel*, 2>, 3> betLamps_{};
     std::array<CaptionLabel*, 3> stopButtons_{};

@@ -10,7 +10,7 @@ namespace kararion::ui {
 class MenuWindow : public SideWindow {
     Q_OBJECT
 public:
-    MenuWindow(GameWindows& windows, QWidget* owner);
+    MenuWindow(WindowHost& windows, QWidget* owner);
     void Refresh();
 
 private:

@@ -4,12 +4,12 @@
 
 #include "machine/game.h"
 #include "ui/controls/controls.h"
-#include "ui/group/game_windows.h"
 #include "ui/controls/look.h"
+#include "ui/windows/window_host.h"
 
 namespace kararion::ui {
 
-SideWindow::SideWindow(GameWindows& windows, QWidget* owner, void (*hoverBackground)(Game&))
+SideWindow::SideWindow(WindowHost& windows, QWidget* owner, void (*hoverBackground)(Game&))
     : QWidget(owner), windows_(windows), hoverBackground_(hoverBackground) {
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(DefaultFont());

@@ -16,14 +16,14 @@ using machine::Game;
 
 namespace kararion::ui {
 
-class GameWindows;
+class WindowHost;
 class CaptionLabel;
 
 class SideWindow : public QWidget {
     Q_OBJECT
 public:
     // `hoverBackground` is the window's rule for the pointer over its background.
-    SideWindow(GameWindows& windows, QWidget* owner, void (*hoverBackground)(Game&));
+    SideWindow(WindowHost& windows, QWidget* owner, void (*hoverBackground)(Game&));
 
 protected:
     // A caption acting as a button shows the rules' enabled flag and colour.
@@ -33,7 +33,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-    GameWindows& windows_;
+    WindowHost& windows_;
 
 private:
     void (*hoverBackground_)(Game&);

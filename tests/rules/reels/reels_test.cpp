@@ -123,7 +123,14 @@ TEST(Stop, AnyOrderJudgesOnceAtTheThirdStopAndTheLampsFollow) {
     Game& g = m.game;
     m.BetAndStart();
     EXPECT_EQ(g.reelLamps.ReelLamp(0), kDarkTeal);
-    m.Advance(std::int64_t{2} * g.reelLamps.reelLampTimer.Interval());  // two chase steps: lamp 0, then lamp 2
+    // The chase steps every 300 ms: lamp 0, then lamp 2.
+    m.Advance(299);
+    EXPECT_EQ(g.reelLamps.ReelLampStep, 0);
+    m.Advance(1);
+    EXPECT_EQ(g.reelLamps.ReelLamp(0), kCyan);
+    m.Advance(299);
+    EXPECT_EQ(g.reelLamps.ReelLampStep, 1);
+    m.Advance(1);
     EXPECT_EQ(g.reelLamps.ReelLampStep, 2);
     EXPECT_EQ(g.reelLamps.ReelLamp(2), kCyan);
 

@@ -84,7 +84,8 @@ TEST(MachineOdds, TheGamesOddsAgreeWithItsOwnJudgementAtEveryStop) {
                         g.reels.SpinReel2();
                         g.reels.SpinReel3();
                     }
-                    for (int line = 1; line <= 3; ++line) g.betLamps.BetLamp(line, lamps::kLeftLamp) = line <= bet ? kRed : kBlack;
+                    for (int line = 1; line <= 3; ++line)
+                        g.betLamps.BetLamp(line, lamps::kLeftLamp) = line <= bet ? kRed : kBlack;
                     const double won = m.Counter(g.counters.Win);
                     g.judge.Payout = 0;
                     g.judge.JudgeLines(g.reels.AllCells());
@@ -213,6 +214,25 @@ TEST_F(SessionHistory, CountsEachGameAtItsJudgementAndStartsAfreshAfterALoad) {
     m.Play(1, {{Bell, Star, Grapes}, {Peach, Watermelon, Melon}, {Replay, Orange, Seven}});
     EXPECT_EQ(Ends(history), (std::vector<double>{-1}));
     EXPECT_EQ(history.Staked(), 1);
+}
+
+// Clicks at random moments, through count-ups and into games started
+// during them: the record still counts every judged game and every win.
+TEST_F(SessionHistory, CountsEveryGameOfAPlayerClickingThroughCountUps) {
+    std::mt19937 rng(5);
+    std::uniform_int_distribution<int> wait(1, 150);
+    int startedDuringCountUp = 0;
+    Connection started = g.events.gameStarted.Connect([&](bool) { startedDuringCountUp += g.judge.CountingUp(); });
+    for (int click = 0; click < 20000; ++click) {
+        machine::ClickBackground(g);
+        m.Advance(wait(rng));
+    }
+    m.clock.AdvanceUntil([&] { return !g.reels.GameUnderWay(); }, 100000);
+    const double wins = m.Counter(g.counters.Win), losses = m.Counter(g.counters.Lost);
+    EXPECT_GT(startedDuringCountUp, 0);
+    EXPECT_GT(wins, 0);
+    EXPECT_EQ(history.Games(), wins + losses);
+    EXPECT_EQ(history.Wins(), wins);
 }
 
 }  // namespace

@@ -208,7 +208,8 @@ void AccessTest::aScreenReaderFindsAndPressesTheControls() {
                             static_cast<QWidget*>(load), static_cast<QWidget*>(version)}) {
         for (QWidget* control : window->findChildren<QWidget*>()) {
             const QString name = control->objectName();
-            if (name.isEmpty() || name.startsWith(QStringLiteral("qt_")) || control->isWindow() || IsDecorative(control))
+            if (name.isEmpty() || name.startsWith(QStringLiteral("qt_")) || control->isWindow() ||
+                IsDecorative(control))
                 continue;
             QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(name));
         }

@@ -16,9 +16,9 @@
 #include "core/counters.h"
 #include "sound/sounds.h"
 #include "ui/controls/controls.h"
+#include "ui/group/real_game.h"
 #include "ui/seams/qt_effects.h"
 #include "ui/seams/qt_timer_host.h"
-#include "ui/seams/real_game.h"
 #include "ui_game.h"
 
 using namespace kararion;

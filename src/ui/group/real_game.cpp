@@ -1,4 +1,4 @@
-#include "ui/seams/real_game.h"
+#include "ui/group/real_game.h"
 
 #include <QTimer>
 
@@ -20,7 +20,8 @@ void RealGame::Start() {
     QTimer::singleShot(300, windows_.mainWindow(), [this] {
         std::vector<std::string> files;
         files.reserve(sound::kSounds.size());
-        for (const sound::SoundFileName& s : sound::kSounds) files.push_back(sound::SoundFile(windows_.game().programDir, s.sound));
+        for (const sound::SoundFileName& s : sound::kSounds)
+            files.push_back(sound::SoundFile(windows_.game().programDir, s.sound));
         effects_.Preload(files);
     });
 }

@@ -1,0 +1,51 @@
+#pragma once
+// What the windows ask of the set that holds them: the rules to read, the one
+// way to change them, and the commands that open, close and dock windows.
+// The set (ui/group) answers; the windows never see more of it.
+#include <functional>
+
+namespace kararion::machine {
+class Game;
+}  // namespace kararion::machine
+
+namespace kararion::ui {
+
+class MainWindow;
+class InfoWindow;
+class MenuWindow;
+class DataWindow;
+
+class WindowHost {
+public:
+    virtual ~WindowHost() = default;
+
+    // The windows' view of the rules: read-only.
+    virtual const machine::Game& game() const = 0;
+    // The one way from the windows to the rules: runs `rule` on the game, then
+    // draws every window from the state it left.
+    virtual void Act(const std::function<void(machine::Game&)>& rule) = 0;
+    // Draws every window from the rules' state (only what changed).
+    virtual void RefreshAll() = 0;
+
+    // The menu's commands.
+    virtual void OpenSaveDialog() = 0;
+    virtual void OpenLoadDialog() = 0;
+    virtual void OpenVersionWindow() = 0;
+    virtual void OpenDataWindow() = 0;
+    virtual void EndProgram() = 0;
+    virtual bool Ended() const = 0;
+    // Readies the save folder, telling the player when it cannot be used.
+    virtual bool SaveFolderReady() = 0;
+
+    // Docking: the main window leads, the side windows follow.
+    virtual void MainWindowMoved() = 0;
+    virtual void MainWindowStateChanged() = 0;
+    virtual void SideWindowMoved() = 0;
+
+    virtual MainWindow* mainWindow() const = 0;
+    virtual InfoWindow* infoWindow() const = 0;
+    virtual MenuWindow* menuWindow() const = 0;
+    virtual DataWindow* dataWindow() const = 0;  // none before it first opens
+};
+
+}  // namespace kararion::ui

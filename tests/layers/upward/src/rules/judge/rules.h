@@ -1,0 +1,5 @@
+#pragma once
+// The rules asking for Qt.
+#include <QString>
+
+#include "core/state.h"

@@ -1,0 +1,3 @@
+#pragma once
+// A drawn control reaching up into a window.
+#include "ui/windows/panel.h"
