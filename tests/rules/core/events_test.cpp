@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "core/tuning.h"
 #include "machine/machine.h"
 #include "support/harness.h"
 
@@ -26,7 +27,7 @@ TEST(Events, EveryListenerHearsEachEventUntilItsConnectionIsDropped) {
     ASSERT_EQ(second.size(), 1u);
     EXPECT_EQ(first[0].line, 2);
     EXPECT_EQ(first[0].symbol, Bell);
-    EXPECT_EQ(first[0].coins, 25);
+    EXPECT_EQ(first[0].coins, tuning::kBellPays);
     EXPECT_FALSE(first[0].replay);
     ASSERT_EQ(stops.size(), 3u);
     EXPECT_EQ(stops[1].reel, 2);

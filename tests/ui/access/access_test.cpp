@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "core/counters.h"
+#include "core/tuning.h"
 #include "ui/access/accessibility.h"
 #include "ui/controls/controls.h"
 #include "ui/controls/win_frame.h"
@@ -253,7 +254,7 @@ void AccessTest::eachOutcomeIsSaidOnce() {
     StopOn(game, {{Bell, Bell, Bell}, {Grapes, Peach, Watermelon}, {Bar, Melon, Orange}});
     game.Advance(1000);
     QCOMPARE(said.size(), 2);
-    QCOMPARE(said.back(), QStringLiteral("ベル 25枚"));
+    QCOMPARE(said.back(), QStringLiteral("ベル %1枚").arg(tuning::kBellPays));
 
     // A replay, and the game it starts by itself, said in turn.
     BetAndStart(game, 3);
