@@ -4,8 +4,8 @@
 
 #include "machine/game.h"
 #include "ui/controls/controls.h"
-#include "ui/group/game_windows.h"
 #include "ui/controls/look.h"
+#include "ui/group/game_windows.h"
 
 namespace kararion::ui {
 
@@ -22,6 +22,10 @@ void SideWindow::ShowButton(CaptionLabel* button, const Caption& state) {
 }
 
 void SideWindow::mouseMoveEvent(QMouseEvent*) { windows_.Act(hoverBackground_); }
+
+// Beyond the rules, which reset the colours only over the bare background: a
+// pointer that leaves straight from a caption would leave it red.
+void SideWindow::leaveEvent(QEvent*) { windows_.Act(hoverBackground_); }
 
 void SideWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);

@@ -208,7 +208,8 @@ void AccessTest::aScreenReaderFindsAndPressesTheControls() {
                             static_cast<QWidget*>(load), static_cast<QWidget*>(version)}) {
         for (QWidget* control : window->findChildren<QWidget*>()) {
             const QString name = control->objectName();
-            if (name.isEmpty() || name.startsWith(QStringLiteral("qt_")) || control->isWindow() || IsDecorative(control))
+            if (name.isEmpty() || name.startsWith(QStringLiteral("qt_")) || control->isWindow() ||
+                IsDecorative(control))
                 continue;
             QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(name));
         }
@@ -303,15 +304,18 @@ void AccessTest::aWinIsFramedUntilTheNextBet() {
     QVERIFY(frame->paid().isEmpty());
     QVERIFY(!FramedAt(main, edge("Slot2(2)")));
 
-    // A replay is framed too, through the game it starts, until the player's next start.
+    // A replay is framed and named; the name stays through the game it
+    // starts, the frame goes as the reels spin off.
     Click(Label(game.info(), "BetUp"));
     Click(Label(game.menu(), "Start"));
     StopOn(game, {{Replay, Replay, Replay}, {Grapes, Peach, Watermelon}, {Bar, Melon, Orange}});
     QCOMPARE(frame->line(), 1);
-    QVERIFY(frame->paid().isEmpty());
+    QCOMPARE(frame->paid(), QStringLiteral("リプレイ"));
     game.Advance(100);
     QVERIFY(game.g().reels.reel1Timer.Enabled());
-    QCOMPARE(frame->line(), 1);
+    QCOMPARE(frame->line(), 0);
+    QCOMPARE(frame->paid(), QStringLiteral("リプレイ"));
+    QVERIFY(!FramedAt(main, edge("Slot2(1)")));
 }
 
 QTEST_MAIN(AccessTest)
