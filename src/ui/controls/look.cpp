@@ -98,6 +98,8 @@ QFont Zoomed(QFont font) {
     return font;
 }
 
+QSize Zoomed(QSize size) { return QSize(Scaled(size.width()), Scaled(size.height())); }
+
 // Each edge on its own, as TwipRect does: controls that touch go on touching.
 QRect Zoomed(const QRect& rect) {
     const int left = Scaled(rect.left());

@@ -36,6 +36,7 @@ void SetZoomPercent(int percent);
 int Zoomed(int pixels);
 QFont Zoomed(QFont font);
 QRect Zoomed(const QRect& rect);
+QSize Zoomed(QSize size);
 // Scales `window` and every control it holds to the zoom: places, fixed
 // sizes and fonts (the art is drawn to size, so it stays crisp). What a
 // layout places, the layout scales. The first call notes the window as built.

@@ -47,6 +47,8 @@ GroupPlaces Docking(const QWidget* main, const QWidget* info, const QWidget* men
 QSettings Settings() { return QSettings(QStringLiteral("kararion"), QStringLiteral("kararion")); }
 const QString kZoomKey = QStringLiteral("view/zoom");
 const QString kSoundKey = QStringLiteral("sound/on");
+// The help window's size at 100%; the text scrolls within it.
+constexpr QSize kHelpSize(480, 560);
 
 // The group's width and height at `percent`: the windows scale, their frames do not.
 QSize GroupSize(const QWidget* info, const QWidget* main, const QWidget* menu, int percent) {
@@ -198,6 +200,7 @@ void GameWindows::SetZoom(int percent) {
     }
     if (help_) {
         ApplyZoom(help_.get());
+        help_->resize(Zoomed(kHelpSize));
         help_->Rebuild();
     }
     // The main window keeps its corner; the group docks to it and stays on the screen.
@@ -227,6 +230,7 @@ void GameWindows::OpenHelpWindow() {
     const bool fresh = !help_;
     if (fresh) help_ = std::make_unique<HelpWindow>();
     ApplyZoom(help_.get());
+    if (fresh) help_->resize(Zoomed(kHelpSize));
     help_->Rebuild();
     if (fresh || !help_->isVisible()) PlaceBesideGroup(help_.get());
     help_->show();

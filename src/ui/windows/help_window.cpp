@@ -63,7 +63,6 @@ HelpWindow::HelpWindow() {
     text_ = new QTextBrowser(this);
     NameControl(text_, QStringLiteral("HelpText"), QStringLiteral("遊び方"));
     text_->setFont(GothicFont(10));
-    text_->setMinimumSize(480, 560);
     layout->addWidget(text_);
     Rebuild();
 }
