@@ -8,8 +8,12 @@
 
 namespace kararion::bench {
 
+// Also keeps the player's settings out of it: a benchmark gets its own folder.
 inline void UseOffscreenUnlessTold() {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QString config = QDir::tempPath() + QStringLiteral("/kararion-bench-config");
+    QDir().mkpath(config);
+    qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
     if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
         const QString runtime = QDir::tempPath() + QStringLiteral("/kararion-bench-runtime");
         QDir().mkpath(runtime);

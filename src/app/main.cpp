@@ -91,6 +91,15 @@ int main(int argc, char* argv[]) {
                                                            std::vector<std::string>(argv, argv + argc)))
         qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
 
+    // The sound server's mixer shows the game by its name and icon, as a game,
+    // rather than as the audio layer's "QtPulseAudio:<pid>". The sound
+    // library reads this once, as the game's first sound connects; a value
+    // the player set is left alone.
+    if (!qEnvironmentVariableIsSet("PULSE_PROP_OVERRIDE")) {
+        qputenv("PULSE_PROP_OVERRIDE", "application.name='カラリオン' application.icon_name='" KARARION_APP_ID
+                                       "' media.role='game' application.id='" KARARION_APP_ID "'");
+    }
+
     QApplication app(argc, argv);
     kararion::ui::LoadQtJapanese();
     // The desktop entry's name, so that the desktop shows its icon and name for our windows.

@@ -6,7 +6,7 @@
 
 #include "ui/controls/controls.h"
 #include "ui/controls/win_frame.h"
-#include "ui/windows/file_dialog.h"
+#include "ui/dialogs/file_dialog.h"
 #include "ui/windows/info_window.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/menu_window.h"

@@ -3,7 +3,8 @@
 #include <QKeyEvent>
 
 #include "ui/controls/controls.h"
-#include "ui/windows/data_window.h"
+#include "ui/controls/look.h"
+#include "ui/dialogs/data_window.h"
 #include "ui/windows/info_window.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/menu_window.h"
@@ -36,7 +37,34 @@ GameKeys::GameKeys(WindowHost& windows) : windows_(windows) {
     NameKey(Button(windows.infoWindow(), "BetDown"), QStringLiteral("↓ または -"));
 }
 
+bool GameKeys::ViewKey(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    const int key = event->key();
+    if (modifiers == Qt::ControlModifier) {
+        // Ctrl+= is Ctrl++ on a keyboard whose + needs Shift.
+        if (key == Qt::Key_Plus || key == Qt::Key_Equal) {
+            windows_.StepZoom(+1);
+        } else if (key == Qt::Key_Minus) {
+            windows_.StepZoom(-1);
+        } else if (key == Qt::Key_0) {
+            windows_.SetZoom(kZoomSteps[0]);
+        } else {
+            return false;
+        }
+        return true;
+    }
+    if (modifiers != Qt::NoModifier || (key != Qt::Key_M && key != Qt::Key_F1)) return false;
+    if (Repeats(event)) return true;
+    if (key == Qt::Key_M) {
+        windows_.SetSoundOn(!windows_.SoundOn());
+    } else {
+        windows_.OpenHelpWindow();
+    }
+    return true;
+}
+
 bool GameKeys::Handle(QKeyEvent* event) {
+    if (ViewKey(event)) return true;
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     CaptionLabel* button = nullptr;
     bool machine = false;

@@ -7,6 +7,8 @@
 //   Up, +              "↑"
 //   Down, -            "↓"
 //   D                  opens (or raises) the data window; no click
+// and the player's own view: M sound on or off, F1 the help, Ctrl++ (Ctrl+=),
+// Ctrl+- and Ctrl+0 the zoom.
 // The data window, when open, hears the same keys, and Escape closes it.
 #include <QHash>
 #include <QObject>
@@ -47,6 +49,8 @@ private:
         unsigned long releasedAt = 0;
     };
     bool Repeats(QKeyEvent* press);
+    // The keys of the view and the sound: true when `event` was one.
+    bool ViewKey(QKeyEvent* event);
 
     WindowHost& windows_;
     QHash<int, KeyState> keys_;

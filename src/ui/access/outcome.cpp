@@ -16,9 +16,14 @@ OutcomeWatch::OutcomeWatch(GameEvents& events, const Counters& counters, Announc
         if (change.raised) frame_.Clear();
         Say({});
     });
-    // A replay starts its game by itself: its frame stays until the player acts.
+    // A replay starts its game by itself: the word stays until the player
+    // acts, the frame goes with the symbols it framed as the reels spin off.
     started_ = events.gameStarted.Connect([this](bool replay) {
-        if (!replay) frame_.Clear();
+        if (replay) {
+            frame_.Show(0, frame_.paid());
+        } else {
+            frame_.Clear();
+        }
     });
     replaced_ = events.countersReplaced.Connect([this] { Say({}); });
 }
@@ -29,7 +34,9 @@ void OutcomeWatch::Judged(const Judgement& j) {
         Say(QStringLiteral("ハズレ"));
         return;
     }
-    frame_.Show(j.line, j.coins > 0 ? QStringLiteral("+%1").arg(j.coins) : QString());
+    frame_.Show(j.line, j.replay      ? QStringLiteral("リプレイ")
+                        : j.coins > 0 ? QStringLiteral("+%1").arg(j.coins)
+                                      : QString());
     const QString name = j.symbol ? QString::fromUtf8(paytable::SpokenName(*j.symbol)) : QString();
     if (j.replay) {
         Say(QStringLiteral("リプレイ"));

@@ -45,10 +45,7 @@ QString Signed(double coins) {
 
 }  // namespace
 
-CoinGraph::CoinGraph(QWidget* parent, const QFont& labels, const QFont& titles)
-    : QWidget(parent), labels_(labels), titles_(titles) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+CoinGraph::CoinGraph(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 void CoinGraph::Show(const session::History& history) {
     line_.clear();
@@ -80,8 +77,11 @@ void CoinGraph::paintEvent(QPaintEvent*) {
     const double pad = (top - bottom) * 0.12;
     const Scale ys = Scale::Nice(bottom - pad, top + pad);
 
-    const QFontMetrics label(labels_);
-    const QFontMetrics title(titles_);
+    const QFont labels = font();
+    QFont titles = font();
+    titles.setBold(true);
+    const QFontMetrics label(labels);
+    const QFontMetrics title(titles);
     int labelWidth = 0;
     for (int i = 0; i <= ys.Ticks(); ++i)
         labelWidth = std::max(labelWidth, label.horizontalAdvance(Number(ys.Tick(i))));
@@ -95,7 +95,7 @@ void CoinGraph::paintEvent(QPaintEvent*) {
     auto atY = [&](double coins) { return plot.bottom() + 1 - (coins - ys.low) / (ys.high - ys.low) * plot.height(); };
 
     // The grid, the axes' figures and their titles.
-    p.setFont(labels_);
+    p.setFont(labels);
     for (int i = 0; i <= ys.Ticks(); ++i) {
         const int y = static_cast<int>(std::lround(atY(ys.Tick(i))));
         p.setPen(kGrid);
@@ -116,7 +116,7 @@ void CoinGraph::paintEvent(QPaintEvent*) {
     p.setPen(kAxis);
     p.drawLine(plot.bottomLeft(), plot.bottomRight());
     p.drawLine(plot.topLeft(), plot.bottomLeft());
-    p.setFont(titles_);
+    p.setFont(titles);
     p.drawText(QRect(plot.left(), plot.bottom() + kGap + label.height() + kGap, plot.width(), title.height()),
                Qt::AlignCenter, QStringLiteral("ゲーム数"));
     p.save();

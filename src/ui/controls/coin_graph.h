@@ -14,7 +14,8 @@ namespace kararion::ui {
 
 class CoinGraph : public QWidget {
 public:
-    CoinGraph(QWidget* parent, const QFont& labels, const QFont& titles);
+    // Its figures in its own font, the axes' titles in bold of it.
+    explicit CoinGraph(QWidget* parent);
 
     // Takes the record as it stands and draws it anew.
     void Show(const session::History& history);
@@ -30,8 +31,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QFont labels_;
-    QFont titles_;
     std::vector<QPointF> line_{QPointF(0, 0)};
     session::GamePoint highest_;
     session::GamePoint lowest_;

@@ -54,9 +54,13 @@ void CaptionLabel::paintEvent(QPaintEvent*) {
     if (ShowsFocus()) {
         // The frame says where Space and Enter go; a pointer hovering
         // elsewhere does not move it.
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        // Kept inside the window: a caption may run past its edge.
+        const QRect inWindow(mapFrom(window(), QPoint(0, 0)), window()->size());
+        const QRect frame = rect().intersected(inWindow);
+        const qreal half = kFocusFrameWidth / 2.0;
+        painter.setPen(QPen(FocusColour(palette().color(QPalette::Window)), kFocusFrameWidth));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        painter.drawRect(QRectF(frame).adjusted(half, half, -half, -half));
     }
 }
 
@@ -157,17 +161,21 @@ void ReelCell::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
 LineStroke::LineStroke(QPoint from, QPoint to, QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    const QRect box = QRect(from, to).normalized().adjusted(-1, -1, 1, 1);
-    setGeometry(box);
-    from_ = from - box.topLeft();
-    to_ = to - box.topLeft();
+    const QRect span = QRect(from, to).normalized();
+    setGeometry(span.adjusted(-1, -1, 1, 1));
+    // As corners of the span, which the zoom scales with the window.
+    fromRight_ = from.x() > to.x();
+    fromBottom_ = from.y() > to.y();
 }
 
 void LineStroke::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
-    painter.drawLine(QPointF(from_) + QPointF(0.5, 0.5), QPointF(to_) + QPointF(0.5, 0.5));
+    const QRectF span = QRectF(rect()).adjusted(1.5, 1.5, -0.5, -0.5);
+    const QPointF from(fromRight_ ? span.right() : span.left(), fromBottom_ ? span.bottom() : span.top());
+    const QPointF to(fromRight_ ? span.left() : span.right(), fromBottom_ ? span.top() : span.bottom());
+    painter.drawLine(from, to);
 }
 
 }  // namespace kararion::ui

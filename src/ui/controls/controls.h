@@ -100,8 +100,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPoint from_;
-    QPoint to_;
+    bool fromRight_ = false;
+    bool fromBottom_ = false;
 };
 
 }  // namespace kararion::ui

@@ -4,12 +4,14 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include "ui/controls/look.h"
+
 namespace kararion::ui {
 namespace {
 
 // A line edit keeps this much clear on either side of its text.
 constexpr int kLineEditPadding = 2;
-// Digits stay easy to read down to this height (logical pixels, 6 points)...
+// Digits stay easy to read down to this height (logical pixels at 100%, 6 points)...
 constexpr int kSmallestPixels = 8;
 // Narrower digits, in percent of their width, still read as the same face.
 constexpr int kNarrower = 85;
@@ -24,18 +26,19 @@ QFont FittedFont(QFont font, const QString& text, int room) {
         font.setStretch(stretch);
         return QFontMetricsF(font).horizontalAdvance(text) <= room;
     };
-    for (int pixels = font.pixelSize(); pixels > kSmallestPixels; --pixels) {
+    const int smallest = Zoomed(kSmallestPixels);
+    for (int pixels = font.pixelSize(); pixels > smallest; --pixels) {
         if (fits(pixels, QFont::Unstretched) || fits(pixels, kNarrower)) return font;
     }
     for (int stretch : {static_cast<int>(QFont::Unstretched), kNarrower, kNarrowest}) {
-        if (fits(kSmallestPixels, stretch)) return font;
+        if (fits(smallest, stretch)) return font;
     }
     return font;
 }
 
 }  // namespace
 
-CounterField::CounterField(QWidget* parent) : QLineEdit(parent), font_(parent->font()) {
+CounterField::CounterField(QWidget* parent) : QLineEdit(parent) {
     setReadOnly(true);  // locked: only the game writes a counter
     setAlignment(Qt::AlignCenter);
 }
@@ -44,6 +47,13 @@ void CounterField::SetCount(const QString& text) {
     if (this->text() == text) return;
     setText(text);
     Fit();
+}
+
+void CounterField::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    // A new zoom: the window's font and the room both changed. The first
+    // showing changes neither.
+    if (fittedWidth_ != 0 && fittedWidth_ != width()) Fit();
 }
 
 int CounterField::TextRoom() const {
@@ -56,8 +66,10 @@ int CounterField::TextRoom() const {
 }
 
 void CounterField::Fit() {
-    const QFont fitted = FittedFont(font_, text(), TextRoom());
+    // The window's font, at whatever zoom it is now.
+    const QFont fitted = FittedFont(parentWidget()->font(), text(), TextRoom());
     if (font() != fitted) setFont(fitted);
+    fittedWidth_ = width();
     // From the first digit, not scrolled to the end as typing would leave it.
     setCursorPosition(0);
 }

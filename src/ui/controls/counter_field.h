@@ -9,17 +9,20 @@ namespace kararion::ui {
 
 class CounterField : public QLineEdit {
 public:
-    // Takes the parent's font as the font of a count that fits.
+    // Takes the parent's font (at the zoom of the moment) as the font of a count that fits.
     explicit CounterField(QWidget* parent);
 
     void SetCount(const QString& text);
     // The width the field gives its text.
     int TextRoom() const;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void Fit();
 
-    QFont font_;
+    int fittedWidth_ = 0;  // none fitted yet
 };
 
 }  // namespace kararion::ui

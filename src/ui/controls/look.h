@@ -2,6 +2,8 @@
 // The one place where the machine's units become Qt's: twips become logical
 // pixels (15 twips to the pixel at 96 dpi; Qt's high-dpi scaling does the
 // rest), 24-bit colours become QColors, named fonts become available ones.
+// Every window is built at 100% and then scaled as a whole to the player's
+// zoom, so that a change of zoom scales what is already on the screen alike.
 #include <QColor>
 #include <QFont>
 #include <QPalette>
@@ -25,6 +27,26 @@ QSize TwipSize(int width, int height);
 
 // kDefaultText (the system's window text colour) takes the palette's text colour.
 QColor ToQColor(Colour colour, const QPalette& palette);
+
+// The zoom steps a player can choose, in percent.
+inline constexpr int kZoomSteps[] = {100, 125, 150, 200, 250, 300};
+int ZoomPercent();
+void SetZoomPercent(int percent);
+// A length in the logical pixels of 100%, at the zoom.
+int Zoomed(int pixels);
+QFont Zoomed(QFont font);
+QRect Zoomed(const QRect& rect);
+QSize Zoomed(QSize size);
+// Scales `window` and every control it holds to the zoom: places, fixed
+// sizes and fonts (the art is drawn to size, so it stays crisp). What a
+// layout places, the layout scales. The first call notes the window as built.
+void ApplyZoom(QWidget* window);
+// A window's fixed size at 100%, whatever the zoom.
+QSize BaseSize(const QWidget* window);
+
+// The keyboard focus frame: this wide, in a colour that stands out on `background`.
+constexpr int kFocusFrameWidth = 2;
+QColor FocusColour(const QColor& background);
 
 // "ＭＳ Ｐゴシック" where the system has it, otherwise a Japanese Gothic that Linux has.
 QFont GothicFont(double points, bool bold = false);

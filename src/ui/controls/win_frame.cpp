@@ -2,6 +2,7 @@
 
 #include "paytable/paytable.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -47,7 +48,7 @@ std::array<QRect, 3> WinFrame::FramedCells() const {
 
 QRect WinFrame::PaidRect() const {
     // The bare corner left of the stop panel and below the left lamp panel.
-    return TwipRect(15, 1590, 450, 480);
+    return Zoomed(TwipRect(15, 1590, 450, 480));
 }
 
 void WinFrame::paintEvent(QPaintEvent*) {
@@ -58,22 +59,27 @@ void WinFrame::paintEvent(QPaintEvent*) {
         if (cell.isNull()) continue;
         // A white band edged in black reads on the magenta frame and on
         // every symbol's colours alike.
-        const QRectF ring = QRectF(cell).adjusted(-1, -1, 1, 1);
+        const qreal band = Zoomed(100) / 100.0;
+        const QRectF ring = QRectF(cell).adjusted(-band, -band, band, band);
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(Qt::black, 4));
+        painter.setPen(QPen(Qt::black, 4 * band));
         painter.drawRect(ring);
-        painter.setPen(QPen(QColor(255, 255, 0), 2));
+        painter.setPen(QPen(QColor(255, 255, 0), 2 * band));
         painter.drawRect(ring);
     }
     if (paid_.isEmpty()) return;
     const QRectF box = PaidRect();
-    QFont font = GothicFont(10, true);
+    const QFont font = Zoomed(GothicFont(10, true));
     painter.setFont(font);
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(QColor(255, 255, 0));
     painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
     painter.setPen(QColor(192, 0, 0));
-    painter.drawText(box, Qt::AlignCenter, paid_);
+    // A word too wide for the corner ("リプレイ") goes on two lines.
+    QString text = paid_;
+    if (QFontMetricsF(font).horizontalAdvance(text) > box.width() - 2)
+        text.insert(static_cast<int>((text.size() + 1) / 2), QLatin1Char('\n'));
+    painter.drawText(box, Qt::AlignCenter, text);
 }
 
 }  // namespace kararion::ui

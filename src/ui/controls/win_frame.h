@@ -1,7 +1,8 @@
 #pragma once
 // What shows a win on the main window besides the flashing lamps: a frame
-// round each of the line's three cells and the coins the win paid ("+25")
-// in the corner below the left lamps, clear of the reels and stop buttons.
+// round each of the line's three cells and the coins the win paid ("+25", or
+// "リプレイ") in the corner below the left lamps, clear of the reels and stop
+// buttons.
 // Display only: clicks go through to the window.
 #include <QString>
 #include <QWidget>
@@ -14,7 +15,7 @@ public:
     explicit WinFrame(QWidget* mainWindow);
 
     // Frames the cells of `line` (1 top, 2 middle, 3 bottom, 4 falling and
-    // 5 rising diagonal) and shows `paid` ("+25", or nothing for a replay).
+    // 5 rising diagonal; 0 frames none) and shows `paid` ("+25", "リプレイ").
     void Show(int line, const QString& paid);
     void Clear();
 

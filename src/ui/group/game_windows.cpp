@@ -3,9 +3,12 @@
 #include <algorithm>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 
 #include "machine/machine.h"
@@ -14,14 +17,16 @@
 #include "ui/access/accessibility.h"
 #include "ui/access/game_keys.h"
 #include "ui/access/outcome.h"
+#include "ui/controls/look.h"
 #include "ui/controls/win_frame.h"
 #include "ui/group/group_geometry.h"
-#include "ui/windows/data_window.h"
-#include "ui/windows/file_dialog.h"
+#include "ui/dialogs/data_window.h"
+#include "ui/dialogs/file_dialog.h"
+#include "ui/dialogs/help_window.h"
 #include "ui/windows/info_window.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/menu_window.h"
-#include "ui/windows/version_window.h"
+#include "ui/dialogs/version_window.h"
 
 namespace kararion::ui {
 namespace {
@@ -38,6 +43,26 @@ GroupPlaces Docking(const QWidget* main, const QWidget* info, const QWidget* men
                        at.topLeft(), DeviceArea(main));
 }
 
+// In the desktop's settings folder ($XDG_CONFIG_HOME/kararion/kararion.conf).
+QSettings Settings() { return QSettings(QStringLiteral("kararion"), QStringLiteral("kararion")); }
+const QString kZoomKey = QStringLiteral("view/zoom");
+const QString kSoundKey = QStringLiteral("sound/on");
+// The help window's size at 100%; the text scrolls within it.
+constexpr QSize kHelpSize(480, 560);
+
+// The group's width and height at `percent`: the windows scale, their frames do not.
+QSize GroupSize(const QWidget* info, const QWidget* main, const QWidget* menu, int percent) {
+    int width = 0;
+    int height = 0;
+    for (const QWidget* window : {info, main, menu}) {
+        const QSize base = BaseSize(window);
+        const QSize frame = window->frameGeometry().size() - window->size();
+        width += base.width() * percent / 100 + frame.width();
+        height = std::max(height, base.height() * percent / 100 + frame.height());
+    }
+    return QSize(width, height);
+}
+
 }  // namespace
 
 GameWindows::GameWindows(Effects& effects, TimerHost& timers, std::string programDir)
@@ -52,16 +77,48 @@ GameWindows::GameWindows(Effects& effects, TimerHost& timers, std::string progra
     announcer_ = new Announcer(main_.get());
     outcome_ = std::make_unique<OutcomeWatch>(game_.events, game_.counters, *announcer_, *winFrame_);
 
-    // The data counter: the main window's context menu (its key, D, is one of
-    // the game's keys). The right button never reaches the click cycle, which
-    // takes the left alone.
-    auto* showData = new QAction(QStringLiteral("データ表示"), main_.get());
-    QObject::connect(showData, &QAction::triggered, main_.get(), [this] { OpenDataWindow(); });
-    // The controls keep their mouse events from the window, so each offers the entry itself.
+    AddContextMenu();
+}
+
+void GameWindows::AddContextMenu() {
+    // The main window's context menu: the data counter, the view, the sound
+    // and the help (each also has its key). The right button never reaches
+    // the click cycle, which takes the left alone.
+    QWidget* owner = main_.get();
+    auto* showData = new QAction(QStringLiteral("データ表示"), owner);
+    QObject::connect(showData, &QAction::triggered, owner, [this] { OpenDataWindow(); });
+
+    auto* zoomMenu = new QMenu(owner);
+    auto* zoom = new QAction(QStringLiteral("表示サイズ"), owner);
+    zoom->setMenu(zoomMenu);
+    // Offered afresh each time: the steps that fit depend on the screen the group is on.
+    QObject::connect(zoomMenu, &QMenu::aboutToShow, owner, [this, zoomMenu] {
+        zoomMenu->clear();
+        auto* steps = new QActionGroup(zoomMenu);
+        for (int percent : ZoomChoices()) {
+            QAction* step = zoomMenu->addAction(QStringLiteral("%1%").arg(percent));
+            step->setCheckable(true);
+            step->setChecked(percent == ZoomPercent());
+            steps->addAction(step);
+            QObject::connect(step, &QAction::triggered, main_.get(), [this, percent] { SetZoom(percent); });
+        }
+    });
+
+    auto* sound = new QAction(QStringLiteral("サウンド"), owner);
+    sound->setCheckable(true);
+    sound->setChecked(soundOn_);
+    QObject::connect(sound, &QAction::triggered, owner, [this](bool on) { SetSoundOn(on); });
+    soundAction_ = sound;
+
+    auto* help = new QAction(QStringLiteral("遊び方"), owner);
+    QObject::connect(help, &QAction::triggered, owner, [this] { OpenHelpWindow(); });
+
+    // The controls keep their mouse events from the window, so each offers the entries itself.
     QList<QWidget*> surfaces = main_->findChildren<QWidget*>();
-    surfaces.append(main_.get());
+    surfaces.append(owner);
     for (QWidget* surface : surfaces) {
-        surface->addAction(showData);
+        if (qobject_cast<QMenu*>(surface) != nullptr) continue;
+        surface->addActions({showData, zoom, sound, help});
         surface->setContextMenuPolicy(Qt::ActionsContextMenu);
     }
 }
@@ -74,6 +131,16 @@ void GameWindows::Start() {
         machine::StartProgram(g);
         record_.StartSession();  // the data counter's session starts with the program
     });
+    const QSettings settings = Settings();
+    const std::vector<int> choices = ZoomChoices();
+    const int chosen = settings.value(kZoomKey, 0).toInt();
+    SetZoomPercent(std::find(choices.begin(), choices.end(), chosen) != choices.end() ? chosen : DefaultZoom());
+    for (QWidget* window :
+         {static_cast<QWidget*>(main_.get()), static_cast<QWidget*>(info_), static_cast<QWidget*>(menu_)})
+        ApplyZoom(window);
+    soundOn_ = settings.value(kSoundKey, true).toBool();
+    soundAction_->setChecked(soundOn_);
+    if (soundSwitch_) soundSwitch_(soundOn_);
     PlaceGroup();
     menu_->show();
     info_->show();
@@ -100,6 +167,94 @@ void GameWindows::PlaceGroup() {
 void GameWindows::Act(const std::function<void(Game&)>& rule) {
     rule(game_);
     RefreshAll();
+}
+
+std::vector<int> GameWindows::ZoomChoices() const {
+    const QScreen* screen = main_->screen();
+    std::vector<int> choices{kZoomSteps[0]};
+    if (screen == nullptr) return choices;
+    const QSize room = screen->availableGeometry().size();
+    for (int percent : kZoomSteps) {
+        const QSize group = GroupSize(info_, main_.get(), menu_, percent);
+        if (percent > kZoomSteps[0] && group.width() <= room.width() && group.height() <= room.height())
+            choices.push_back(percent);
+    }
+    return choices;
+}
+
+int GameWindows::DefaultZoom() const {
+    const QScreen* screen = main_->screen();
+    int best = kZoomSteps[0];
+    if (screen == nullptr) return best;
+    for (int percent : ZoomChoices()) {
+        if (GroupSize(info_, main_.get(), menu_, percent).width() <= screen->geometry().width() / 2) best = percent;
+    }
+    return best;
+}
+
+void GameWindows::SetZoom(int percent) {
+    const std::vector<int> choices = ZoomChoices();
+    if (std::find(choices.begin(), choices.end(), percent) == choices.end()) return;
+    Settings().setValue(kZoomKey, percent);
+    if (percent == ZoomPercent()) return;
+    SetZoomPercent(percent);
+    for (QWidget* window : {static_cast<QWidget*>(main_.get()), static_cast<QWidget*>(info_),
+                            static_cast<QWidget*>(menu_), static_cast<QWidget*>(save_), static_cast<QWidget*>(load_),
+                            static_cast<QWidget*>(version_), static_cast<QWidget*>(data_.get())}) {
+        if (window != nullptr) ApplyZoom(window);
+    }
+    if (help_) {
+        ApplyZoom(help_.get());
+        help_->resize(Zoomed(kHelpSize));
+        help_->Rebuild();
+    }
+    // The main window keeps its corner; the group docks to it and stays on the screen.
+    Dock();
+    if (data_ && data_->isVisible()) PlaceBesideGroup(data_.get());
+    if (help_ && help_->isVisible()) PlaceBesideGroup(help_.get());
+}
+
+void GameWindows::StepZoom(int direction) {
+    const std::vector<int> choices = ZoomChoices();
+    const auto at = std::find(choices.begin(), choices.end(), ZoomPercent());
+    if (at == choices.end()) return;
+    const auto next = at - choices.begin() + direction;
+    if (next >= 0 && next < static_cast<std::ptrdiff_t>(choices.size()))
+        SetZoom(choices[static_cast<std::size_t>(next)]);
+}
+
+void GameWindows::SetSoundOn(bool on) {
+    soundOn_ = on;
+    soundAction_->setChecked(on);
+    Settings().setValue(kSoundKey, on);
+    if (soundSwitch_) soundSwitch_(on);
+}
+
+void GameWindows::OpenHelpWindow() {
+    if (ended_) return;
+    const bool fresh = !help_;
+    if (fresh) help_ = std::make_unique<HelpWindow>();
+    ApplyZoom(help_.get());
+    if (fresh) help_->resize(Zoomed(kHelpSize));
+    help_->Rebuild();
+    if (fresh || !help_->isVisible()) PlaceBesideGroup(help_.get());
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void GameWindows::PlaceBesideGroup(QWidget* window) {
+    // Whole on the screen first: at a large zoom the text scrolls instead.
+    const QRect area = DeviceArea(main_.get());
+    const qreal ratio = main_->devicePixelRatioF();
+    const QSize room(qRound(area.width() / ratio) - 40, qRound(area.height() / ratio) - 60);
+    window->resize(window->size().boundedTo(room));
+    const QRect group = DeviceFrame(info_) | DeviceFrame(main_.get()) | DeviceFrame(menu_);
+    const QSize frame = window->testAttribute(Qt::WA_WState_Created)
+                            ? DeviceFrame(window).size()
+                            : QSize(qRound(window->width() * ratio), qRound(window->height() * ratio)) +
+                                  (DeviceFrame(main_.get()).size() - main_->size() * ratio);
+    MoveFrame(window, BesideGroup(frame, group, area));
 }
 
 void GameWindows::RefreshAll() {
@@ -131,6 +286,7 @@ bool GameWindows::SaveFolderReady() {
 void GameWindows::OpenSaveDialog() {
     if (!SaveFolderReady()) return;
     if (save_ == nullptr) save_ = new FileDialog(*this, FileDialogKind::Save(), main_.get());
+    ApplyZoom(save_);
     save_->Reopen();
     ShowModal(save_);
 }
@@ -138,12 +294,14 @@ void GameWindows::OpenSaveDialog() {
 void GameWindows::OpenLoadDialog() {
     if (!SaveFolderReady()) return;
     if (load_ == nullptr) load_ = new FileDialog(*this, FileDialogKind::Load(), main_.get());
+    ApplyZoom(load_);
     load_->Reopen();
     ShowModal(load_);
 }
 
 void GameWindows::OpenVersionWindow() {
     if (version_ == nullptr) version_ = new VersionWindow(main_.get());
+    ApplyZoom(version_);
     ShowModal(version_);
 }
 
@@ -154,6 +312,7 @@ void GameWindows::OpenDataWindow() {
         data_ = std::make_unique<DataWindow>(record_.history());
         keys_->Watch(data_.get());
     }
+    ApplyZoom(data_.get());
     PlaceDataWindow(fresh);
     // Worked out each time it opens, from the strips the reels spin on.
     data_->SetOdds(session::WorkOutOdds(session::SheetOfGame(game_.reels)));
@@ -189,7 +348,7 @@ void GameWindows::EndProgram() {
     // Nothing is saved and no handler runs again: the timers stop first.
     Act(machine::EndProgram);
     for (QWidget* dialog : {static_cast<QWidget*>(save_), static_cast<QWidget*>(load_), static_cast<QWidget*>(version_),
-                            static_cast<QWidget*>(data_.get())}) {
+                            static_cast<QWidget*>(data_.get()), static_cast<QWidget*>(help_.get())}) {
         if (dialog != nullptr) dialog->hide();
     }
     menu_->hide();

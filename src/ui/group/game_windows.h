@@ -3,12 +3,14 @@
 // side windows to the main window and open the dialogs. The clock and the
 // effects come from outside, so tests can drive the real windows on a virtual
 // clock with recording effects.
+#include <QAction>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QObject>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "machine/game.h"
 #include "session/session_record.h"
@@ -22,6 +24,7 @@ class MenuWindow;
 class FileDialog;
 class VersionWindow;
 class DataWindow;
+class HelpWindow;
 class GameKeys;
 class Announcer;
 class WinFrame;
@@ -40,7 +43,8 @@ public:
     Game& MutableGame() { return game_; }
 
     // The main window's load: start values, side windows shown and docked,
-    // the main window shown with the group centred on the primary screen.
+    // the main window shown with the group centred on the primary screen, at
+    // the zoom and with the sound the player chose last time.
     void Start();
 
     void Act(const std::function<void(Game&)>& rule) override;
@@ -61,6 +65,23 @@ public:
     // Runs the check; when the folder cannot be used, says so in an error box.
     bool SaveFolderReady() override;
     const session::History& history() const { return record_.history(); }
+    // How to play: its own window, like the data window.
+    void OpenHelpWindow() override;
+
+    // The player's view and sound, remembered from one session to the next
+    // in the desktop's settings folder.
+    // The zoom steps (percent) at which the whole group fits the screen.
+    std::vector<int> ZoomChoices() const;
+    // The largest step that keeps the group within half the screen's width, never below 100%.
+    int DefaultZoom() const;
+    // Scales every window to `percent`, docked, on the screen; remembered.
+    void SetZoom(int percent) override;
+    // The next step up (+1) or down (-1) among the choices.
+    void StepZoom(int direction) override;
+    bool SoundOn() const override { return soundOn_; }
+    // Sound on or off in the sound device alone: the rules ask for every sound either way.
+    void SetSoundOn(bool on) override;
+    void SetSoundSwitch(std::function<void(bool)> soundSwitch) { soundSwitch_ = std::move(soundSwitch); }
     // At once, without a question: all timers stop, all windows close.
     void EndProgram() override;
     bool Ended() const override { return ended_; }
@@ -80,6 +101,7 @@ public:
     FileDialog* loadDialog() const { return load_; }
     VersionWindow* versionWindow() const { return version_; }
     DataWindow* dataWindow() const override { return data_.get(); }
+    HelpWindow* helpWindow() const { return help_.get(); }
     WinFrame* winFrame() const { return winFrame_; }
     Announcer* announcer() const { return announcer_; }
 
@@ -89,6 +111,9 @@ private:
     // Puts the data window clear of the group: always when `fresh`, else only where it covers it.
     void PlaceDataWindow(bool fresh);
     void ShowModal(QDialog* dialog);
+    void AddContextMenu();
+    // Puts a window of its own clear of the group, whole on the screen.
+    void PlaceBesideGroup(QWidget* window);
 
     Game game_;
     session::SessionRecord record_{game_.events, game_.counters};  // the data counter: hears of every judged game
@@ -100,6 +125,10 @@ private:
     FileDialog* load_ = nullptr;
     VersionWindow* version_ = nullptr;
     std::unique_ptr<DataWindow> data_;
+    std::unique_ptr<HelpWindow> help_;
+    std::function<void(bool)> soundSwitch_;
+    bool soundOn_ = true;
+    QAction* soundAction_ = nullptr;  // the context menu's "サウンド", owned by the main window
     std::function<void()> onEnd_;
     std::function<std::string()> saveFolderCheck_;
     bool ended_ = false;

@@ -75,8 +75,13 @@ void QtEffects::SoundOpen(const std::string& path) {
     openPath_ = open_ != nullptr ? path : std::string();
 }
 
+void QtEffects::SetSoundOn(bool on) {
+    soundOn_ = on;
+    if (!on && open_ != nullptr) open_->stop();
+}
+
 void QtEffects::SoundPlay(const std::string& path) {
-    if (open_ == nullptr || path != openPath_) return;
+    if (open_ == nullptr || path != openPath_ || !soundOn_) return;
     // From the beginning, also when the same sound is still playing.
     open_->stop();
     open_->play();

@@ -30,6 +30,11 @@ public:
     // that led to it.
     void SetBeforeModal(std::function<void()> beforeModal) { beforeModal_ = std::move(beforeModal); }
 
+    // Off, nothing is heard and what is playing stops; the rules go on
+    // opening and playing sounds as ever.
+    void SetSoundOn(bool on);
+    bool SoundOn() const { return soundOn_; }
+
     // Decodes the given wave files ahead of their first use, so that the first
     // bet is heard as promptly as the hundredth.
     void Preload(const std::vector<std::string>& paths);
@@ -43,6 +48,7 @@ private:
     std::unordered_map<std::string, std::unique_ptr<QSoundEffect>> sounds_;
     QSoundEffect* open_ = nullptr;  // what the device holds
     std::string openPath_;
+    bool soundOn_ = true;
     int audioOutput_ = -1;  // unknown until the first sound: -1, then 0 or 1
     std::function<void()> beforeModal_;
 };

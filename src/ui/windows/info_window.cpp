@@ -84,7 +84,8 @@ CounterField* InfoWindow::Counter(const QString& name, const QString& spoken, QR
     // Digits of a Japanese face sit low in its tall line box.
     field->setTextMargins(0, 0, 0, 2);
     field->setGeometry(geometry);
-    field->SetCount(name);
+    // Its system name until the game writes its count: only then is it fitted.
+    field->setText(name);
     KeepMouseEvents(field);
     return field;
 }

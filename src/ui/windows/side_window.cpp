@@ -23,6 +23,10 @@ void SideWindow::ShowButton(CaptionLabel* button, const Caption& state) {
 
 void SideWindow::mouseMoveEvent(QMouseEvent*) { windows_.Act(hoverBackground_); }
 
+// Beyond the rules, which reset the colours only over the bare background: a
+// pointer that leaves straight from a caption would leave it red.
+void SideWindow::leaveEvent(QEvent*) { windows_.Act(hoverBackground_); }
+
 void SideWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     windows_.SideWindowMoved();

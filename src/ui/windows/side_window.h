@@ -30,6 +30,7 @@ protected:
     static void ShowButton(CaptionLabel* button, const Caption& state);
 
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -32,10 +32,17 @@ public:
     virtual void OpenLoadDialog() = 0;
     virtual void OpenVersionWindow() = 0;
     virtual void OpenDataWindow() = 0;
+    virtual void OpenHelpWindow() = 0;
     virtual void EndProgram() = 0;
     virtual bool Ended() const = 0;
     // Readies the save folder, telling the player when it cannot be used.
     virtual bool SaveFolderReady() = 0;
+
+    // How the player likes it: the zoom in steps (Ctrl+0 back to the first), the sound on or off.
+    virtual void SetZoom(int percent) = 0;
+    virtual void StepZoom(int direction) = 0;
+    virtual bool SoundOn() const = 0;
+    virtual void SetSoundOn(bool on) = 0;
 
     // Docking: the main window leads, the side windows follow.
     virtual void MainWindowMoved() = 0;

@@ -14,8 +14,8 @@
 #include "ui/access/accessibility.h"
 #include "ui/controls/controls.h"
 #include "ui/controls/win_frame.h"
-#include "ui/windows/file_dialog.h"
-#include "ui/windows/version_window.h"
+#include "ui/dialogs/file_dialog.h"
+#include "ui/dialogs/version_window.h"
 #include "ui_game.h"
 
 using namespace kararion;
@@ -305,15 +305,18 @@ void AccessTest::aWinIsFramedUntilTheNextBet() {
     QVERIFY(frame->paid().isEmpty());
     QVERIFY(!FramedAt(main, edge("Slot2(2)")));
 
-    // A replay is framed too, through the game it starts, until the player's next start.
+    // A replay is framed and named; the name stays through the game it
+    // starts, the frame goes as the reels spin off.
     Click(Label(game.info(), "BetUp"));
     Click(Label(game.menu(), "Start"));
     StopOn(game, {{Replay, Replay, Replay}, {Grapes, Peach, Watermelon}, {Bar, Melon, Orange}});
     QCOMPARE(frame->line(), 1);
-    QVERIFY(frame->paid().isEmpty());
+    QCOMPARE(frame->paid(), QStringLiteral("リプレイ"));
     game.Advance(100);
     QVERIFY(game.g().reels.reel1Timer.Enabled());
-    QCOMPARE(frame->line(), 1);
+    QCOMPARE(frame->line(), 0);
+    QCOMPARE(frame->paid(), QStringLiteral("リプレイ"));
+    QVERIFY(!FramedAt(main, edge("Slot2(1)")));
 }
 
 QTEST_MAIN(AccessTest)

@@ -1,8 +1,11 @@
 // The side windows follow the main window, and come back when moved alone;
 // the group stays on the screen, edge to edge at every scale.
 #include <QScreen>
+#include <QSettings>
 #include <QTest>
+#include <vector>
 
+#include "ui/controls/look.h"
 #include "ui/group/group_geometry.h"
 #include "ui_game.h"
 
@@ -30,6 +33,7 @@ private slots:
     void aSideWindowMovedAloneReturns();
     // Also run at scales 1.25, 1.5 and 2 (see CMakeLists.txt).
     void staysEdgeToEdgeOnTheScreen();
+    void zoomScalesTheGroupDockedAndIsRemembered();
 };
 
 void DockingTest::startsDockedOnScreen() {
@@ -99,6 +103,45 @@ void DockingTest::staysEdgeToEdgeOnTheScreen() {
             QVERIFY2(area.contains(info), qPrintable(QStringLiteral("information window at %1").arg(info.left())));
         }
     }
+}
+
+void DockingTest::zoomScalesTheGroupDockedAndIsRemembered() {
+    QSettings(QStringLiteral("kararion"), QStringLiteral("kararion")).clear();
+    {
+        UiGame game;
+        // The test screen is 800 pixels wide: the group at 125% would pass half of it.
+        QCOMPARE(ZoomPercent(), 100);
+        // Only the steps at which the whole group fits are offered.
+        QCOMPARE(game.windows.ZoomChoices(), (std::vector<int>{100, 125, 150}));
+        game.main()->move(QPoint(300, 200));
+        QCoreApplication::processEvents();
+        game.windows.SetZoom(150);
+        QCoreApplication::processEvents();
+        QCOMPARE(game.main()->size(), QSize(288, 210));
+        QCOMPARE(Control(game.main(), "Slot2(2)")->geometry(), QRect(120, 72, 39, 33));  // twips 1200, 720, 384, 324
+        QCOMPARE(Control(game.menu(), "Start")->font().pixelSize(), 24);
+        QVERIFY(game.windows.Docked());
+        QCOMPARE(game.info()->frameGeometry().right() + 1, game.main()->frameGeometry().left());
+        QCOMPARE(game.menu()->frameGeometry().left(), game.main()->frameGeometry().right() + 1);
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(game.menu()->frameGeometry()));
+        // No step beyond the last that fits.
+        game.windows.StepZoom(+1);
+        QCOMPARE(ZoomPercent(), 150);
+    }
+    {
+        UiGame game;  // the next session
+        QCOMPARE(ZoomPercent(), 150);
+        QCOMPARE(game.main()->size(), QSize(288, 210));
+        QTest::keyClick(game.main(), Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(ZoomPercent(), 100);
+        QCOMPARE(game.main()->size(), QSize(192, 140));
+        QCOMPARE(Control(game.main(), "Slot2(2)")->geometry(), QRect(80, 48, 26, 22));
+        QVERIFY(game.windows.Docked());
+        QTest::keyClick(game.main(), Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(ZoomPercent(), 125);
+        game.windows.SetZoom(100);
+    }
+    QCOMPARE(QSettings(QStringLiteral("kararion"), QStringLiteral("kararion")).value("view/zoom").toInt(), 100);
 }
 
 QTEST_MAIN(DockingTest)

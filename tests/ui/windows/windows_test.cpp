@@ -6,8 +6,10 @@
 #include <QTest>
 
 #include "core/counters.h"
+#include "paytable/paytable.h"
 #include "ui/controls/controls.h"
 #include "ui/controls/symbol_art.h"
+#include "ui/dialogs/help_window.h"
 #include "ui_game.h"
 
 using namespace kararion;
@@ -59,6 +61,7 @@ private slots:
     void menuHoverColoursFollowThePointer();
     void closingTheMainWindowEndsTheProgram();
     void theApplicationQuittingEndsTheProgram();
+    void theHelpListsEveryPayoutOfTheTable();
 };
 
 void WindowsTest::startUpShowsTheGameAtRest() {
@@ -355,6 +358,23 @@ void WindowsTest::theApplicationQuittingEndsTheProgram() {
     QVERIFY(game.windows.Ended());
     QCOMPARE(game.ends, 1);
     QVERIFY(!game.main()->isVisible());
+}
+
+void WindowsTest::theHelpListsEveryPayoutOfTheTable() {
+    UiGame game;
+    QTest::keyClick(game.main(), Qt::Key_F1);
+    HelpWindow* help = game.windows.helpWindow();
+    QVERIFY(help != nullptr && help->isVisible());
+    // Each row as a screen reader reads it: the picture, the name, the payout.
+    const QStringList lines = help->Text().split(QLatin1Char('\n'));
+    for (const paytable::Payout& payout : paytable::PayoutTable()) {
+        const QString name = QString::fromUtf8(paytable::SpokenName(payout.symbol).data());
+        const QString coins = payout.coins == paytable::kReplayPayout ? QStringLiteral("リプレイ")
+                                                                      : QStringLiteral("%1枚").arg(payout.coins);
+        const auto row = std::find(lines.begin(), lines.end(), name);
+        QVERIFY2(row != lines.end() && row + 1 != lines.end() && (row + 1)->startsWith(coins), qPrintable(name));
+    }
+    for (const char* key : {"F1", "Ctrl + 0", "Ctrl + S", "Escape"}) QVERIFY2(help->Text().contains(key), key);
 }
 
 QTEST_MAIN(WindowsTest)

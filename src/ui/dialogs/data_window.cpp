@@ -1,4 +1,4 @@
-#include "ui/windows/data_window.h"
+#include "ui/dialogs/data_window.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -40,7 +40,8 @@ DataWindow::DataWindow(const session::History& history) : history_(history) {
     setAccessibleName(QStringLiteral("データ"));
 
     auto* layout = new QVBoxLayout(this);
-    graph_ = new CoinGraph(this, GothicFont(9), GothicFont(9, true));
+    graph_ = new CoinGraph(this);
+    graph_->setFont(GothicFont(9));
     NameControl(graph_, QStringLiteral("CoinGraph"), QStringLiteral("差枚数グラフ"));
     graph_->setMinimumSize(Px(6600), Px(3600));
     layout->addWidget(graph_, 1);

@@ -1,9 +1,10 @@
-#include "ui/windows/file_dialog.h"
+#include "ui/dialogs/file_dialog.h"
 
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "machine/game.h"
 #include "save/dialog_rules.h"
@@ -61,6 +62,26 @@ void FileList::keyPressEvent(QKeyEvent* event) {
     const int before = currentRow();
     QListWidget::keyPressEvent(event);
     if (currentRow() != before && currentItem() != nullptr) emit picked(currentItem()->text());
+}
+
+void FileList::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    if (!hasFocus()) return;
+    // The list's own focus is a faint current row, easily missed: a frame round it as on the captions.
+    QPainter painter(viewport());
+    const qreal half = kFocusFrameWidth / 2.0;
+    painter.setPen(QPen(FocusColour(palette().color(QPalette::Base)), kFocusFrameWidth));
+    painter.drawRect(QRectF(viewport()->rect()).adjusted(half, half, -half, -half));
+}
+
+void FileList::focusInEvent(QFocusEvent* event) {
+    QListWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void FileList::focusOutEvent(QFocusEvent* event) {
+    QListWidget::focusOutEvent(event);
+    viewport()->update();
 }
 
 FileDialog::FileDialog(WindowHost& windows, const FileDialogKind& kind, QWidget* parent)
@@ -183,6 +204,11 @@ void FileDialog::Refresh() {
 
 void FileDialog::mouseMoveEvent(QMouseEvent*) {
     ActOnDialog([](save::FileDialogRules& d) { d.HoverBackground(); });
+}
+
+// As the bare background does: a pointer leaving from a caption would leave it red.
+void FileDialog::leaveEvent(QEvent*) {
+    if (isVisible()) ActOnDialog([](save::FileDialogRules& d) { d.HoverBackground(); });
 }
 
 }  // namespace kararion::ui

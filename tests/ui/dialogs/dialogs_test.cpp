@@ -18,7 +18,7 @@
 #include "save/save_file.h"
 #include "ui/controls/controls.h"
 #include "ui/platform/desktop_start.h"
-#include "ui/windows/file_dialog.h"
+#include "ui/dialogs/file_dialog.h"
 #include "ui_game.h"
 
 using namespace kararion;

@@ -1,4 +1,4 @@
-#include "ui/windows/version_window.h"
+#include "ui/dialogs/version_window.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -41,7 +41,7 @@ struct FileDialogKind {
 
 // The file list. Picking a file with the keyboard (arrows, or Space or Enter
 // on the current one) counts as clicking it, as with the mouse; the list
-// getting focus picks nothing.
+// getting focus picks nothing. It shows a focus frame while it has the focus.
 class FileList : public QListWidget {
     Q_OBJECT
 public:
@@ -51,6 +51,9 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
 class FileDialog : public QDialog {
@@ -64,6 +67,7 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     const save::FileDialogRules& State() const;
