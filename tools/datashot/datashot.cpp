@@ -14,8 +14,8 @@
 
 #include "core/counters.h"
 #include "core/virtual_clock.h"
-#include "ui/group/game_windows.h"
 #include "ui/dialogs/data_window.h"
+#include "ui/group/game_windows.h"
 #include "ui/windows/main_window.h"
 
 using namespace kararion;

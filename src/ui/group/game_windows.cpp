@@ -19,14 +19,14 @@
 #include "ui/access/outcome.h"
 #include "ui/controls/look.h"
 #include "ui/controls/win_frame.h"
-#include "ui/group/group_geometry.h"
 #include "ui/dialogs/data_window.h"
 #include "ui/dialogs/file_dialog.h"
 #include "ui/dialogs/help_window.h"
+#include "ui/dialogs/version_window.h"
+#include "ui/group/group_geometry.h"
 #include "ui/windows/info_window.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/menu_window.h"
-#include "ui/dialogs/version_window.h"
 
 namespace kararion::ui {
 namespace {

@@ -17,8 +17,8 @@
 
 #include "save/save_file.h"
 #include "ui/controls/controls.h"
-#include "ui/platform/desktop_start.h"
 #include "ui/dialogs/file_dialog.h"
+#include "ui/platform/desktop_start.h"
 #include "ui_game.h"
 
 using namespace kararion;
