@@ -7,6 +7,8 @@ namespace kararion::bet {
 
 Betting::Betting(Ground& ground, lamps::BetLamps& lamps) : g_(ground), lamps_(lamps) {}
 
+double Betting::Stake() const { return ReadCounter(g_.counters.Bet); }
+
 void Betting::Announce(bool raised) {
     g_.events.betChanged(BetChange{ReadCounter(g_.counters.Bet), ReadCounter(g_.counters.Coin), raised});
 }

@@ -11,8 +11,9 @@ class Betting {
 public:
     Betting(Ground& ground, lamps::BetLamps& lamps);
 
-    void RaiseBet();  // one coin from Coin onto the stake (beeps at 3 or with no coins)
-    void LowerBet();  // one coin back (beeps at 0)
+    double Stake() const;  // the coins on the stake now
+    void RaiseBet();       // one coin from Coin onto the stake (beeps at 3 or with no coins)
+    void LowerBet();       // one coin back (beeps at 0)
 
     // A game's start freezes the stake; its close clears it and lets the player bet again.
     void LockBet();

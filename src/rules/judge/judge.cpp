@@ -92,6 +92,17 @@ CountUp Judge::CountUpCoins() {
     return CountUp::GoesOn;
 }
 
+CountUp Judge::FinishPayout() {
+    if (Payout == kReplayPayout) return CountUpCoins();
+    if (Payout > 0) {
+        AddToCounter(g_.counters.Coin, Payout);
+        AddToCounter(g_.counters.WinCoin, Payout);
+        Payout = 0;
+    }
+    // The closing tick, now.
+    return CountUpCoins();
+}
+
 void Judge::PlayWinSound() {
     sound::PlaySound(g_, sound::Sound::Atari);
     winSoundTimer.SetEnabled(false);

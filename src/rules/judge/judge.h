@@ -32,6 +32,9 @@ public:
     // all bet lamps lit and the count-up stopped; the caller then starts the
     // replayed game.
     [[nodiscard]] CountUp CountUpCoins();
+    // A payout cut short by the player: every coin still owed is paid at once
+    // and the game closed, or - for a replay - the replay's tick runs now.
+    [[nodiscard]] CountUp FinishPayout();
     void PlayWinSound();  // the win sound's one tick
     void ReportJudgeError(const std::string& message);
 

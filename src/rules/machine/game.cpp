@@ -2,7 +2,8 @@
 
 namespace kararion::machine {
 
-Game::Game(Effects& effects, TimerHost& host, std::string programDir) : Ground(effects, std::move(programDir)) {
+Game::Game(Effects& effects, TimerHost& host, std::string programDirectory)
+    : Ground(effects, std::move(programDirectory)) {
     for (GameTimer* timer : Timers()) timer->SetHost(&host);
 }
 

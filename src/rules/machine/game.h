@@ -23,7 +23,7 @@ class Game : public Ground {
 public:
     // `host` learns of every timer switched on or off; `programDir` is the folder
     // of the running program, where the sounds live.
-    Game(Effects& effects, TimerHost& host, std::string programDir = ".");
+    Game(Effects& effects, TimerHost& host, std::string programDirectory = ".");
     // Switches every timer off, so that the host forgets them.
     ~Game();
 

@@ -32,10 +32,14 @@ void EndProgram(Game& g) {
 }
 
 void ClickBackground(Game& g) {
+    // A click into a count-up first pays what is still owed, so that no won
+    // coin is lost to the step it takes (nor a staked one to the closing tick).
+    if (g.judge.CountingUp() && g.judge.FinishPayout() == judge::CountUp::Replay) g.reels.StartGame(true);
     std::int32_t& step = g.clickStep;
     if (++step == 8) step = 1;
     if (step < 4) g.betting.RaiseBet();
-    if (ReadCounter(g.counters.Bet) > 0 && step == 4) g.reels.StartGame();
+    // A start while a game is under way would count a game never judged.
+    if (ReadCounter(g.counters.Bet) > 0 && step == 4 && !g.reels.GameUnderWay()) g.reels.StartGame();
     if (step >= 5 && step <= 7) {
         bool stopped = true;
         if (g.reels.reel1Timer.Enabled()) {

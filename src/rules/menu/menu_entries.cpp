@@ -5,9 +5,13 @@ namespace kararion::menu {
 Menu::Menu(bet::Betting& betting, reels::Reels& reels) : betting_(betting), reels_(reels) { colours_.fill(kBlack); }
 
 bool Menu::Enabled(Entry entry) const {
-    // スタート is the stake's to offer; the other entries are always there.
-    if (entry == Entry::Start) return betting_.startOffered;
-    return true;
+    switch (entry) {
+        // スタート is the stake's to offer, and never while a game is under way.
+        case Entry::Start: return betting_.startOffered && !reels_.GameUnderWay();
+        // A load replaces the counters: only between games, with nothing staked.
+        case Entry::Loading: return betting_.Stake() == 0 && !reels_.GameUnderWay();
+        default: return true;
+    }
 }
 
 void Menu::ClickStart() {

@@ -206,5 +206,27 @@ TEST(Menu, StartEntryAndHoverColours) {
     EXPECT_FALSE(g.menu.Enabled(menu::Entry::Start));
 }
 
+// A load replaces the counters: offered only between games, with nothing
+// staked, so that no stake is refunded into loaded counters and no running
+// game ends inside them.
+TEST(Menu, LoadingIsOfferedOnlyBetweenGames) {
+    Machine m;
+    Game& g = m.game;
+    EXPECT_TRUE(g.menu.Enabled(menu::Entry::Loading));
+    g.betting.ClickBetUp();
+    EXPECT_FALSE(g.menu.Enabled(menu::Entry::Loading));
+    g.betting.ClickBetDown();
+    EXPECT_TRUE(g.menu.Enabled(menu::Entry::Loading));
+    m.BetAndStart();
+    EXPECT_FALSE(g.menu.Enabled(menu::Entry::Loading));  // spinning
+    m.ShowSymbols({{Bell, Bell, Bell}, {Bell, Star, Grapes}, {Peach, Watermelon, Melon}});
+    m.StopAllReels();
+    EXPECT_FALSE(g.menu.Enabled(menu::Entry::Loading));  // counting up
+    g.menu.Hover(menu::Entry::Loading);
+    EXPECT_EQ(g.menu.ForeColor(menu::Entry::Loading), kBlack);
+    m.clock.AdvanceUntil([&] { return !g.reels.GameUnderWay(); }, 5000);
+    EXPECT_TRUE(g.menu.Enabled(menu::Entry::Loading));
+}
+
 }  // namespace
 }  // namespace kararion

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <random>
+#include <vector>
 
 #include "bet/bet.h"
 #include "judge/judge.h"
@@ -68,7 +69,19 @@ TEST(LongPlay, HundredThousandRandomGamesKeepTheBooks) {
     Player player(20261207);
     auto m = std::make_unique<Machine>();
     m->fx.keepLog = false;
-    int games = 0, sessions = 1, wins = 0, replays = 0;
+    // What the judgements promised against what the count-ups paid, and what
+    // the games started with against what was staked: no coin goes astray.
+    double won = 0, staked = 0;
+    auto hear = [&] {
+        std::vector<Connection> c;
+        c.push_back(m->game.events.judged.Connect([&](const Judgement& j) { won += j.coins; }));
+        c.push_back(m->game.events.gameStarted.Connect([&](bool replay) {
+            if (!replay) staked += m->Counter(m->game.counters.Bet);
+        }));
+        return c;
+    };
+    std::vector<Connection> heard = hear();
+    int games = 0, sessions = 1, wins = 0, replays = 0, hurried = 0;
     while (games < kGames) {
         Game& g = m->game;
         const double runBefore = m->Counter(g.counters.Run);
@@ -78,16 +91,25 @@ TEST(LongPlay, HundredThousandRandomGamesKeepTheBooks) {
         } else {
             player.PlayByButtons(*m);
         }
-        // Wait for the payout to close the game.
-        ASSERT_TRUE(m->clock.AdvanceUntil(
-            [&] { return !g.judge.coinUpTimer.Enabled() && !g.judge.winSoundTimer.Enabled(); }, 60000));
         const double run = m->Counter(g.counters.Run);
         games += static_cast<int>(run - runBefore);
         replays += static_cast<int>(run - runBefore) - (run > runBefore ? 1 : 0);
+        // Now and then the next game's clicks cut a payout short.
+        if (clicks && g.judge.Payout > 0 && player.Between(0, 1) == 0) {
+            m->Advance(player.Between(0, 10 * g.judge.Payout));
+            ++hurried;
+            continue;
+        }
+        // Wait for the payout to close the game.
+        ASSERT_TRUE(m->clock.AdvanceUntil(
+            [&] { return !g.judge.coinUpTimer.Enabled() && !g.judge.winSoundTimer.Enabled(); }, 60000));
 
         const double coin = m->Counter(g.counters.Coin);
         ASSERT_EQ(coin + m->Counter(g.counters.UsedCoin) - m->Counter(g.counters.WinCoin), 100) << "game " << games;
-        ASSERT_EQ(run, m->Counter(g.counters.Lost) + m->Counter(g.counters.Win)) << "game " << games;
+        ASSERT_EQ(won, m->Counter(g.counters.WinCoin)) << "game " << games;
+        ASSERT_EQ(staked, m->Counter(g.counters.UsedCoin)) << "game " << games;
+        ASSERT_EQ(m->Counter(g.counters.Run), m->Counter(g.counters.Lost) + m->Counter(g.counters.Win))
+            << "game " << games;
         ASSERT_GE(coin, 0) << "game " << games;
         ASSERT_EQ(g.counters.Bet, "0");
         ASSERT_EQ(m->fx.messages, 0) << "game " << games;
@@ -98,6 +120,8 @@ TEST(LongPlay, HundredThousandRandomGamesKeepTheBooks) {
             wins += static_cast<int>(m->Counter(g.counters.Win));
             m = std::make_unique<Machine>();
             m->fx.keepLog = false;
+            won = staked = 0;
+            heard = hear();
             ++sessions;
         }
     }
@@ -105,6 +129,7 @@ TEST(LongPlay, HundredThousandRandomGamesKeepTheBooks) {
     // Every kind of outcome must have come up in that many games.
     EXPECT_GT(wins, 0);
     EXPECT_GT(replays, 0);
+    EXPECT_GT(hurried, 0);
     RecordProperty("sessions", sessions);
 }
 

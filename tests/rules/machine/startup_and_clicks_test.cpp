@@ -134,26 +134,68 @@ TEST(ClickCycle, GameStartedByClickButStoppedByButtonsLeavesTheCycleBehind) {
     EXPECT_EQ(g.counters.Bet, "1");
 }
 
-TEST(ClickCycle, BettingClicksRaiseTheBetEvenWhileAWinCountsUp) {
+TEST(ClickCycle, AClickIntoACountUpPaysTheRestAtOnceThenTakesItsStep) {
     Machine m;
     Game& g = m.game;
-    g.betting.ClickBetUp();
-    g.menu.ClickStart();
-    m.ShowSymbols({{Seven, Seven, Seven}, {Bell, Star, Grapes}, {Peach, Watermelon, Melon}});  // sevens on the top row
-    machine::ClickStop(g, 1);
-    machine::ClickStop(g, 2);
-    machine::ClickStop(g, 3);
+    m.Play(1, {{Seven, Seven, Seven}, {Bell, Star, Grapes}, {Peach, Watermelon, Melon}});  // 200 coins
     ASSERT_TRUE(g.judge.coinUpTimer.Enabled());
     m.Advance(50);  // some coins paid
     g.clickStep = 7;
-    machine::ClickBackground(g);  // step 1: RaiseBet though the buttons are disabled
-    EXPECT_EQ(g.counters.Bet, "2");
-    EXPECT_EQ(g.betLamps.BetLamp(2, 0), kRed);
-    // The closing tick clears the bet raised meanwhile and darkens its lamps.
-    m.clock.AdvanceUntil([&] { return !g.judge.coinUpTimer.Enabled(); }, 5000);
-    EXPECT_EQ(g.counters.Bet, "0");
-    EXPECT_EQ(g.betLamps.BetLamp(2, 0), kBlack);
-    EXPECT_EQ(m.Counter(g.counters.Coin) + m.Counter(g.counters.UsedCoin) - m.Counter(g.counters.WinCoin), 100);
+    machine::ClickBackground(g);  // step 1: the payout closes, then a bet for the next game
+    EXPECT_FALSE(g.judge.coinUpTimer.Enabled());
+    EXPECT_EQ(g.counters.WinCoin, "200");
+    EXPECT_EQ(g.counters.Bet, "1");
+    EXPECT_EQ(g.counters.Coin, "298");  // 100, less two stakes, and all 200 won
+    EXPECT_EQ(g.betLamps.BetLamp(1, 0), kRed);
+    EXPECT_TRUE(g.betting.BetUp.enabled);
+    m.Advance(5000);  // no closing tick comes later to clear the new stake
+    EXPECT_EQ(g.counters.Bet, "1");
+
+    // Four quick clicks into a 200-coin count-up, then an orange: 203 coins paid in all.
+    Machine fast;
+    Game& f = fast.game;
+    fast.Play(1, {{Seven, Seven, Seven}, {Bell, Star, Grapes}, {Peach, Watermelon, Melon}});
+    fast.Advance(30);
+    f.clickStep = 3;
+    machine::ClickBackground(f);  // step 4 closes the payout; no stake, no start
+    EXPECT_EQ(f.counters.Run, "1");
+    for (int i = 0; i < 3; ++i) machine::ClickBackground(f);  // steps 5..7: no reel to stop
+    fast.Play(1, {{Orange, Orange, Orange}, {Bell, Star, Grapes}, {Peach, Watermelon, Melon}});
+    fast.Advance(1000);
+    EXPECT_EQ(f.counters.WinCoin, "203");
+    EXPECT_EQ(fast.Counter(f.counters.Coin) + fast.Counter(f.counters.UsedCoin) - fast.Counter(f.counters.WinCoin),
+              100);
+
+    // Into a replay's wait: the free game starts at once, all lamps lit.
+    Machine replay;
+    Game& r = replay.game;
+    replay.Play(1, {{Replay, Replay, Replay}, {Bell, Star, Grapes}, {Peach, Watermelon, Melon}});
+    r.clickStep = 7;
+    machine::ClickBackground(r);
+    EXPECT_TRUE(r.reels.AnyReelSpinning());
+    EXPECT_EQ(r.counters.Run, "2");
+    for (int line = 1; line <= 3; ++line) EXPECT_EQ(r.betLamps.BetLamp(line, 0), kRed);
+}
+
+TEST(ClickCycle, AStartWhileAGameIsUnderWayDoesNothing) {
+    Machine m;
+    Game& g = m.game;
+    for (int i = 0; i < 4; ++i) machine::ClickBackground(g);  // three bets and the start
+    ASSERT_TRUE(g.reels.AnyReelSpinning());
+    ASSERT_EQ(g.counters.Run, "1");
+    g.clickStep = 3;
+    machine::ClickBackground(g);  // step 4 again, the reels spinning
+    EXPECT_EQ(g.counters.Run, "1");
+    EXPECT_EQ(g.clickStep, 4);  // the cycle still moves on
+    // A bet click offers スタート, but not while the game runs.
+    g.clickStep = 0;
+    machine::ClickBackground(g);
+    EXPECT_FALSE(g.menu.Enabled(menu::Entry::Start));
+    g.menu.ClickStart();
+    EXPECT_EQ(g.counters.Run, "1");
+    m.StopAllReels();
+    m.clock.AdvanceUntil([&] { return !g.reels.GameUnderWay(); }, 10000);
+    EXPECT_EQ(m.Counter(g.counters.Run), m.Counter(g.counters.Win) + m.Counter(g.counters.Lost));
 }
 
 TEST(Sounds, EachSoundIsItsFileBesideTheProgramAndEachCallCutsTheLastOff) {

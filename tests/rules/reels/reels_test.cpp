@@ -163,7 +163,7 @@ TEST(Stop, AnyOrderJudgesOnceAtTheThirdStopAndTheLampsFollow) {
     EXPECT_EQ(g.reelLamps.ReelLamp(2), kDarkTeal);
 }
 
-TEST(Stop, RestartInMidSpinKeepsTheStopsAlreadyCounted) {
+TEST(Stop, AStartInMidSpinIsRefusedAndTheStopsStayWithTheirGame) {
     Machine m;
     Game& g = m.game;
     g.betting.ClickBetUp();
@@ -174,16 +174,15 @@ TEST(Stop, RestartInMidSpinKeepsTheStopsAlreadyCounted) {
     EXPECT_EQ(g.reels.StopCount, 1);
     g.clickStep = 3;  // the cycle comes round to another start
     machine::ClickBackground(g);
-    EXPECT_EQ(g.counters.Run, "2");
-    EXPECT_TRUE(g.reels.reel1Timer.Enabled() && g.reels.StopButton(1).enabled);
+    EXPECT_EQ(g.counters.Run, "1");
+    EXPECT_FALSE(g.reels.reel1Timer.Enabled() || g.reels.StopButton(1).enabled);
     EXPECT_EQ(g.reels.StopCount, 1);
     m.Advance(200);
-    machine::ClickStop(g, 1);
-    machine::ClickStop(g, 2);  // third stop counted: judged while reel 3 still spins
+    machine::ClickStop(g, 2);
+    machine::ClickStop(g, 3);  // the third stop of this one game judges it
     EXPECT_EQ(m.Counter(g.counters.Win) + m.Counter(g.counters.Lost), 1);
-    EXPECT_TRUE(g.reels.reel3Timer.Enabled());
-    machine::ClickStop(g, 3);
-    EXPECT_EQ(g.reels.StopCount, 1);  // it counts towards the next game
+    EXPECT_EQ(g.reels.StopCount, 0);
+    EXPECT_FALSE(g.reels.AnyReelSpinning());
 }
 
 TEST(Stop, AFourthCountedStopIsReported) {

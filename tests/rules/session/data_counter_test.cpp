@@ -216,23 +216,26 @@ TEST_F(SessionHistory, CountsEachGameAtItsJudgementAndStartsAfreshAfterALoad) {
     EXPECT_EQ(history.Staked(), 1);
 }
 
-// Clicks at random moments, through count-ups and into games started
-// during them: the record still counts every judged game and every win.
+// Clicks at random moments, many of them into count-ups: the record counts
+// every judged game and every win, and no coin goes astray.
 TEST_F(SessionHistory, CountsEveryGameOfAPlayerClickingThroughCountUps) {
     std::mt19937 rng(5);
     std::uniform_int_distribution<int> wait(1, 150);
-    int startedDuringCountUp = 0;
-    Connection started = g.events.gameStarted.Connect([&](bool) { startedDuringCountUp += g.judge.CountingUp(); });
+    int intoCountUps = 0;
     for (int click = 0; click < 20000; ++click) {
+        intoCountUps += g.judge.CountingUp();
         machine::ClickBackground(g);
         m.Advance(wait(rng));
     }
     m.clock.AdvanceUntil([&] { return !g.reels.GameUnderWay(); }, 100000);
     const double wins = m.Counter(g.counters.Win), losses = m.Counter(g.counters.Lost);
-    EXPECT_GT(startedDuringCountUp, 0);
+    EXPECT_GT(intoCountUps, 10);
     EXPECT_GT(wins, 0);
     EXPECT_EQ(history.Games(), wins + losses);
     EXPECT_EQ(history.Wins(), wins);
+    EXPECT_EQ(m.Counter(g.counters.Run), wins + losses);
+    EXPECT_EQ(history.Paid(), m.Counter(g.counters.WinCoin));
+    EXPECT_EQ(m.Counter(g.counters.Coin) + m.Counter(g.counters.UsedCoin) - m.Counter(g.counters.WinCoin), 100);
 }
 
 }  // namespace
