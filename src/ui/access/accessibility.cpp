@@ -1,15 +1,19 @@
 #include "ui/access/accessibility.h"
 
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QAccessibleWidget>
 #include <QDialog>
 #include <QKeySequence>
+#include <QSet>
 
 #include "ui/controls/controls.h"
+#include "ui/controls/win_frame.h"
 #include "ui/windows/file_dialog.h"
 #include "ui/windows/info_window.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/menu_window.h"
-#include "ui/controls/win_frame.h"
 
 namespace kararion::ui {
 namespace {
@@ -99,10 +103,27 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
     // only here. Qt's own widgets keep Qt's interfaces.
     const QMetaObject* meta = widget->metaObject();
     if (meta != &QWidget::staticMetaObject && meta != &QDialog::staticMetaObject) return nullptr;
-    if (dynamic_cast<Announcer*>(widget) != nullptr) return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (dynamic_cast<Notice*>(widget) != nullptr) return new QAccessibleWidget(widget, QAccessible::Notification);
     if (dynamic_cast<ReelCell*>(widget) != nullptr) return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (dynamic_cast<FilledRect*>(widget) != nullptr) return new QAccessibleWidget(widget, QAccessible::StaticText);
     return nullptr;
+}
+
+QSet<const QObject*>& Hushed() {
+    static QSet<const QObject*> hushed;
+    return hushed;
+}
+
+// Whoever listened before us (a test's recorder), else the platform's bridge to the bus.
+QAccessible::UpdateHandler nextHandler = nullptr;
+
+void PassOn(QAccessibleEvent* event) {
+    if (Hushed().contains(event->object())) return;
+    if (nextHandler != nullptr) {
+        nextHandler(event);
+    } else if (QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility()) {
+        platform->notifyAccessibilityUpdate(event);
+    }
 }
 
 }  // namespace
@@ -110,9 +131,20 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
 void InstallAccessibility() {
     static const bool installed = [] {
         QAccessible::installFactory(&Factory);
+        nextHandler = QAccessible::installUpdateHandler(&PassOn);
         return true;
     }();
     (void)installed;
+}
+
+void Hush(QWidget* widget, bool hushed) {
+    if (hushed) {
+        if (!Hushed().contains(widget))
+            QObject::connect(widget, &QObject::destroyed, [](QObject* gone) { Hushed().remove(gone); });
+        Hushed().insert(widget);
+    } else {
+        Hushed().remove(widget);
+    }
 }
 
 bool IsDecorative(const QWidget* widget) {
@@ -123,17 +155,34 @@ bool IsDecorative(const QWidget* widget) {
            widget->objectName().startsWith(QStringLiteral("Shape"));
 }
 
-Announcer::Announcer(QWidget* parent) : QWidget(parent) {
+Notice::Notice(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 1, 1);
+    // Shown only with something to say: an empty notice would be read out too.
+    hide();
 }
 
-void Announcer::Say(const QString& words) {
-    setAccessibleName(words);
+Announcer::Announcer(QWidget* parent) {
+    for (Notice*& notice : notices_) notice = new Notice(parent);
+}
+
+void Announcer::Say(const QString& words, bool urgent) {
+    if (words.isEmpty()) return;
+    (urgent ? urgent_ : pending_).append(words);
+}
+
+void Announcer::Flush() {
+    if (urgent_.isEmpty() && pending_.isEmpty()) return;
+    last_ = (urgent_ + pending_).join(QStringLiteral("。"));
+    urgent_.clear();
+    pending_.clear();
+    Notice* notice = notices_[next_];
+    next_ = (next_ + 1) % kNotices;
     // Showing a notification is what screen readers speak, whatever has the focus.
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    notice->hide();
+    notice->setAccessibleName(last_);
+    notice->show();
 }
 
 }  // namespace kararion::ui

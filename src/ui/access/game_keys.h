@@ -2,11 +2,14 @@
 // The keys of the game, the same in the main, information and menu windows:
 // each one acts as a click on its control, through that control, so a
 // control that takes no click takes no key either.
-//   Space, Enter       a click on the machine (the next step of the cycle)
+//   Space              a click on the machine (the next step of the cycle)
+//   Enter              the menu's "スタート" (a control framed by Tab takes it first)
 //   1, 2, 3            "■" of reel 1, 2, 3 (top row or keypad)
 //   Up, +              "↑"
 //   Down, -            "↓"
 //   D                  opens (or raises) the data window; no click
+//   S                  says the whole state: coins, stake, games, the nine symbols
+//   Ctrl+S, O, Q       the menu's "セーブ", "ロード", "終了"
 // The data window, when open, hears the same keys, and Escape closes it.
 #include <QHash>
 #include <QObject>
@@ -17,6 +20,7 @@ class QWidget;
 namespace kararion::ui {
 
 class GameWindows;
+class CaptionLabel;
 
 class GameKeys : public QObject {
 public:
@@ -47,6 +51,8 @@ private:
         unsigned long releasedAt = 0;
     };
     bool Repeats(QKeyEvent* press);
+    // The menu entry a command key presses, or nullptr.
+    CaptionLabel* MenuCommand(QKeyEvent* event) const;
 
     GameWindows& windows_;
     QHash<int, KeyState> keys_;

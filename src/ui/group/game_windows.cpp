@@ -49,8 +49,8 @@ GameWindows::GameWindows(Effects& effects, TimerHost& timers, std::string progra
     onEnd_ = [] { QCoreApplication::exit(0); };
     keys_ = std::make_unique<GameKeys>(*this);
     winFrame_ = new WinFrame(main_.get());
-    announcer_ = new Announcer(main_.get());
-    outcome_ = std::make_unique<OutcomeWatch>(game_.events, game_.counters, *announcer_, *winFrame_);
+    announcer_ = std::make_unique<Announcer>(main_.get());
+    outcome_ = std::make_unique<OutcomeWatch>(game_.events, game_.counters, game_.reels, *announcer_, *winFrame_);
 
     // The data counter: the main window's context menu (its key, D, is one of
     // the game's keys). The right button never reaches the click cycle, which
@@ -98,6 +98,16 @@ void GameWindows::PlaceGroup() {
 }
 
 void GameWindows::RefreshAll() {
+    Redraw();
+    announcer_->Flush();
+}
+
+void GameWindows::SayState() {
+    outcome_->SayState();
+    announcer_->Flush();
+}
+
+void GameWindows::Redraw() {
     main_->Refresh();
     info_->Refresh();
     menu_->Refresh();

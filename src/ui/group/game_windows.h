@@ -50,8 +50,14 @@ public:
         RefreshAll();
     }
 
-    // Draws every window from the rules' state (only what changed).
+    // Draws every window from the rules' state (only what changed), then says
+    // what happened since the last time.
     void RefreshAll();
+    // Draws without speaking: before a message box, whose taking the focus
+    // would cut the words off. They are said once it is closed.
+    void Redraw();
+    // Says the whole state on the player's asking.
+    void SayState();
 
     // The menu's commands. The dialogs are created on first use and shown modally.
     // Neither opens, nor does a save or load run, while the save folder
@@ -88,7 +94,7 @@ public:
     VersionWindow* versionWindow() const { return version_; }
     DataWindow* dataWindow() const { return data_.get(); }
     WinFrame* winFrame() const { return winFrame_; }
-    Announcer* announcer() const { return announcer_; }
+    Announcer* announcer() const { return announcer_.get(); }
 
 private:
     void Dock();
@@ -117,8 +123,8 @@ private:
 
     // Playing without the mouse or without the lamps.
     std::unique_ptr<GameKeys> keys_;
-    WinFrame* winFrame_ = nullptr;    // owned by the main window
-    Announcer* announcer_ = nullptr;  // owned by the main window
+    WinFrame* winFrame_ = nullptr;  // owned by the main window
+    std::unique_ptr<Announcer> announcer_;
     std::unique_ptr<OutcomeWatch> outcome_;
 };
 

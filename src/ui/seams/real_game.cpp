@@ -10,7 +10,7 @@ namespace kararion::ui {
 
 RealGame::RealGame(std::string programDir) : windows_(effects_, timers_, std::move(programDir)) {
     timers_.SetAfterTick([this] { windows_.RefreshAll(); });
-    effects_.SetBeforeModal([this] { windows_.RefreshAll(); });
+    effects_.SetBeforeModal([this] { windows_.Redraw(); });
 }
 
 void RealGame::Start() {
@@ -20,7 +20,8 @@ void RealGame::Start() {
     QTimer::singleShot(300, windows_.mainWindow(), [this] {
         std::vector<std::string> files;
         files.reserve(sound::kSounds.size());
-        for (const sound::SoundFileName& s : sound::kSounds) files.push_back(sound::SoundFile(windows_.game().programDir, s.sound));
+        for (const sound::SoundFileName& s : sound::kSounds)
+            files.push_back(sound::SoundFile(windows_.game().programDir, s.sound));
         effects_.Preload(files);
     });
 }

@@ -66,6 +66,8 @@ void FileList::keyPressEvent(QKeyEvent* event) {
 FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget* parent)
     : QDialog(parent), windows_(windows), kind_(kind) {
     setWindowTitle(QString::fromUtf8(kind.title));
+    // The title's letters stand apart; read out, they would be spelt one by one.
+    setAccessibleName(QString::fromUtf8(kind.actionCaption));
     setObjectName(kind.actionName == std::string("Save") ? QStringLiteral("Form2") : QStringLiteral("Form3"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(DefaultFont());

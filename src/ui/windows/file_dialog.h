@@ -29,7 +29,7 @@ struct FileDialogKind {
     const char* actionCaption;  // "セーブ" or "ロード"
     int widthTwips;
     int heightTwips;
-    bool listFirst;  // keyboard focus order
+    bool listFirst;                          // keyboard focus order
     save::FileDialogRules& (*rules)(Game&);  // the dialog's rules in the game
     const save::FileDialogRules& (*view)(const Game&);
     void (*clickAction)(Game&);

@@ -1,13 +1,16 @@
 #include "ui/windows/info_window.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QMouseEvent>
 
 #include "bet/bet.h"
+#include "machine/game.h"
+#include "ui/access/accessibility.h"
 #include "ui/controls/controls.h"
 #include "ui/controls/counter_field.h"
-#include "ui/group/game_windows.h"
 #include "ui/controls/look.h"
+#include "ui/group/game_windows.h"
 
 namespace kararion::ui {
 namespace {
@@ -29,8 +32,10 @@ void SetText(CounterField* field, const std::string& text) { field->SetCount(QSt
 
 }  // namespace
 
-InfoWindow::InfoWindow(GameWindows& windows, QWidget* owner) : SideWindow(windows, owner, [](Game& g) { g.betting.HoverBackground(); }) {
+InfoWindow::InfoWindow(GameWindows& windows, QWidget* owner)
+    : SideWindow(windows, owner, [](Game& g) { g.betting.HoverBackground(); }) {
     setWindowTitle(QStringLiteral(" - 情報 -"));
+    setAccessibleName(QStringLiteral("情報"));
     setObjectName(QStringLiteral("Form6"));
     setFixedSize(TwipSize(2796, 1560));
 
@@ -41,7 +46,7 @@ InfoWindow::InfoWindow(GameWindows& windows, QWidget* owner) : SideWindow(window
     counters_[kUsedCoin] =
         Counter(QStringLiteral("UsedCoin"), QStringLiteral("使用枚数"), TwipRect(2280, 120, 495, 270));
     AddCaption(this, QStringLiteral("Label2"), QStringLiteral("Bet："), TwipRect(360, 480, 495, 255));
-    counters_[kBet] = Counter(QStringLiteral("Bet"), QStringLiteral("Bet"), TwipRect(840, 480, 495, 270));
+    counters_[kBet] = Counter(QStringLiteral("Bet"), QStringLiteral("ベット"), TwipRect(840, 480, 495, 270));
 
     const QFont buttonFont = GothicFont(12, true);
     betUp_ = new CaptionLabel(QStringLiteral("↑"), this);
@@ -56,15 +61,16 @@ InfoWindow::InfoWindow(GameWindows& windows, QWidget* owner) : SideWindow(window
         button->SetGreyWhenDisabled(true);
     }
     connect(betUp_, &CaptionLabel::clicked, this, [this] { windows_.Act([](Game& g) { g.betting.ClickBetUp(); }); });
-    connect(betDown_, &CaptionLabel::clicked, this, [this] { windows_.Act([](Game& g) { g.betting.ClickBetDown(); }); });
+    connect(betDown_, &CaptionLabel::clicked, this,
+            [this] { windows_.Act([](Game& g) { g.betting.ClickBetDown(); }); });
     connect(betUp_, &CaptionLabel::hovered, this, [this] { windows_.Act([](Game& g) { g.betting.HoverBetUp(); }); });
-    connect(betDown_, &CaptionLabel::hovered, this, [this] { windows_.Act([](Game& g) { g.betting.HoverBetDown(); }); });
+    connect(betDown_, &CaptionLabel::hovered, this,
+            [this] { windows_.Act([](Game& g) { g.betting.HoverBetDown(); }); });
 
     AddCaption(this, QStringLiteral("Label3"), QStringLiteral("回転数："), TwipRect(120, 840, 735, 255));
     counters_[kRun] = Counter(QStringLiteral("Run"), QStringLiteral("回転数"), TwipRect(840, 840, 495, 270));
     AddCaption(this, QStringLiteral("Label4(4)"), QStringLiteral("配当枚数："), TwipRect(1440, 840, 855, 255));
-    counters_[kWinCoin] =
-        Counter(QStringLiteral("WinCoin"), QStringLiteral("配当枚数"), TwipRect(2280, 840, 495, 270));
+    counters_[kWinCoin] = Counter(QStringLiteral("WinCoin"), QStringLiteral("配当枚数"), TwipRect(2280, 840, 495, 270));
     AddCaption(this, QStringLiteral("Label4(1)"), QStringLiteral("アタリ数："), TwipRect(0, 1200, 855, 255));
     counters_[kWin] = Counter(QStringLiteral("Win"), QStringLiteral("アタリ数"), TwipRect(840, 1200, 495, 270));
     AddCaption(this, QStringLiteral("Label4(0)"), QStringLiteral("ハズレ数："), TwipRect(1440, 1200, 855, 255));
@@ -86,8 +92,28 @@ CounterField* InfoWindow::Counter(const QString& name, const QString& spoken, QR
     return field;
 }
 
+void InfoWindow::HushWhileCounting(bool counting) {
+    if (counting == counting_) return;
+    counting_ = counting;
+    const std::array<CounterField*, 2> fields = {counters_[kCoin], counters_[kWinCoin]};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        CounterField* field = fields[i];
+        if (counting) {
+            heard_[i] = field->text();
+            Hush(field, true);
+            continue;
+        }
+        Hush(field, false);
+        if (field->text() == heard_[i]) continue;
+        QAccessibleTextUpdateEvent counted(field, 0, heard_[i], field->text());
+        QAccessible::updateAccessibility(&counted);
+    }
+}
+
 void InfoWindow::Refresh() {
     const Counters& s = windows_.game().counters;
+    const bool counting = windows_.game().judge.CountingUp();
+    if (counting) HushWhileCounting(true);
     SetText(counters_[kBet], s.Bet);
     SetText(counters_[kRun], s.Run);
     SetText(counters_[kLost], s.Lost);
@@ -95,6 +121,7 @@ void InfoWindow::Refresh() {
     SetText(counters_[kCoin], s.Coin);
     SetText(counters_[kUsedCoin], s.UsedCoin);
     SetText(counters_[kWinCoin], s.WinCoin);
+    if (!counting) HushWhileCounting(false);
     ShowButton(betUp_, windows_.game().betting.BetUp);
     ShowButton(betDown_, windows_.game().betting.BetDown);
 }

@@ -6,8 +6,8 @@
 #include "machine/game.h"
 #include "machine/machine.h"
 #include "ui/controls/controls.h"
-#include "ui/group/game_windows.h"
 #include "ui/controls/look.h"
+#include "ui/group/game_windows.h"
 
 namespace kararion::ui {
 namespace {
@@ -42,6 +42,7 @@ void Describe(QWidget* widget, const QString& text) {
 
 MainWindow::MainWindow(GameWindows& windows) : windows_(windows) {
     setWindowTitle(QStringLiteral(" カラリオン"));
+    setAccessibleName(QStringLiteral("カラリオン"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(DefaultFont());
@@ -56,15 +57,17 @@ MainWindow::MainWindow(GameWindows& windows) : windows_(windows) {
         Rect(this, QStringLiteral("Shape1(%1)").arg(i), {}, kMagenta, TwipRect(kReelLeft[i], 240, 735, 1335));
     Rect(this, QStringLiteral("Shape2"), {}, kYellow, TwipRect(360, 1560, 2175, 495));
     for (int i = 0; i < 3; ++i)
-        reelLamps_[i] = Rect(this, QStringLiteral("LED(%1)").arg(i), QStringLiteral("リールランプ%1").arg(i + 1), kCyan, TwipRect(kReelLeft[i], 0, 735, 255));
+        reelLamps_[i] = Rect(this, QStringLiteral("LED(%1)").arg(i), QStringLiteral("リールランプ%1").arg(i + 1), kCyan,
+                             TwipRect(kReelLeft[i], 0, 735, 255));
 
     QFont lampFont = DefaultFont();
     lampFont.setBold(true);
     for (int line = 1; line <= 3; ++line) {
         for (int end = 0; end < 2; ++end) {
             auto* lamp = new CaptionLabel(QStringLiteral("●"), this);
-            NameControl(lamp, QStringLiteral("Line%1(%2)").arg(line).arg(end),
-                        QStringLiteral("ライン%1 %2").arg(line).arg(end == 0 ? QStringLiteral("左") : QStringLiteral("右")));
+            NameControl(
+                lamp, QStringLiteral("Line%1(%2)").arg(line).arg(end),
+                QStringLiteral("ライン%1 %2").arg(line).arg(end == 0 ? QStringLiteral("左") : QStringLiteral("右")));
             lamp->setFont(lampFont);
             lamp->setGeometry(TwipRect(kLampLeft[end], kLineTop[line - 1], 375, 255));
             betLamps_[line - 1][end] = lamp;
@@ -95,24 +98,32 @@ MainWindow::MainWindow(GameWindows& windows) : windows_(windows) {
 
 void MainWindow::Refresh() {
     const Game& g = windows_.game();
+    const reels::Reels& s = g.reels;
+    // What moves is described only at rest: a chase, a flash or a spin told
+    // to the bus step by step would drown what a screen reader has to say.
+    const std::array<bool, 3> spinning = {s.reel1Timer.Enabled(), s.reel2Timer.Enabled(), s.reel3Timer.Enabled()};
     for (int i = 0; i < 3; ++i) {
         const Colour lamp = g.reelLamps.ReelLamp(i);
         reelLamps_[i]->SetFill(lamp);
-        Describe(reelLamps_[i], Lit(lamp == kCyan));
+        if (!spinning[i]) Describe(reelLamps_[i], Lit(lamp == kCyan));
     }
+    const bool flashing = g.betLamps.betLampTimer.Enabled();
     for (int line = 1; line <= 3; ++line) {
         for (int end = 0; end < 2; ++end) {
             const Colour lamp = g.betLamps.BetLamp(line, end);
             betLamps_[line - 1][end]->SetColour(lamp);
-            Describe(betLamps_[line - 1][end], Lit(lamp == kRed));
+            if (!flashing) Describe(betLamps_[line - 1][end], Lit(lamp == kRed));
         }
     }
-    const reels::Reels& s = g.reels;
     for (int reel = 1; reel <= 3; ++reel) {
         CaptionLabel* stop = stopButtons_[reel - 1];
         if (stop->isEnabled() != s.StopButton(reel).enabled) stop->setEnabled(s.StopButton(reel).enabled);
         stop->SetColour(s.StopButton(reel).foreColor);
-        for (int row = 1; row <= 3; ++row) cells_[reel - 1][row - 1]->SetSymbol(LooksLike(s.Cell(reel, row)));
+        for (int row = 1; row <= 3; ++row) {
+            ReelCell* cell = cells_[reel - 1][row - 1];
+            cell->SetSymbol(LooksLike(s.Cell(reel, row)));
+            cell->Describe(spinning[reel - 1]);
+        }
     }
 }
 

@@ -3,17 +3,20 @@
 #include "machine/game.h"
 #include "menu/menu_entries.h"
 #include "ui/controls/controls.h"
-#include "ui/group/game_windows.h"
 #include "ui/controls/look.h"
+#include "ui/group/game_windows.h"
 
 namespace kararion::ui {
 
-MenuWindow::MenuWindow(GameWindows& windows, QWidget* owner) : SideWindow(windows, owner, [](Game& g) { g.menu.HoverBackground(); }) {
+MenuWindow::MenuWindow(GameWindows& windows, QWidget* owner)
+    : SideWindow(windows, owner, [](Game& g) { g.menu.HoverBackground(); }) {
     setWindowTitle(QStringLiteral(" - メニュー -"));
+    setAccessibleName(QStringLiteral("メニュー"));
     setObjectName(QStringLiteral("Form5"));
     setFixedSize(TwipSize(1308, 1908));
 
-    start_ = Entry(QStringLiteral("Start"), QStringLiteral("スタート"), TwipRect(0, 120, 1215, 255), menu::Entry::Start);
+    start_ =
+        Entry(QStringLiteral("Start"), QStringLiteral("スタート"), TwipRect(0, 120, 1215, 255), menu::Entry::Start);
     save_ = Entry(QStringLiteral("Save"), QStringLiteral("セーブ"), TwipRect(120, 480, 975, 255), menu::Entry::Save);
     loading_ =
         Entry(QStringLiteral("Loading"), QStringLiteral("ロード"), TwipRect(120, 840, 975, 255), menu::Entry::Loading);

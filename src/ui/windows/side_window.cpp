@@ -4,8 +4,8 @@
 
 #include "machine/game.h"
 #include "ui/controls/controls.h"
-#include "ui/group/game_windows.h"
 #include "ui/controls/look.h"
+#include "ui/group/game_windows.h"
 
 namespace kararion::ui {
 
@@ -19,6 +19,16 @@ SideWindow::SideWindow(GameWindows& windows, QWidget* owner, void (*hoverBackgro
 void SideWindow::ShowButton(CaptionLabel* button, const Caption& state) {
     if (button->isEnabled() != state.enabled) button->setEnabled(state.enabled);
     button->SetColour(state.foreColor);
+}
+
+void SideWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+    // Coming back, the window would hand the focus to the control that last
+    // had it, framed or not; a screen reader would name it while Enter went
+    // to the machine. Unless Tab framed it, the window keeps the focus itself.
+    const auto* entry = qobject_cast<const CaptionLabel*>(focusWidget());
+    if (entry == nullptr || !entry->TabbedTo()) setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void SideWindow::mouseMoveEvent(QMouseEvent*) { windows_.Act(hoverBackground_); }
