@@ -98,8 +98,10 @@ void GameWindows::PlaceGroup() {
 }
 
 void GameWindows::RefreshAll() {
-    Redraw();
+    // Said before the redraw tells the bus of every counter and lamp it
+    // changes: a screen reader takes its events in turn.
     announcer_->Flush();
+    Redraw();
 }
 
 void GameWindows::SayState() {

@@ -50,8 +50,8 @@ public:
         RefreshAll();
     }
 
-    // Draws every window from the rules' state (only what changed), then says
-    // what happened since the last time.
+    // Says what happened since the last time, then draws every window from
+    // the rules' state (only what changed).
     void RefreshAll();
     // Draws without speaking: before a message box, whose taking the focus
     // would cut the words off. They are said once it is closed.

@@ -1,9 +1,11 @@
 #include "ui/windows/file_dialog.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "machine/game.h"
 #include "save/dialog_rules.h"
@@ -61,6 +63,19 @@ void FileList::keyPressEvent(QKeyEvent* event) {
     const int before = currentRow();
     QListWidget::keyPressEvent(event);
     if (currentRow() != before && currentItem() != nullptr) emit picked(currentItem()->text());
+}
+
+void FileList::focusInEvent(QFocusEvent* event) {
+    QListWidget::focusInEvent(event);
+    // A screen reader names the list as it gets the focus, and not the file
+    // under the cursor, which the first arrow would then skip unheard. Once
+    // the list is named, the file is.
+    QTimer::singleShot(0, this, [this] {
+        if (!hasFocus() || currentItem() == nullptr || !QAccessible::isActive()) return;
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(currentRow());
+        QAccessible::updateAccessibility(&focus);
+    });
 }
 
 FileDialog::FileDialog(GameWindows& windows, const FileDialogKind& kind, QWidget* parent)
