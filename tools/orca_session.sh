@@ -137,7 +137,7 @@ def stamp(line):
         return None
 speech = []
 for l in log:
-    m = re.search(r"SPEECH OUTPUT: '(.*)'", l)
+    m = re.search(r"SPEECH OUTPUT: '(.*?)' ?\{", l)
     if m and stamp(l) is not None:
         speech.append((stamp(l), m.group(1)))
 floods = [l for l in log if "FLOOD" in l or "DELUGE" in l]
