@@ -108,11 +108,11 @@ def text(control):
 
 class Session:
     def __init__(self):
-        self.main = wait_for(lambda: window(" カラリオン"), 20)
+        self.main = wait_for(lambda: window("カラリオン"), 20)
         if self.main is None:
             raise SystemExit("atspi: the game's main window is not on the bus")
-        self.info = window(" - 情報 -")
-        self.menu = window(" - メニュー -")
+        self.info = window("情報")
+        self.menu = window("メニュー")
         self.bet_up = find(self.info, "ベットを上げる", pyatspi.ROLE_PUSH_BUTTON)
         self.start = find(self.menu, "スタート", pyatspi.ROLE_PUSH_BUTTON)
         self.stops = [find(self.main, "リール%d 停止" % n, pyatspi.ROLE_PUSH_BUTTON) for n in (1, 2, 3)]
@@ -121,11 +121,11 @@ class Session:
         return int(text(find(self.info, name, pyatspi.ROLE_TEXT)))
 
     def counters(self):
-        names = ["コイン数", "使用枚数", "Bet", "回転数", "配当枚数", "アタリ数", "ハズレ数"]
+        names = ["コイン数", "使用枚数", "ベット", "回転数", "配当枚数", "アタリ数", "ハズレ数"]
         return {name: self.counter(name) for name in names}
 
     def bet_three(self):
-        while self.counter("Bet") < 3 and self.counter("コイン数") > 0:
+        while self.counter("ベット") < 3 and self.counter("コイン数") > 0:
             press(self.bet_up)
 
     def stop_all(self):
@@ -146,7 +146,7 @@ class Session:
         press(self.start)
         while True:
             words = self.stop_all()
-            if words != "リプレイ":
+            if not words.startswith("リプレイ "):
                 return words
             say("  heard", words, "- the replay spins, stopping it too")
 
@@ -195,33 +195,34 @@ def main():
         s = Session()
         say("found", s.main.name, "/", s.info.name, "/", s.menu.name, "- counters", s.counters())
         # A save to come back to should the coins run out before a win.
-        if s.file_action("セーブ", " - セ ー ブ -", "セーブ", "start") != "完了":
+        if s.file_action("セーブ", "セーブ", "セーブ", "start") != "完了":
             raise SystemExit("atspi: the save failed")
         for n in range(1, MAX_GAMES + 1):
             words = s.play()
             say("game %d: heard %r" % (n, words))
-            if "枚" in words:
-                coins = int(words.split()[-1].rstrip("枚"))
-                wait_for(lambda: s.counter("Bet") == 0, 5)
+            result = words.split("。")[0]  # the result first, then the last reel's symbols
+            if "枚" in result:
+                coins = int(result.split()[1].rstrip("枚"))
+                wait_for(lambda: s.counter("ベット") == 0, 5)
                 say("  counted up: +%d coins -> %s" % (coins, s.counters()))
                 break
             if "コインがありません" in words:
-                s.file_action("ロード", " - ロ ー ド -", "ロード", "start")
+                s.file_action("ロード", "ロード", "ロード", "start")
                 say("  loaded the start again:", s.counters())
         else:
             raise SystemExit("atspi: no win in %d games" % MAX_GAMES)
 
         saved = s.counters()
-        if s.file_action("セーブ", " - セ ー ブ -", "セーブ", "atspi") != "完了":
+        if s.file_action("セーブ", "セーブ", "セーブ", "atspi") != "完了":
             raise SystemExit("atspi: the save failed")
         words = s.play()
         say("one more game: heard %r -> %s" % (words, s.counters()))
-        wait_for(lambda: s.counter("Bet") == 0, 5)
-        if s.file_action("ロード", " - ロ ー ド -", "ロード", "atspi") != "完了":
+        wait_for(lambda: s.counter("ベット") == 0, 5)
+        if s.file_action("ロード", "ロード", "ロード", "atspi") != "完了":
             raise SystemExit("atspi: the load failed")
         loaded = s.counters()
         say("loaded:", loaded)
-        if {k: v for k, v in loaded.items() if k != "Bet"} != {k: v for k, v in saved.items() if k != "Bet"}:
+        if {k: v for k, v in loaded.items() if k != "ベット"} != {k: v for k, v in saved.items() if k != "ベット"}:
             raise SystemExit("atspi: the load did not bring back the saved counters %s" % saved)
         press(find(s.menu, "終了", pyatspi.ROLE_PUSH_BUTTON))
         game.wait(timeout=10)

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Plays a whole session of the game with the keyboard alone (xdotool key
 # presses into the focused window, as a player types them): bet with Up, start
-# from the menu with Tab and Space, stop the reels with 1, keypad 2 and 3,
-# repeat until a win has been counted up, then save under a typed name, play
-# on, load the save and end through the menu. It only watches through the
+# with Enter, stop the reels with 1, keypad 2 and 3, repeat until a win has
+# been counted up, then save under a typed name (Ctrl+S), play on, load the
+# save (Ctrl+O) and end through the menu's entries reached by Tab. It only watches through the
 # accessibility bus, reading the counters; it never acts through it.
 #
 # Run it on a desktop with a window manager and an accessibility bus:
@@ -26,7 +26,7 @@ trap 'kill "$game" 2>/dev/null || true; wait "$game" 2>/dev/null || true' EXIT
 counters() {
   /usr/bin/python3 - <<'PY'
 import pyatspi
-names = ["コイン数", "使用枚数", "Bet", "回転数", "配当枚数", "アタリ数", "ハズレ数"]
+names = ["コイン数", "使用枚数", "ベット", "回転数", "配当枚数", "アタリ数", "ハズレ数"]
 def walk(acc, found):
     for child in acc:
         if child is None:
@@ -65,13 +65,10 @@ window "$main" >/dev/null
 sleep 1
 say "start: $(counters)   (coins used bet run paid wins losses)"
 
-# One game: bet 3 with Up, start from the menu, stop the reels by number.
+# One game: bet 3 with Up, start with Enter (the menu's スタート), stop the reels by number.
 play() {
   focus "$main"
-  keys Up Up Up
-  focus "$menu"
-  keys shift+Tab space  # back from セーブ to スタート, which Space starts
-  focus "$main"
+  keys Up Up Up Return
   for reel in 1 KP_2 3; do
     sleep "0.$((RANDOM % 5 + 1))"
     keys "$reel"
@@ -79,11 +76,10 @@ play() {
   sleep 0.3
 }
 
-# Save and load from the menu, by keys alone. The menu's focus frame sits
-# on セーブ once スタート has gone grey under it; Tab goes on to ロード.
+# Save and load by the menu's shortcuts, from the main window.
 save_as() {
-  focus "$menu"
-  keys space
+  focus "$main"
+  keys ctrl+s
   window " - セ ー ブ -" >/dev/null
   keys ctrl+a $(echo "$1" | sed 's/./& /g') Tab Tab space  # the name, over the list, onto セーブ
   window "完了" >/dev/null
@@ -91,18 +87,15 @@ save_as() {
   say "saved $1: $(ls "$folder/data" | tr '\n' ' ')"
 }
 load() {
-  focus "$menu"
-  keys Tab space
+  focus "$main"
+  keys ctrl+o
   window " - ロ ー ド -" >/dev/null
   keys Tab ctrl+a $(echo "$1" | sed 's/./& /g') Tab space  # past the list to the name, onto ロード
   window "完了" >/dev/null
   keys Return Escape
-  focus "$menu"
-  keys shift+Tab  # the frame back on セーブ, where the next start expects it
   say "loaded $1: $(counters)"
 }
 
-# One game first so that スタート has gone grey and the frame sits on セーブ.
 play
 say "game 1: $(counters)"
 save_as start
@@ -147,13 +140,14 @@ loaded=$(counters)
   exit 1
 }
 
-# The version window closes with Escape; then Tab to 終了 and end.
+# The version window closes with Escape; then Tab to 終了 and end. The menu
+# window takes the keys itself; Tab goes to its first entry that is not grey.
 focus "$menu"
-keys Tab Tab space  # from セーブ past ロード to バージョン
+keys Tab Tab Tab space  # セーブ, ロード, バージョン (スタート is grey)
 window " - バ ー ジ ョ ン 情 報 - " >/dev/null
 keys Escape
 focus "$menu"
-keys Tab space
+keys Tab space  # back in the window the frame is still on バージョン; Tab goes on to 終了
 for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$game" 2>/dev/null; then say "the game is still running after 終了"; exit 1; fi
 say "the game ended through 終了"

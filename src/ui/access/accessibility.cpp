@@ -1,10 +1,14 @@
 #include "ui/access/accessibility.h"
 
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QAccessibleWidget>
 #include <QDialog>
 #include <QKeySequence>
 
 #include "ui/controls/controls.h"
+#include "ui/controls/hush.h"
 #include "ui/controls/win_frame.h"
 #include "ui/dialogs/file_dialog.h"
 #include "ui/windows/info_window.h"
@@ -99,10 +103,22 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
     // only here. Qt's own widgets keep Qt's interfaces.
     const QMetaObject* meta = widget->metaObject();
     if (meta != &QWidget::staticMetaObject && meta != &QDialog::staticMetaObject) return nullptr;
-    if (dynamic_cast<Announcer*>(widget) != nullptr) return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (dynamic_cast<Notice*>(widget) != nullptr) return new QAccessibleWidget(widget, QAccessible::Notification);
     if (dynamic_cast<ReelCell*>(widget) != nullptr) return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (dynamic_cast<FilledRect*>(widget) != nullptr) return new QAccessibleWidget(widget, QAccessible::StaticText);
     return nullptr;
+}
+
+// Whoever listened before us (a test's recorder), else the platform's bridge to the bus.
+QAccessible::UpdateHandler nextHandler = nullptr;
+
+void PassOn(QAccessibleEvent* event) {
+    if (IsHushed(event->object())) return;
+    if (nextHandler != nullptr) {
+        nextHandler(event);
+    } else if (QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility()) {
+        platform->notifyAccessibilityUpdate(event);
+    }
 }
 
 }  // namespace
@@ -110,6 +126,7 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
 void InstallAccessibility() {
     static const bool installed = [] {
         QAccessible::installFactory(&Factory);
+        nextHandler = QAccessible::installUpdateHandler(&PassOn);
         return true;
     }();
     (void)installed;
@@ -123,17 +140,34 @@ bool IsDecorative(const QWidget* widget) {
            widget->objectName().startsWith(QStringLiteral("Shape"));
 }
 
-Announcer::Announcer(QWidget* parent) : QWidget(parent) {
+Notice::Notice(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 1, 1);
+    // Shown only with something to say: an empty notice would be read out too.
+    hide();
 }
 
-void Announcer::Say(const QString& words) {
-    setAccessibleName(words);
+Announcer::Announcer(QWidget* parent) {
+    for (Notice*& notice : notices_) notice = new Notice(parent);
+}
+
+void Announcer::Say(const QString& words, bool urgent) {
+    if (words.isEmpty()) return;
+    (urgent ? urgent_ : pending_).append(words);
+}
+
+void Announcer::Flush() {
+    if (urgent_.isEmpty() && pending_.isEmpty()) return;
+    last_ = (urgent_ + pending_).join(QStringLiteral("。"));
+    urgent_.clear();
+    pending_.clear();
+    Notice* notice = notices_[next_];
+    next_ = (next_ + 1) % kNotices;
     // Showing a notification is what screen readers speak, whatever has the focus.
-    QAccessibleEvent shown(this, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    notice->hide();
+    notice->setAccessibleName(last_);
+    notice->show();
 }
 
 }  // namespace kararion::ui

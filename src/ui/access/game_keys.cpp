@@ -29,8 +29,6 @@ GameKeys::GameKeys(WindowHost& windows) : windows_(windows) {
     for (QWidget* window :
          {main, static_cast<QWidget*>(windows.infoWindow()), static_cast<QWidget*>(windows.menuWindow())})
         window->installEventFilter(this);
-    main->setAccessibleDescription(
-        QStringLiteral("キー：Space または Enter で次の一手（ベット、スタート、停止）、D でデータ表示"));
     for (int reel = 1; reel <= 3; ++reel)
         NameKey(Button(main, qPrintable(QStringLiteral("Stop%1").arg(reel))), QString::number(reel));
     NameKey(Button(windows.infoWindow(), "BetUp"), QStringLiteral("↑ または +"));
@@ -63,15 +61,30 @@ bool GameKeys::ViewKey(QKeyEvent* event) {
     return true;
 }
 
+CaptionLabel* GameKeys::MenuCommand(QKeyEvent* event) const {
+    if ((event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != Qt::ControlModifier)
+        return nullptr;
+    switch (event->key()) {
+        case Qt::Key_S: return Button(windows_.menuWindow(), "Save");
+        case Qt::Key_O: return Button(windows_.menuWindow(), "Loading");
+        case Qt::Key_Q: return Button(windows_.menuWindow(), "Ended");
+        default: return nullptr;
+    }
+}
+
 bool GameKeys::Handle(QKeyEvent* event) {
     if (ViewKey(event)) return true;
+    if (CaptionLabel* entry = MenuCommand(event)) {
+        if (!Repeats(event)) entry->Press();
+        return true;
+    }
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     CaptionLabel* button = nullptr;
     bool machine = false;
     switch (event->key()) {
-        case Qt::Key_Space:
+        case Qt::Key_Space: machine = true; break;
         case Qt::Key_Return:
-        case Qt::Key_Enter: machine = true; break;
+        case Qt::Key_Enter: button = Button(windows_.menuWindow(), "Start"); break;
         case Qt::Key_1: button = Button(windows_.mainWindow(), "Stop1"); break;
         case Qt::Key_2: button = Button(windows_.mainWindow(), "Stop2"); break;
         case Qt::Key_3: button = Button(windows_.mainWindow(), "Stop3"); break;
@@ -79,12 +92,15 @@ bool GameKeys::Handle(QKeyEvent* event) {
         case Qt::Key_Plus: button = Button(windows_.infoWindow(), "BetUp"); break;
         case Qt::Key_Down:
         case Qt::Key_Minus: button = Button(windows_.infoWindow(), "BetDown"); break;
-        case Qt::Key_D: break;
+        case Qt::Key_D:
+        case Qt::Key_S: break;
         default: return false;
     }
     if (Repeats(event)) return true;
     if (event->key() == Qt::Key_D) {
         windows_.OpenDataWindow();
+    } else if (event->key() == Qt::Key_S) {
+        windows_.SayState();
     } else if (machine) {
         windows_.mainWindow()->BackgroundClick();
     } else if (button != nullptr) {

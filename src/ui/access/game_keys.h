@@ -2,11 +2,14 @@
 // The keys of the game, the same in the main, information and menu windows:
 // each one acts as a click on its control, through that control, so a
 // control that takes no click takes no key either.
-//   Space, Enter       a click on the machine (the next step of the cycle)
+//   Space              a click on the machine (the next step of the cycle)
+//   Enter              the menu's "スタート" (a control framed by Tab takes it first)
 //   1, 2, 3            "■" of reel 1, 2, 3 (top row or keypad)
 //   Up, +              "↑"
 //   Down, -            "↓"
 //   D                  opens (or raises) the data window; no click
+//   S                  says the whole state: coins, stake, games, the nine symbols
+//   Ctrl+S, O, Q       the menu's "セーブ", "ロード", "終了"
 // and the player's own view: M sound on or off, F1 the help, Ctrl++ (Ctrl+=),
 // Ctrl+- and Ctrl+0 the zoom.
 // The data window, when open, hears the same keys, and Escape closes it.
@@ -19,6 +22,7 @@ class QWidget;
 namespace kararion::ui {
 
 class WindowHost;
+class CaptionLabel;
 
 class GameKeys : public QObject {
 public:
@@ -51,6 +55,8 @@ private:
     bool Repeats(QKeyEvent* press);
     // The keys of the view and the sound: true when `event` was one.
     bool ViewKey(QKeyEvent* event);
+    // The menu entry a command key presses, or nullptr.
+    CaptionLabel* MenuCommand(QKeyEvent* event) const;
 
     WindowHost& windows_;
     QHash<int, KeyState> keys_;

@@ -4,34 +4,72 @@
 
 #include "core/counters.h"
 #include "paytable/paytable.h"
+#include "reels/reels.h"
 #include "ui/access/accessibility.h"
 #include "ui/controls/win_frame.h"
 
 namespace kararion::ui {
+namespace {
 
-OutcomeWatch::OutcomeWatch(GameEvents& events, const Counters& counters, Announcer& announcer, WinFrame& frame)
-    : counters_(counters), announcer_(announcer), frame_(frame) {
+QString Count(double value) { return QString::number(value, 'f', 0); }
+QString Count(const std::string& counter) { return Count(ReadCounter(counter)); }
+
+QString SymbolWord(Picture picture) {
+    const std::optional<Symbol> symbol = LooksLike(picture);
+    return symbol ? QString::fromUtf8(paytable::SpokenName(*symbol)) : QStringLiteral("空白");
+}
+
+// "リール1 ベル、オレンジ、リプレイ": a reel's cells top to bottom.
+QString ReelWords(int reel, const std::array<Picture, 3>& cells) {
+    QStringList words;
+    for (Picture cell : cells) words << SymbolWord(cell);
+    return QStringLiteral("リール%1 %2").arg(reel).arg(words.join(QStringLiteral("、")));
+}
+
+QString LineWord(int line) {
+    const paytable::PayLine* found = paytable::LineNumbered(line);
+    return found ? QString::fromUtf8(found->spokenName) : QString();
+}
+
+}  // namespace
+
+OutcomeWatch::OutcomeWatch(GameEvents& events, const Counters& counters, const reels::Reels& reels,
+                           Announcer& announcer, WinFrame& frame)
+    : counters_(counters), reels_(reels), announcer_(announcer), frame_(frame) {
     judged_ = events.judged.Connect([this](const Judgement& j) { Judged(j); });
     betChanged_ = events.betChanged.Connect([this](const BetChange& change) {
         if (change.raised) frame_.Clear();
-        Say({});
+        announcer_.Say(QStringLiteral("ベット %1、コイン %2").arg(Count(change.bet), Count(change.coins)));
+        CheckBroke();
     });
     // A replay starts its game by itself: the word stays until the player
-    // acts, the frame goes with the symbols it framed as the reels spin off.
+    // acts, the frame goes with the symbols it framed as the reels spin off,
+    // and "リプレイ" has said what happens.
     started_ = events.gameStarted.Connect([this](bool replay) {
         if (replay) {
             frame_.Show(0, frame_.paid());
-        } else {
-            frame_.Clear();
+            return;
         }
+        frame_.Clear();
+        announcer_.Say(QStringLiteral("スタート"));
     });
-    replaced_ = events.countersReplaced.Connect([this] { Say({}); });
+    stopped_ =
+        events.reelStopped.Connect([this](const ReelStop& stop) { announcer_.Say(ReelWords(stop.reel, stop.cells)); });
+    paid_ = events.payoutFinished.Connect(
+        [this] { announcer_.Say(QStringLiteral("コイン %1").arg(Count(counters_.Coin))); });
+    replaced_ = events.countersReplaced.Connect([this] {
+        announcer_.Say(QStringLiteral("コイン %1、ゲーム %2").arg(Count(counters_.Coin), Count(counters_.Run)));
+        CheckBroke();
+    });
 }
 
 void OutcomeWatch::Judged(const Judgement& j) {
+    // Before the last reel's symbols: the result is what the player waits for.
+    constexpr bool kFirst = true;
     if (!j.Won()) {
         frame_.Clear();
-        Say(QStringLiteral("ハズレ"));
+        announcer_.Say(QStringLiteral("ハズレ"), kFirst);
+        CheckBroke();
         return;
     }
     frame_.Show(j.line, j.replay      ? QStringLiteral("リプレイ")
@@ -39,22 +77,33 @@ void OutcomeWatch::Judged(const Judgement& j) {
                                       : QString());
     const QString name = j.symbol ? QString::fromUtf8(paytable::SpokenName(*j.symbol)) : QString();
     if (j.replay) {
-        Say(QStringLiteral("リプレイ"));
+        announcer_.Say(QStringLiteral("リプレイ %1").arg(LineWord(j.line)), kFirst);
     } else if (j.coins > 0) {
-        Say(QStringLiteral("%1 %2枚").arg(name).arg(j.coins));
+        announcer_.Say(QStringLiteral("%1 %2枚 %3").arg(name).arg(j.coins).arg(LineWord(j.line)), kFirst);
     } else {
-        Say(name);
+        announcer_.Say(QStringLiteral("%1 %2").arg(name, LineWord(j.line)), kFirst);
     }
 }
 
-void OutcomeWatch::Say(QString words) {
-    const bool broke = ReadCounter(counters_.Coin) <= 0 && ReadCounter(counters_.Bet) <= 0;
-    if (broke && !wasBroke_) {
-        if (!words.isEmpty()) words += QStringLiteral("。");
-        words += QStringLiteral("コインがありません");
+void OutcomeWatch::SayState() {
+    QStringList words;
+    words << QStringLiteral("コイン %1、ベット %2、ゲーム %3")
+                 .arg(Count(counters_.Coin), Count(counters_.Bet), Count(counters_.Run));
+    const std::array<const GameTimer*, 3> spins = {&reels_.reel1Timer, &reels_.reel2Timer, &reels_.reel3Timer};
+    for (int reel = 1; reel <= 3; ++reel) {
+        if (spins[static_cast<std::size_t>(reel - 1)]->Enabled()) {
+            words << QStringLiteral("リール%1 回転中").arg(reel);
+        } else {
+            words << ReelWords(reel, reels_.AllCells()[static_cast<std::size_t>(reel - 1)]);
+        }
     }
+    announcer_.Say(words.join(QStringLiteral("。")));
+}
+
+void OutcomeWatch::CheckBroke() {
+    const bool broke = ReadCounter(counters_.Coin) <= 0 && ReadCounter(counters_.Bet) <= 0;
+    if (broke && !wasBroke_) announcer_.Say(QStringLiteral("コインがありません"));
     wasBroke_ = broke;
-    if (!words.isEmpty()) announcer_.Say(words);
 }
 
 }  // namespace kararion::ui

@@ -1,14 +1,21 @@
 #pragma once
-// Each game's outcome as a player without the lamps gets it, from the rules'
-// own events: said once at the judgement ("ベル 25枚", "リプレイ", "ハズレ"),
-// and the winning cells framed until the next bet or start. It also says
-// "コインがありません" once when coins and stake both reach 0.
+// The game as a player without the lamps and reels hears it, from the rules'
+// own events, one short line an action: the stake after each change
+// ("ベット 3、コイン 97"), the start, each reel's symbols as it stops
+// ("リール1 ベル、オレンジ、リプレイ"), the result with its line at the
+// judgement ("ベル 25枚 中段", "リプレイ 上段", "ハズレ"), the coins once a
+// payout is counted up, and the counters a load brings back. "コインがありません"
+// once when coins and stake both reach 0. The winning cells stay framed until
+// the next bet or start. Nothing is said while the reels spin or coins count up.
 #include <QString>
 
 #include "core/events.h"
 
 namespace kararion {
 struct Counters;
+}
+namespace kararion::reels {
+class Reels;
 }
 
 namespace kararion::ui {
@@ -18,18 +25,23 @@ class WinFrame;
 
 class OutcomeWatch {
 public:
-    OutcomeWatch(GameEvents& events, const Counters& counters, Announcer& announcer, WinFrame& frame);
+    OutcomeWatch(GameEvents& events, const Counters& counters, const reels::Reels& reels, Announcer& announcer,
+                 WinFrame& frame);
+
+    // Everything at once, on the player's asking: coins, stake, games and the nine symbols.
+    void SayState();
 
 private:
     void Judged(const Judgement& judgement);
-    // Says `words`, followed by the news of running out when that has just happened.
-    void Say(QString words);
+    // Adds the news of running out when that has just happened.
+    void CheckBroke();
 
     const Counters& counters_;
+    const reels::Reels& reels_;
     Announcer& announcer_;
     WinFrame& frame_;
     bool wasBroke_ = false;
-    Connection judged_, betChanged_, started_, replaced_;
+    Connection judged_, betChanged_, started_, stopped_, paid_, replaced_;
 };
 
 }  // namespace kararion::ui

@@ -146,8 +146,12 @@ ReelCell::ReelCell(QWidget* parent) : QWidget(parent) { KeepMouseEvents(this); }
 void ReelCell::SetSymbol(std::optional<Symbol> symbol) {
     if (symbol == symbol_) return;
     symbol_ = symbol;
-    setAccessibleDescription(SymbolName(symbol));
     update();
+}
+
+void ReelCell::Describe(bool spinning) {
+    const QString words = spinning ? QStringLiteral("回転中") : SymbolName(symbol_);
+    if (accessibleDescription() != words) setAccessibleDescription(words);
 }
 
 void ReelCell::paintEvent(QPaintEvent*) {

@@ -32,6 +32,8 @@ public:
     // A click from the keyboard or a screen reader: the same as one by
     // mouse, and nothing while the caption is disabled.
     void Press();
+    // Tab put the keyboard here last: the frame shows while it has the focus.
+    bool TabbedTo() const { return keyboardFocus_; }
 
 signals:
     void clicked();
@@ -74,12 +76,16 @@ private:
 };
 
 // A picture cell of a reel: one symbol picture stretched to fill it. It takes
-// its own clicks (and does nothing with them).
+// its own clicks (and does nothing with them). What a screen reader is told
+// of it changes only when it is described: a spinning reel redraws its cells
+// twenty times a second, far too often to tell.
 class ReelCell : public QWidget {
 public:
     explicit ReelCell(QWidget* parent);
     std::optional<Symbol> symbol() const { return symbol_; }
     void SetSymbol(std::optional<Symbol> symbol);
+    // Its symbol's name at rest, "回転中" while its reel spins.
+    void Describe(bool spinning);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -91,7 +91,6 @@ DataWindow::~DataWindow() = default;
 QLabel* DataWindow::Figure(QGridLayout* grid, const QString& name, int row, int column) {
     auto* label = new QLabel(this);
     label->setObjectName(name);
-    label->setProperty("caption", name);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(label, row, column);
     return label;
@@ -99,9 +98,8 @@ QLabel* DataWindow::Figure(QGridLayout* grid, const QString& name, int row, int 
 
 void DataWindow::SetFigure(QLabel* label, const QString& text) {
     if (label->text() == text) return;
+    // A screen reader hears the caption beside it, then the figure itself.
     label->setText(text);
-    // A screen reader hears the caption with the figure.
-    label->setAccessibleName(label->property("caption").toString() + QStringLiteral(" ") + text);
 }
 
 void DataWindow::SetOdds(const session::MachineOdds& odds) {
@@ -131,7 +129,8 @@ void DataWindow::Refresh() {
 QString DataWindow::Summary() const {
     const session::History& h = history_;
     if (h.Games() == 0) return QStringLiteral("このセッションのゲームはまだありません。");
-    return QStringLiteral("%1ゲーム、差枚数 %2枚。最高 %3枚（%4ゲーム目）、最低 %5枚（%6ゲーム目）。")
+    // One sentence a figure: heard one at a time.
+    return QStringLiteral("%1ゲーム。差枚数 %2枚。最高 %3枚、%4ゲーム目。最低 %5枚、%6ゲーム目。")
         .arg(h.Games())
         .arg(Signed(h.Last()))
         .arg(Signed(h.Highest().coins))

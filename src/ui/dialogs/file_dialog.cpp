@@ -1,10 +1,12 @@
 #include "ui/dialogs/file_dialog.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include "machine/game.h"
 #include "save/dialog_rules.h"
@@ -77,6 +79,15 @@ void FileList::paintEvent(QPaintEvent* event) {
 void FileList::focusInEvent(QFocusEvent* event) {
     QListWidget::focusInEvent(event);
     viewport()->update();
+    // A screen reader names the list as it gets the focus, and not the file
+    // under the cursor, which the first arrow would then skip unheard. Once
+    // the list is named, the file is.
+    QTimer::singleShot(0, this, [this] {
+        if (!hasFocus() || currentItem() == nullptr || !QAccessible::isActive()) return;
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(currentRow());
+        QAccessible::updateAccessibility(&focus);
+    });
 }
 
 void FileList::focusOutEvent(QFocusEvent* event) {
@@ -87,6 +98,8 @@ void FileList::focusOutEvent(QFocusEvent* event) {
 FileDialog::FileDialog(WindowHost& windows, const FileDialogKind& kind, QWidget* parent)
     : QDialog(parent), windows_(windows), kind_(kind) {
     setWindowTitle(QString::fromUtf8(kind.title));
+    // The title's letters stand apart; read out, they would be spelt one by one.
+    setAccessibleName(QString::fromUtf8(kind.actionCaption));
     setObjectName(kind.actionName == std::string("Save") ? QStringLiteral("Form2") : QStringLiteral("Form3"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(DefaultFont());

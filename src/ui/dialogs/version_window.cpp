@@ -31,6 +31,8 @@ const char* const kContact =
 
 VersionWindow::VersionWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral(" - バ ー ジ ョ ン 情 報 - "));
+    // The title's letters stand apart; read out, they would be spelt one by one.
+    setAccessibleName(QStringLiteral("バージョン情報"));
     setObjectName(QStringLiteral("Form4"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(DefaultFont());

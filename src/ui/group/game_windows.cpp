@@ -74,8 +74,8 @@ GameWindows::GameWindows(Effects& effects, TimerHost& timers, std::string progra
     onEnd_ = [] { QCoreApplication::exit(0); };
     keys_ = std::make_unique<GameKeys>(*this);
     winFrame_ = new WinFrame(main_.get());
-    announcer_ = new Announcer(main_.get());
-    outcome_ = std::make_unique<OutcomeWatch>(game_.events, game_.counters, *announcer_, *winFrame_);
+    announcer_ = std::make_unique<Announcer>(main_.get());
+    outcome_ = std::make_unique<OutcomeWatch>(game_.events, game_.counters, game_.reels, *announcer_, *winFrame_);
 
     AddContextMenu();
 }
@@ -258,6 +258,18 @@ void GameWindows::PlaceBesideGroup(QWidget* window) {
 }
 
 void GameWindows::RefreshAll() {
+    // Said before the redraw tells the bus of every counter and lamp it
+    // changes: a screen reader takes its events in turn.
+    announcer_->Flush();
+    Redraw();
+}
+
+void GameWindows::SayState() {
+    outcome_->SayState();
+    announcer_->Flush();
+}
+
+void GameWindows::Redraw() {
     main_->Refresh();
     info_->Refresh();
     menu_->Refresh();

@@ -48,7 +48,14 @@ public:
     void Start();
 
     void Act(const std::function<void(Game&)>& rule) override;
+    // Says what happened since the last time, then draws every window from
+    // the rules' state (only what changed).
     void RefreshAll() override;
+    // Draws without speaking: before a message box, whose taking the focus
+    // would cut the words off. They are said once it is closed.
+    void Redraw();
+    // Says the whole state on the player's asking.
+    void SayState() override;
 
     // The menu's commands. The dialogs are created on first use and shown modally.
     // Neither opens, nor does a save or load run, while the save folder
@@ -103,7 +110,7 @@ public:
     DataWindow* dataWindow() const override { return data_.get(); }
     HelpWindow* helpWindow() const { return help_.get(); }
     WinFrame* winFrame() const { return winFrame_; }
-    Announcer* announcer() const { return announcer_; }
+    Announcer* announcer() const { return announcer_.get(); }
 
 private:
     void Dock();
@@ -139,8 +146,8 @@ private:
 
     // Playing without the mouse or without the lamps.
     std::unique_ptr<GameKeys> keys_;
-    WinFrame* winFrame_ = nullptr;    // owned by the main window
-    Announcer* announcer_ = nullptr;  // owned by the main window
+    WinFrame* winFrame_ = nullptr;  // owned by the main window
+    std::unique_ptr<Announcer> announcer_;
     std::unique_ptr<OutcomeWatch> outcome_;
 };
 

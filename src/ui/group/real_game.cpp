@@ -10,7 +10,7 @@ namespace kararion::ui {
 
 RealGame::RealGame(std::string programDir) : windows_(effects_, timers_, std::move(programDir)) {
     timers_.SetAfterTick([this] { windows_.RefreshAll(); });
-    effects_.SetBeforeModal([this] { windows_.RefreshAll(); });
+    effects_.SetBeforeModal([this] { windows_.Redraw(); });
     windows_.SetSoundSwitch([this](bool on) { effects_.SetSoundOn(on); });
 }
 

@@ -1,5 +1,6 @@
 #include "ui/windows/info_window.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QMouseEvent>
 
@@ -7,6 +8,7 @@
 #include "machine/game.h"
 #include "ui/controls/controls.h"
 #include "ui/controls/counter_field.h"
+#include "ui/controls/hush.h"
 #include "ui/controls/look.h"
 #include "ui/windows/window_host.h"
 
@@ -33,6 +35,7 @@ void SetText(CounterField* field, const std::string& text) { field->SetCount(QSt
 InfoWindow::InfoWindow(WindowHost& windows, QWidget* owner)
     : SideWindow(windows, owner, [](Game& g) { g.betting.HoverBackground(); }) {
     setWindowTitle(QStringLiteral(" - 情報 -"));
+    setAccessibleName(QStringLiteral("情報"));
     setObjectName(QStringLiteral("Form6"));
     setFixedSize(TwipSize(2796, 1560));
 
@@ -43,7 +46,7 @@ InfoWindow::InfoWindow(WindowHost& windows, QWidget* owner)
     counters_[kUsedCoin] =
         Counter(QStringLiteral("UsedCoin"), QStringLiteral("使用枚数"), TwipRect(2280, 120, 495, 270));
     AddCaption(this, QStringLiteral("Label2"), QStringLiteral("Bet："), TwipRect(360, 480, 495, 255));
-    counters_[kBet] = Counter(QStringLiteral("Bet"), QStringLiteral("Bet"), TwipRect(840, 480, 495, 270));
+    counters_[kBet] = Counter(QStringLiteral("Bet"), QStringLiteral("ベット"), TwipRect(840, 480, 495, 270));
 
     const QFont buttonFont = GothicFont(12, true);
     betUp_ = new CaptionLabel(QStringLiteral("↑"), this);
@@ -90,8 +93,28 @@ CounterField* InfoWindow::Counter(const QString& name, const QString& spoken, QR
     return field;
 }
 
+void InfoWindow::HushWhileCounting(bool counting) {
+    if (counting == counting_) return;
+    counting_ = counting;
+    const std::array<CounterField*, 2> fields = {counters_[kCoin], counters_[kWinCoin]};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        CounterField* field = fields[i];
+        if (counting) {
+            heard_[i] = field->text();
+            Hush(field, true);
+            continue;
+        }
+        Hush(field, false);
+        if (field->text() == heard_[i]) continue;
+        QAccessibleTextUpdateEvent counted(field, 0, heard_[i], field->text());
+        QAccessible::updateAccessibility(&counted);
+    }
+}
+
 void InfoWindow::Refresh() {
     const Counters& s = windows_.game().counters;
+    const bool counting = windows_.game().judge.CountingUp();
+    if (counting) HushWhileCounting(true);
     SetText(counters_[kBet], s.Bet);
     SetText(counters_[kRun], s.Run);
     SetText(counters_[kLost], s.Lost);
@@ -99,6 +122,7 @@ void InfoWindow::Refresh() {
     SetText(counters_[kCoin], s.Coin);
     SetText(counters_[kUsedCoin], s.UsedCoin);
     SetText(counters_[kWinCoin], s.WinCoin);
+    if (!counting) HushWhileCounting(false);
     ShowButton(betUp_, windows_.game().betting.BetUp);
     ShowButton(betDown_, windows_.game().betting.BetDown);
 }

@@ -1,5 +1,6 @@
 #pragma once
 // The information window: the seven counters and the bet buttons.
+#include <QString>
 #include <array>
 
 #include "ui/windows/side_window.h"
@@ -16,11 +17,15 @@ public:
 
 private:
     CounterField* Counter(const QString& name, const QString& spoken, QRect geometry);
+    // Coins counted up one by one are told to the bus once, when the count ends.
+    void HushWhileCounting(bool counting);
 
     // Bet, Run, Lost, Win, Coin, UsedCoin, WinCoin
     std::array<CounterField*, 7> counters_{};
     CaptionLabel* betUp_ = nullptr;
     CaptionLabel* betDown_ = nullptr;
+    bool counting_ = false;
+    std::array<QString, 2> heard_;  // Coin and WinCoin as the bus last heard them
 };
 
 }  // namespace kararion::ui

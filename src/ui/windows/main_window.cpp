@@ -42,6 +42,7 @@ void Describe(QWidget* widget, const QString& text) {
 
 MainWindow::MainWindow(WindowHost& windows) : windows_(windows) {
     setWindowTitle(QStringLiteral(" カラリオン"));
+    setAccessibleName(QStringLiteral("カラリオン"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(DefaultFont());
@@ -97,24 +98,32 @@ MainWindow::MainWindow(WindowHost& windows) : windows_(windows) {
 
 void MainWindow::Refresh() {
     const Game& g = windows_.game();
+    const reels::Reels& s = g.reels;
+    // What moves is described only at rest: a chase, a flash or a spin told
+    // to the bus step by step would drown what a screen reader has to say.
+    const std::array<bool, 3> spinning = {s.reel1Timer.Enabled(), s.reel2Timer.Enabled(), s.reel3Timer.Enabled()};
     for (int i = 0; i < 3; ++i) {
         const Colour lamp = g.reelLamps.ReelLamp(i);
         reelLamps_[i]->SetFill(lamp);
-        Describe(reelLamps_[i], Lit(lamp == kCyan));
+        if (!spinning[i]) Describe(reelLamps_[i], Lit(lamp == kCyan));
     }
+    const bool flashing = g.betLamps.betLampTimer.Enabled();
     for (int line = 1; line <= 3; ++line) {
         for (int end = 0; end < 2; ++end) {
             const Colour lamp = g.betLamps.BetLamp(line, end);
             betLamps_[line - 1][end]->SetColour(lamp);
-            Describe(betLamps_[line - 1][end], Lit(lamp == kRed));
+            if (!flashing) Describe(betLamps_[line - 1][end], Lit(lamp == kRed));
         }
     }
-    const reels::Reels& s = g.reels;
     for (int reel = 1; reel <= 3; ++reel) {
         CaptionLabel* stop = stopButtons_[reel - 1];
         if (stop->isEnabled() != s.StopButton(reel).enabled) stop->setEnabled(s.StopButton(reel).enabled);
         stop->SetColour(s.StopButton(reel).foreColor);
-        for (int row = 1; row <= 3; ++row) cells_[reel - 1][row - 1]->SetSymbol(LooksLike(s.Cell(reel, row)));
+        for (int row = 1; row <= 3; ++row) {
+            ReelCell* cell = cells_[reel - 1][row - 1];
+            cell->SetSymbol(LooksLike(s.Cell(reel, row)));
+            cell->Describe(spinning[reel - 1]);
+        }
     }
 }
 

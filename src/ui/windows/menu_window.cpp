@@ -11,6 +11,7 @@ namespace kararion::ui {
 MenuWindow::MenuWindow(WindowHost& windows, QWidget* owner)
     : SideWindow(windows, owner, [](Game& g) { g.menu.HoverBackground(); }) {
     setWindowTitle(QStringLiteral(" - メニュー -"));
+    setAccessibleName(QStringLiteral("メニュー"));
     setObjectName(QStringLiteral("Form5"));
     setFixedSize(TwipSize(1308, 1908));
 

@@ -21,6 +21,16 @@ void SideWindow::ShowButton(CaptionLabel* button, const Caption& state) {
     button->SetColour(state.foreColor);
 }
 
+void SideWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+    // Coming back, the window would hand the focus to the control that last
+    // had it, framed or not; a screen reader would name it while Enter went
+    // to the machine. Unless Tab framed it, the window keeps the focus itself.
+    const auto* entry = qobject_cast<const CaptionLabel*>(focusWidget());
+    if (entry == nullptr || !entry->TabbedTo()) setFocus(Qt::ActiveWindowFocusReason);
+}
+
 void SideWindow::mouseMoveEvent(QMouseEvent*) { windows_.Act(hoverBackground_); }
 
 // Beyond the rules, which reset the colours only over the bare background: a

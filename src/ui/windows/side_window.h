@@ -29,6 +29,7 @@ protected:
     // A caption acting as a button shows the rules' enabled flag and colour.
     static void ShowButton(CaptionLabel* button, const Caption& state);
 
+    void changeEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;

@@ -24,8 +24,11 @@ public:
     // The one way from the windows to the rules: runs `rule` on the game, then
     // draws every window from the state it left.
     virtual void Act(const std::function<void(machine::Game&)>& rule) = 0;
-    // Draws every window from the rules' state (only what changed).
+    // Says what happened since the last time, then draws every window from
+    // the rules' state (only what changed).
     virtual void RefreshAll() = 0;
+    // Says the whole state on the player's asking.
+    virtual void SayState() = 0;
 
     // The menu's commands.
     virtual void OpenSaveDialog() = 0;

@@ -1,0 +1,175 @@
+#!/usr/bin/env bash
+# Plays a session by keys with Orca listening, and reports what Orca said:
+# ten games (Up x3, Enter, 1 2 3), a save of two names with Ctrl+S, a load with
+# Ctrl+O picking a file by arrows, the whole state with S, the end with Ctrl+Q.
+# Orca speaks through its own speech-dispatcher into a silent PulseAudio sink;
+# its debug log, stamped line by line, is kept in the output folder
+# (orca.log) beside the key times (keys.log) and the summary (report.txt).
+#
+# Run it on a private desktop (it needs orca, speech-dispatcher, pulseaudio
+# and xdotool):
+#   bash tools/private_desktop.sh :96 bash tools/orca_session.sh [build/kararion] [output-folder]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+game_exe=$(realpath "${1:-build/kararion}")
+out=$(realpath -m "${2:-build/orca-session}")
+mkdir -p "$out"
+: >"$out/keys.log"
+work=$(mktemp -d "${TMPDIR:-/tmp}/kararion-orca.XXXXXX")
+mkdir -p "$work/data" "$work/home"
+pids=()
+stop_all() {
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap stop_all EXIT
+
+# Speech goes to a sink nobody hears, so that speaking never blocks.
+HOME=$work/home pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
+  --load="module-null-sink sink_name=silent" --load="module-native-protocol-unix" \
+  >"$out/pulseaudio.log" 2>&1 &
+pids+=($!)
+sleep 1
+
+# Orca as installed, with its debug log written a line at a time, each line
+# stamped with the time (s since the epoch). It neither replaces nor refuses
+# another Orca of the same user elsewhere on the machine.
+cat >"$work/orca_logged.py" <<'PY'
+import sys, time
+log_path = sys.argv[1]
+sys.argv = ["orca", "--debug-file=" + log_path] + sys.argv[2:]
+
+class Stamped:
+    def __init__(self, path):
+        self.name = path
+        self.file = open(path, "w", buffering=1, encoding="utf-8")
+    def writelines(self, parts):
+        self.file.write("%.3f %s" % (time.time(), "".join(parts)))
+    def write(self, text):
+        self.file.write(text)
+    def flush(self):
+        self.file.flush()
+    def fileno(self):
+        return self.file.fileno()
+
+script = {"__name__": "orca_script", "__file__": "/usr/bin/orca"}
+exec(compile(open("/usr/bin/orca").read(), "/usr/bin/orca", "exec"), script)
+script["open"] = lambda path, mode="r", *a, **k: Stamped(path) if path == log_path else open(path, mode, *a, **k)
+script["otherOrcas"] = lambda: []
+script["setProcessName"] = lambda name: False
+sys.exit(script["main"]())
+PY
+HOME=$work/home /usr/bin/python3 "$work/orca_logged.py" "$out/orca.log" >"$out/orca.stdout" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do grep -q "About to launch Orca" "$out/orca.log" 2>/dev/null && break; sleep 0.1; done
+sleep 3
+
+(cd "$work" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 exec "$game_exe" >"$out/game.log" 2>&1) &
+game=$!
+pids+=($game)
+
+window() {
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && break
+    sleep 0.1
+  done
+  [ -n "$id" ] || { echo "orca session: no window '$1'" >&2; exit 1; }
+  echo "$id"
+}
+mark() { printf '%s %s\n' "$(date +%s.%N)" "$*" >>"$out/keys.log"; }
+key() {
+  mark "$@"
+  xdotool key --delay 80 "$@"
+}
+main=" カラリオン"
+window "$main" >/dev/null
+sleep 2
+xdotool windowfocus --sync "$(window "$main")"
+sleep 1.5
+
+heard_since() { awk -v t="$1" '$1 >= t && /SPEECH OUTPUT/' "$out/orca.log"; }
+
+for n in $(seq 10); do
+  key Up; sleep 0.5; key Up; sleep 0.5; key Up; sleep 0.8
+  key Return; sleep 0.6
+  for reel in 1 2 3; do
+    sleep "0.$((RANDOM % 4 + 3))"
+    key "$reel"
+  done
+  sleep 1.5
+  # A replay spins again by itself: stop it the same way.
+  while heard_since "$(tail -1 "$out/keys.log" | cut -d' ' -f1)" | grep -q "リプレイ [上中下右]"; do
+    sleep 0.5
+    for reel in 1 2 3; do sleep 0.4; key "$reel"; done
+    sleep 1.5
+  done
+  sleep 2.5  # the longest payout counted up
+done
+
+key s; sleep 4
+# Two saves: a name typed over the suggested one, Tab over the list to セーブ.
+for name in alpha beta; do
+  key ctrl+s; sleep 1.5
+  key ctrl+a; xdotool type --delay 80 "$name"; sleep 0.5
+  key Tab; sleep 0.8; key Tab; sleep 0.8; key space; sleep 1.5
+  key Return; sleep 1; key Escape; sleep 1.5
+done
+# A load, the file picked by arrows in the list, then Tab Tab to ロード.
+key ctrl+o; sleep 2
+key Down; sleep 1.5; key Down; sleep 1.5; key Up; sleep 1.5
+key Tab; sleep 0.8; key Tab; sleep 0.8; key space; sleep 1.5
+key Return; sleep 2.5; key Escape; sleep 1.5
+key s; sleep 4
+key ctrl+q
+for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+sleep 1
+
+/usr/bin/python3 - "$out/orca.log" "$out/keys.log" >"$out/report.txt" <<'PY'
+import re, statistics, sys
+log = [l.rstrip("\n") for l in open(sys.argv[1], encoding="utf-8", errors="replace")]
+keys = [l.split(" ", 1) for l in open(sys.argv[2], encoding="utf-8")]
+def stamp(line):
+    try:
+        return float(line.split(" ", 1)[0])
+    except ValueError:
+        return None
+speech = []
+for l in log:
+    m = re.search(r"SPEECH OUTPUT: '(.*?)' ?\{", l)
+    if m and stamp(l) is not None:
+        speech.append((stamp(l), m.group(1)))
+floods = [l for l in log if "FLOOD" in l or "DELUGE" in l]
+print("FLOOD or DELUGE lines:", len(floods))
+for l in floods[:5]:
+    print("  ", l)
+# The result of each game, timed from the last stop key: as the script
+# pressed it, and as Orca heard it (its echo of the key).
+results = re.compile(r"ハズレ|\d+枚 |リプレイ [上中下右]")
+from_key, from_echo = [], []
+for t, what in keys:
+    if what.strip() != "3":
+        continue
+    t = float(t)
+    later = [(s, text) for s, text in speech if s >= t and results.search(text)]
+    echo = [s for s, text in speech if s >= t and text.strip() == "3"]
+    if not later:
+        print("no result spoken after the stop key at", t)
+        continue
+    from_key.append(later[0][0] - t)
+    if echo and echo[0] <= later[0][0]:
+        from_echo.append(later[0][0] - echo[0])
+    print("result %4.0f ms after the key (%4.0f ms after Orca's echo of it): %s"
+          % (1000 * from_key[-1], 1000 * from_echo[-1] if from_echo else -1, later[0][1]))
+for name, delays in (("the key as pressed", from_key), ("Orca's echo of the key", from_echo)):
+    if delays:
+        print("from %s to the result: median %.0f ms, worst %.0f ms, over %d games"
+              % (name, 1000 * statistics.median(delays), 1000 * max(delays), len(delays)))
+print()
+print("Everything Orca said, with the keys, in time order:")
+events = [(float(t), "KEY   " + w.strip()) for t, w in keys] + [(s, "SPEAK " + text) for s, text in speech]
+for t, text in sorted(events):
+    print("%.3f %s" % (t, text))
+PY
+cat "$out/report.txt" | head -20
