@@ -5,12 +5,8 @@
 #include <QListWidget>
 #include <string>
 
-namespace kararion::machine {
-class Game;
-}  // namespace kararion::machine
-namespace kararion {
-using machine::Game;
-}  // namespace kararion
+#include "machine/game_fwd.h"
+
 namespace kararion::save {
 class FileDialogRules;
 }  // namespace kararion::save

@@ -4,14 +4,10 @@
 // bare background resets the hover colours of its captions.
 #include <QWidget>
 
+#include "machine/game_fwd.h"
+
 namespace kararion {
 struct Caption;
-}  // namespace kararion
-namespace kararion::machine {
-class Game;
-}  // namespace kararion::machine
-namespace kararion {
-using machine::Game;
 }  // namespace kararion
 
 namespace kararion::ui {

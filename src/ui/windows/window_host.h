@@ -4,9 +4,7 @@
 // The set (ui/group) answers; the windows never see more of it.
 #include <functional>
 
-namespace kararion::machine {
-class Game;
-}  // namespace kararion::machine
+#include "machine/game_fwd.h"
 
 namespace kararion::ui {
 
@@ -20,10 +18,10 @@ public:
     virtual ~WindowHost() = default;
 
     // The windows' view of the rules: read-only.
-    virtual const machine::Game& game() const = 0;
+    virtual const Game& game() const = 0;
     // The one way from the windows to the rules: runs `rule` on the game, then
     // draws every window from the state it left.
-    virtual void Act(const std::function<void(machine::Game&)>& rule) = 0;
+    virtual void Act(const std::function<void(Game&)>& rule) = 0;
     // Says what happened since the last time, then draws every window from
     // the rules' state (only what changed).
     virtual void RefreshAll() = 0;
