@@ -57,7 +57,9 @@ void Betting::LockBet() {
 }
 
 void Betting::CloseStake() {
-    g_.counters.Bet = "0";
+    // Through the number rule rather than a literal "0", which GCC 12 at -O2
+    // falsely warns may overlap itself (-Wrestrict).
+    g_.counters.Bet = WriteCounter(0);
     BetUp.enabled = true;
     BetDown.enabled = true;
     lamps_.DimAllBetLamps();

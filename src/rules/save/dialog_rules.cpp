@@ -37,7 +37,7 @@ std::vector<std::string> ListSaveFiles(const std::string& dataDir) {
 
 }  // namespace
 
-FileDialogRules::FileDialogRules(Ground& ground, SaveFiles& files) : g_(ground), saveFiles_(files) {}
+FileDialogRules::FileDialogRules(Ground& ground, SaveFiles& saveFiles) : g_(ground), saveFiles_(saveFiles) {}
 
 void FileDialogRules::Open() {
     // Every opening starts over, whatever was typed or picked last time.

@@ -12,7 +12,7 @@ namespace kararion::save {
 
 class FileDialogRules {
 public:
-    FileDialogRules(Ground& ground, SaveFiles& files);
+    FileDialogRules(Ground& ground, SaveFiles& saveFiles);
 
     void Open();                             // "NewData", a fresh list of the data folder
     void PickFile(const std::string& file);  // the name up to its first dot
