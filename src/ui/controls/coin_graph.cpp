@@ -170,13 +170,15 @@ void CoinGraph::paintEvent(QPaintEvent*) {
             }
         }
         QPolygonF band;
-        band.reserve(2 * columns);
-        for (int c = 0; c < columns; ++c)
-            if (upper[static_cast<std::size_t>(c)] <= lower[static_cast<std::size_t>(c)])
-                band.append(QPointF(plot.left() + c + 0.5, upper[static_cast<std::size_t>(c)] - 1));
-        for (int c = columns - 1; c >= 0; --c)
-            if (upper[static_cast<std::size_t>(c)] <= lower[static_cast<std::size_t>(c)])
-                band.append(QPointF(plot.left() + c + 0.5, lower[static_cast<std::size_t>(c)] + 1));
+        band.reserve(qsizetype{2} * columns);
+        for (int c = 0; c < columns; ++c) {
+            const auto i = static_cast<std::size_t>(c);
+            if (upper[i] <= lower[i]) band.append(QPointF(plot.left() + c + 0.5, upper[i] - 1));
+        }
+        for (int c = columns - 1; c >= 0; --c) {
+            const auto i = static_cast<std::size_t>(c);
+            if (upper[i] <= lower[i]) band.append(QPointF(plot.left() + c + 0.5, lower[i] + 1));
+        }
         p.setPen(Qt::NoPen);
         p.setBrush(kLine);
         p.drawPolygon(band);

@@ -69,16 +69,22 @@ void WinFrame::paintEvent(QPaintEvent*) {
     }
     if (paid_.isEmpty()) return;
     const QRectF box = PaidRect();
-    const QFont font = Zoomed(GothicFont(10, true));
+    QFont font = Zoomed(GothicFont(10, true));
+    QString text = paid_;
+    if (QFontMetricsF(font).horizontalAdvance(text) > box.width() - 2) {
+        if (text.startsWith(QLatin1Char('+'))) {
+            // A number stays whole ("+200"): its face shrinks to the corner instead.
+            font.setPointSizeF(font.pointSizeF() * (box.width() - 2) / QFontMetricsF(font).horizontalAdvance(text));
+        } else {
+            // A word too wide for the corner ("リプレイ") goes on two lines.
+            text.insert(static_cast<int>((text.size() + 1) / 2), QLatin1Char('\n'));
+        }
+    }
     painter.setFont(font);
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(QColor(255, 255, 0));
     painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
     painter.setPen(QColor(192, 0, 0));
-    // A word too wide for the corner ("リプレイ") goes on two lines.
-    QString text = paid_;
-    if (QFontMetricsF(font).horizontalAdvance(text) > box.width() - 2)
-        text.insert(static_cast<int>((text.size() + 1) / 2), QLatin1Char('\n'));
     painter.drawText(box, Qt::AlignCenter, text);
 }
 

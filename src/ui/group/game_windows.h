@@ -33,7 +33,7 @@ class OutcomeWatch;
 class GameWindows : public WindowHost {
 public:
     GameWindows(Effects& effects, TimerHost& timers, std::string programDir);
-    ~GameWindows();
+    ~GameWindows() override;
     GameWindows(const GameWindows&) = delete;
     GameWindows& operator=(const GameWindows&) = delete;
 
