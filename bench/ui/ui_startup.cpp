@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "bench_env.h"
-#include "ui/windows/main_window.h"
 #include "ui/seams/real_game.h"
+#include "ui/windows/main_window.h"
 
 extern char** environ;
 

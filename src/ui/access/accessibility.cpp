@@ -6,11 +6,11 @@
 #include <QKeySequence>
 
 #include "ui/controls/controls.h"
+#include "ui/controls/win_frame.h"
 #include "ui/windows/file_dialog.h"
 #include "ui/windows/info_window.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/menu_window.h"
-#include "ui/controls/win_frame.h"
 
 namespace kararion::ui {
 namespace {

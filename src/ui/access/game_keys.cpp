@@ -3,8 +3,8 @@
 #include <QKeyEvent>
 
 #include "ui/controls/controls.h"
-#include "ui/windows/data_window.h"
 #include "ui/group/game_windows.h"
+#include "ui/windows/data_window.h"
 #include "ui/windows/info_window.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/menu_window.h"

@@ -12,16 +12,16 @@
 #include "menu/menu_entries.h"
 #include "session/game_sheet.h"
 #include "ui/access/accessibility.h"
+#include "ui/access/game_keys.h"
+#include "ui/access/outcome.h"
+#include "ui/controls/win_frame.h"
+#include "ui/group/group_geometry.h"
 #include "ui/windows/data_window.h"
 #include "ui/windows/file_dialog.h"
-#include "ui/access/game_keys.h"
-#include "ui/group/group_geometry.h"
 #include "ui/windows/info_window.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/menu_window.h"
-#include "ui/access/outcome.h"
 #include "ui/windows/version_window.h"
-#include "ui/controls/win_frame.h"
 
 namespace kararion::ui {
 namespace {

@@ -8,8 +8,8 @@
 #include "core/game.h"
 #include "save/dialog_rules.h"
 #include "ui/controls/controls.h"
-#include "ui/group/game_windows.h"
 #include "ui/controls/look.h"
+#include "ui/group/game_windows.h"
 
 namespace kararion::ui {
 namespace {

@@ -6,8 +6,8 @@
 #include "bet/bet_buttons.h"
 #include "ui/controls/controls.h"
 #include "ui/controls/counter_field.h"
-#include "ui/group/game_windows.h"
 #include "ui/controls/look.h"
+#include "ui/group/game_windows.h"
 
 namespace kararion::ui {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "machine/machine.h"
 #include "ui/controls/controls.h"
-#include "ui/group/game_windows.h"
 #include "ui/controls/look.h"
+#include "ui/group/game_windows.h"
 
 namespace kararion::ui {
 namespace {
