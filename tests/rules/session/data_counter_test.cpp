@@ -2,13 +2,17 @@
 // the machine's odds worked out from its strips.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <regex>
+#include <string>
+
 #include "judge/judge.h"
 #include "machine/machine.h"
 #include "reels/spin.h"
 #include "save/save_file.h"
-#include "support/save_support.h"
 #include "session/game_sheet.h"
 #include "session/session_record.h"
+#include "support/save_support.h"
 
 namespace kararion {
 namespace {
@@ -101,6 +105,30 @@ TEST(MachineOdds, TheGamesOddsAgreeWithItsOwnJudgementAtEveryStop) {
         EXPECT_DOUBLE_EQ(figures.coinsPerGame, coins / 1000);
     }
     EXPECT_TRUE(m.fx.Messages().empty());
+}
+
+// The README's table of the machine's odds is the odds worked out, to the
+// figures it prints: a payout or strip change that forgets it fails here.
+TEST(MachineOdds, TheReadmesTableIsTheOddsWorkedOut) {
+    Machine m;
+    const auto odds = WorkOutOdds(session::SheetOfGame(m.game));
+    std::ifstream readme(KARARION_README);
+    ASSERT_TRUE(readme) << KARARION_README;
+    // | bet | return | hit rate | replay | 10,000 games |
+    const std::regex row(R"(\| ([0-9]) \| ([0-9.]+) % \| 1/([0-9.]+) \| 1/([0-9.]+) \| [0-9.]+ % \|)");
+    int rows = 0;
+    for (std::string line; std::getline(readme, line);) {
+        std::smatch cell;
+        if (!std::regex_match(line, cell, row)) continue;
+        const auto bet = std::stoul(cell[1]);
+        ASSERT_TRUE(bet >= 1 && bet <= odds.bets.size()) << line;
+        EXPECT_EQ(bet, static_cast<std::size_t>(++rows)) << line;
+        const auto& o = odds.bets[bet - 1];
+        EXPECT_NEAR(std::stod(cell[2]), 100 * o.returnRate, 0.005) << line;
+        EXPECT_NEAR(std::stod(cell[3]), 1 / o.hitRate, 0.005) << line;
+        EXPECT_NEAR(std::stod(cell[4]), 1 / o.replayRate, 0.005) << line;
+    }
+    EXPECT_EQ(rows, 3);
 }
 
 class SessionHistory : public testing::SaveTest {
