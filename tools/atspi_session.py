@@ -125,7 +125,10 @@ class Session:
         return {name: self.counter(name) for name in names}
 
     def bet_three(self):
+        end = time.time() + 20
         while self.counter("ベット") < 3 and self.counter("コイン数") > 0:
+            if time.time() > end:
+                raise SystemExit("atspi: the bet stuck at %d" % self.counter("ベット"))
             press(self.bet_up)
 
     def stop_all(self):

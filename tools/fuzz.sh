@@ -1,21 +1,15 @@
 #!/usr/bin/env bash
-# Builds the save-file fuzzer with clang (libFuzzer, AddressSanitizer,
-# UndefinedBehaviorSanitizer) as the build's KARARION_FUZZ option and runs it
-# for a bounded time. Any crash, leak, sanitizer report or broken invariant
-# makes this script fail.
-#   bash tools/fuzz.sh [seconds]     (default 30)
+# Runs the save-file fuzzer (the load_fuzzer target of a KARARION_FUZZ build:
+# clang, libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) for a bounded
+# time; the fuzz preset's test does so. Any crash, leak, sanitizer report or
+# broken invariant makes this script fail.
+#   bash tools/fuzz.sh <load_fuzzer> [seconds]     (default 30)
+#   e.g. cmake --workflow --preset fuzz
 set -euo pipefail
+fuzzer=$(realpath "$1")
+seconds="${2:-30}"
 cd "$(dirname "$0")/.."
-
-seconds="${1:-30}"
-out="${KARARION_FUZZ_DIR:-build-fuzz}"
-
-# The fuzz target is a target of the project's own build, configured for clang
-# and libFuzzer; only the rules and the target itself are built.
-cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER="${CXX_FUZZ:-clang++}" \
-  -DKARARION_FUZZ=ON -DKARARION_BUILD_UI=OFF -DKARARION_BUILD_BENCH=OFF >/dev/null
-cmake --build "$out" --target load_fuzzer
-fuzzer="$out/fuzz/load_fuzzer"
+out=$(dirname "$fuzzer")
 mkdir -p "$out/corpus" "$out/tmp"
 
 # New inputs go to the build folder's corpus; the seeds in fuzz/corpus stay as
@@ -25,7 +19,7 @@ mkdir -p "$out/corpus" "$out/tmp"
 if [ -d /dev/shm ] && [ -w /dev/shm ]; then
   TMPDIR="$(mktemp -d /dev/shm/kararion-fuzz-run.XXXXXX)"
 else
-  TMPDIR="$(mktemp -d "$PWD/$out/tmp/run.XXXXXX")"
+  TMPDIR="$(mktemp -d "$out/tmp/run.XXXXXX")"
 fi
 export TMPDIR
 trap 'rm -rf "$TMPDIR"' EXIT  # a crash skips the fuzzer's own clean-up

@@ -35,12 +35,14 @@ else
   tar --exclude='./build*' --exclude='./obj-*' -cf - . | tar -xf - -C "$tree"
 fi
 
-(cd "$tree" && dpkg-buildpackage -b -us -uc -Jauto) >"$tmp/build.log" 2>&1 || {
-  tail -n 60 "$tmp/build.log" >&2
-  echo "package: dpkg-buildpackage failed (the end of its log is above)" >&2
+mkdir -p "$out"
+# The build's log beside the package, as Debian's tools name it.
+log=$out/kararion_${version}_$(dpkg --print-architecture).build
+(cd "$tree" && dpkg-buildpackage -b -us -uc -Jauto) >"$log" 2>&1 || {
+  tail -n 60 "$log" >&2
+  echo "package: dpkg-buildpackage failed (the end of its log is above, the whole in $log)" >&2
   exit 1
 }
-mkdir -p "$out"
 cp "$tmp/$deb" "$out/"
 echo "$out/$deb"
 if [ "$out" = "$top" ]; then echo "install it with: sudo apt install ./$deb"; fi

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target kararion
+cmake --preset default >/dev/null
+cmake --build --preset default --target kararion
 # Saves go to the player's own folder, as when started from the desktop menu.
 exec ./build/kararion --player-folder "$@"

@@ -5,18 +5,34 @@
 #
 # Usage: bash tools/private_desktop.sh DISPLAY COMMAND [ARGUMENT...]
 #   e.g. bash tools/private_desktop.sh :95 bash tools/keyboard_session.sh
-# Needs Xvfb, openbox, dbus-run-session and at-spi2-core.
+# DISPLAY "auto" takes the first free display. Needs Xvfb, openbox,
+# dbus-run-session, at-spi2-core, xdotool and python3-pyatspi (the sessions
+# read the counters through the bus); without one of them it ends with
+# status 77, which the test suite counts as skipped.
 set -euo pipefail
 [ $# -ge 2 ] || { echo "usage: $0 DISPLAY COMMAND [ARGUMENT...]" >&2; exit 2; }
 display=$1
 shift
 
 if [ -z "${KARARION_DESKTOP_INSIDE:-}" ]; then
+  for tool in Xvfb openbox dbus-run-session xdotool xdpyinfo /usr/libexec/at-spi-bus-launcher; do
+    command -v "$tool" >/dev/null || { echo "private desktop: no $tool; skipped" >&2; exit 77; }
+  done
+  /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "private desktop: no pyatspi; skipped" >&2; exit 77; }
   runtime=$(mktemp -d "${TMPDIR:-/tmp}/kararion-desktop.XXXXXX")
   chmod 700 "$runtime"
-  Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$runtime/xvfb.log" 2>&1 &
+  if [ "$display" = auto ]; then
+    # Xvfb picks a free display itself and tells its number on fd 3.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$runtime/display" >"$runtime/xvfb.log" 2>&1 &
+  else
+    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$runtime/xvfb.log" 2>&1 &
+  fi
   xvfb=$!
   trap 'kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; rm -rf "$runtime"' EXIT
+  if [ "$display" = auto ]; then
+    for _ in $(seq 100); do [ -s "$runtime/display" ] && break; sleep 0.1; done
+    display=":$(head -n1 "$runtime/display")"
+  fi
   for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
   export DISPLAY=$display XDG_RUNTIME_DIR=$runtime KARARION_DESKTOP_INSIDE=1
   # A session bus of our own; what runs inside ends with it.

@@ -10,6 +10,7 @@
 #include "ui/group/real_game.h"
 #include "ui/platform/command_line.h"
 #include "ui/platform/desktop_start.h"
+#include "version.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ std::optional<std::string> SoundBase(const std::string& programDir) {
 kararion::ui::Options ReadOptions(int& argc, char* argv[], std::string& programDir) {
     QCoreApplication cli(argc, argv);
     programDir = QCoreApplication::applicationDirPath().toStdString();
-    return kararion::ui::ReadOptions(QCoreApplication::arguments(), QStringLiteral(KARARION_VERSION));
+    return kararion::ui::ReadOptions(QCoreApplication::arguments(), QString::fromLatin1(kararion::kVersion));
 }
 
 int PrintSoundFolder(const std::string& programDir) {

@@ -2,25 +2,28 @@
 # Builds the Debian package as tools/package.sh does, and checks it as a player
 # would get it: its name and version, the files it holds and where, what
 # lintian says of it (no error, no warning), and that the program unpacked
-# from it finds its sounds and its save folder. Needs no display.
+# from it finds its sounds and its save folder. Needs no display. The package
+# stays in the folder given (the package preset's test gives its build folder),
+# for autopkgtest or an install.
 #
-#   bash tests/package/package_test.sh
+#   bash tests/package/package_test.sh [folder]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/kararion-package-test-XXXXXX")
 trap 'rm -rf "$tmp"' EXIT
 tmp=$(realpath "$tmp")
+out=$(realpath "${1:-$tmp/out}")
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 start=$SECONDS
-bash tools/package.sh "$tmp/out" >/dev/null
+bash tools/package.sh "$out" >/dev/null
 echo "package: built in $((SECONDS - start)) s"
 
 version=$(sed -nE 's/^project\(kararion VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
-deb=$tmp/out/kararion_${version}_$(dpkg --print-architecture).deb
-[ -f "$deb" ] || { echo "FAIL: no $(basename "$deb") (built: $(ls "$tmp/out"))" >&2; exit 1; }
+deb=$out/kararion_${version}_$(dpkg --print-architecture).deb
+[ -f "$deb" ] || { echo "FAIL: no $(basename "$deb") (built: $(ls "$out"))" >&2; exit 1; }
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not $version"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package is not in the games section"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "the package does not depend on Qt's widgets"

@@ -6,6 +6,7 @@
 
 #include "ui/controls/look.h"
 #include "ui/controls/symbol_art.h"
+#include "version.h"
 
 namespace kararion::ui {
 namespace {
@@ -42,11 +43,12 @@ VersionWindow::VersionWindow(QWidget* parent) : QDialog(parent) {
     NameControl(logo, QStringLiteral("Image1"), QStringLiteral("開発者のロゴ"));
     logo->setGeometry(TwipRect(180, 180, 1200, 1200));
 
-    const char* const lines[4] = {"製品名：カラリオン", "バージョン：1.3", "開発者：カラリオン開発チーム",
-                                  "完成日：07/06/26"};
+    const QString lines[4] = {QStringLiteral("製品名：カラリオン"),
+                              QStringLiteral("バージョン：") + QString::fromLatin1(kVersion),
+                              QStringLiteral("開発者：カラリオン開発チーム"), QStringLiteral("完成日：07/06/26")};
     const QFont labelFont = GothicFont(10);
     for (int i = 0; i < 4; ++i) {
-        auto* label = new QLabel(QString::fromUtf8(lines[i]), this);
+        auto* label = new QLabel(lines[i], this);
         NameControl(label, QStringLiteral("Label1(%1)").arg(i), label->text());
         label->setFont(labelFont);
         label->setGeometry(TwipRect(1560, 180 + i * 300, 3300, 285));

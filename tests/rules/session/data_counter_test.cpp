@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
 #include <random>
+#include <string>
 
 #include "judge/judge.h"
 #include "machine/machine.h"
@@ -163,6 +166,31 @@ TEST(SessionSpans, KeepEveryExtremeOfALongSessionInBoundedMemory) {
     EXPECT_TRUE(history.Spans().empty());
     EXPECT_EQ(history.HighestGame(), 0);
     EXPECT_EQ(history.Last(), 0);
+}
+
+// The README's table of the machine's odds is the odds worked out, to the
+// figures it prints: a payout or strip change that forgets it fails here.
+TEST(MachineOdds, TheReadmesTableIsTheOddsWorkedOut) {
+    Machine m;
+    const auto odds = WorkOutOdds(session::SheetOfGame(m.game.reels));
+    std::ifstream readme(KARARION_README);
+    ASSERT_TRUE(readme) << KARARION_README;
+    // | bet | return | hit rate | replay | 10,000 games |
+    int rows = 0;
+    for (std::string line; std::getline(readme, line);) {
+        int bet = 0;
+        double rate = 0, hitIn = 0, replayIn = 0, played = 0;
+        if (std::sscanf(line.c_str(), "| %d | %lf %% | 1/%lf | 1/%lf | %lf %% |", &bet, &rate, &hitIn, &replayIn,
+                        &played) != 5)
+            continue;
+        ASSERT_TRUE(bet >= 1 && bet <= static_cast<int>(odds.bets.size())) << line;
+        EXPECT_EQ(bet, ++rows) << line;
+        const auto& o = odds.bets[static_cast<std::size_t>(bet - 1)];
+        EXPECT_NEAR(rate, 100 * o.returnRate, 0.005) << line;
+        EXPECT_NEAR(hitIn, 1 / o.hitRate, 0.005) << line;
+        EXPECT_NEAR(replayIn, 1 / o.replayRate, 0.005) << line;
+    }
+    EXPECT_EQ(rows, 3);
 }
 
 class SessionHistory : public testing::SaveTest {
