@@ -56,9 +56,10 @@ MainWindow::MainWindow(WindowHost& windows) : windows_(windows) {
     for (int i = 0; i < 3; ++i)
         Rect(this, QStringLiteral("Shape1(%1)").arg(i), {}, kMagenta, TwipRect(kReelLeft[i], 240, 735, 1335));
     Rect(this, QStringLiteral("Shape2"), {}, kYellow, TwipRect(360, 1560, 2175, 495));
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         reelLamps_[i] = Rect(this, QStringLiteral("LED(%1)").arg(i), QStringLiteral("リールランプ%1").arg(i + 1), kCyan,
                              TwipRect(kReelLeft[i], 0, 735, 255));
+    }
 
     QFont lampFont = DefaultFont();
     lampFont.setBold(true);
