@@ -43,18 +43,13 @@ PY
 }
 field() { counters | cut -d' ' -f"$1"; }  # 1 coins, 3 bet, 5 paid, 6 wins, 7 losses
 
+# shellcheck source=tools/find_window.sh
+. "$(dirname "$0")/find_window.sh"
 window() {
-  local id=""
-  for _ in $(seq 100); do
-    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && break
-    sleep 0.1
-  done
-  if [ -z "$id" ]; then
-    say "no window '$1'" >&2
-    [ -n "$shots" ] && import -window root "$shots/keyboard-stuck.png"
-    exit 1
-  fi
-  echo "$id"
+  find_window "$1" && return
+  say "no window '$1'" >&2
+  [ -n "$shots" ] && import -window root "$shots/keyboard-stuck.png"
+  exit 1
 }
 focus() { xdotool windowfocus --sync "$(window "$1")"; sleep 0.1; }
 keys() { xdotool key --delay 60 "$@"; sleep 0.2; }

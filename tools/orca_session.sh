@@ -69,15 +69,9 @@ sleep 3
 game=$!
 pids+=($game)
 
-window() {
-  local id=""
-  for _ in $(seq 100); do
-    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1) && [ -n "$id" ] && break
-    sleep 0.1
-  done
-  [ -n "$id" ] || { echo "orca session: no window '$1'" >&2; exit 1; }
-  echo "$id"
-}
+# shellcheck source=tools/find_window.sh
+. "$(dirname "$0")/find_window.sh"
+window() { find_window "$1" || { echo "orca session: no window '$1'" >&2; exit 1; }; }
 mark() { printf '%s %s\n' "$(date +%s.%N)" "$*" >>"$out/keys.log"; }
 key() {
   mark "$@"
