@@ -44,7 +44,7 @@ PY
 field() { counters | cut -d' ' -f"$1"; }  # 1 coins, 3 bet, 5 paid, 6 wins, 7 losses
 
 # shellcheck source=tools/find_window.sh
-. "$(dirname "$0")/find_window.sh"
+. tools/find_window.sh  # the script stands in the project's root by now
 window() {
   find_window "$1" && return
   say "no window '$1'" >&2

@@ -70,7 +70,7 @@ game=$!
 pids+=($game)
 
 # shellcheck source=tools/find_window.sh
-. "$(dirname "$0")/find_window.sh"
+. tools/find_window.sh  # the script stands in the project's root by now
 window() { find_window "$1" || { echo "orca session: no window '$1'" >&2; exit 1; }; }
 mark() { printf '%s %s\n' "$(date +%s.%N)" "$*" >>"$out/keys.log"; }
 key() {
