@@ -63,6 +63,7 @@ void Betting::CloseStake() {
     BetUp.enabled = true;
     BetDown.enabled = true;
     lamps_.DimAllBetLamps();
+    if (OutOfCoins(g_.counters)) g_.events.coinsRanOut();
 }
 
 }  // namespace kararion::bet

@@ -84,6 +84,8 @@ std::string WriteCounter(double value) {
     return std::string(buffer, end);
 }
 
+bool OutOfCoins(const Counters& counters) { return ReadCounter(counters.Coin) <= 0 && ReadCounter(counters.Bet) <= 0; }
+
 void WriteStartCounters(Counters& counters) {
     counters.Coin = "100";
     counters.Run = "0";

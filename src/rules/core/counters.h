@@ -39,6 +39,9 @@ void WriteStartCounters(Counters& counters);
 // All seven counters as the program starts: those six and no bet.
 void WriteStartValues(Counters& counters);
 
+// No coins in hand and none staked: the game can go no further.
+bool OutOfCoins(const Counters& counters);
+
 // One counter update: read the field, add `delta`, write it back.
 inline void AddToCounter(std::string& field, double delta) { field = WriteCounter(ReadCounter(field) + delta); }
 

@@ -29,14 +29,20 @@ struct Judgement {
     bool Won() const { return line != 0; }
 };
 
+struct Restored {
+    double coins;  // the coins a load brought back
+    double games;  // and the games played with them
+};
+
 struct GameEvents {
     Signal<BetChange> betChanged;
     Signal<bool> gameStarted;  // true for a replayed game
     Signal<ReelStop> reelStopped;
     Signal<Judgement> judged;
-    Signal<> payoutFinished;    // the last coin of a payout is counted up
-    Signal<bool> gameEnded;     // a loss or a replay judged, a payout counted up; true when won
-    Signal<> countersReplaced;  // a load wrote all six saved counters
+    Signal<double> payoutFinished;      // the last coin of a payout is counted up: the coins now in hand
+    Signal<bool> gameEnded;             // a loss or a replay judged, a payout counted up; true when won
+    Signal<Restored> countersReplaced;  // a load wrote all six saved counters
+    Signal<> coinsRanOut;               // no coins in hand and none staked: nothing more can be played
 };
 
 }  // namespace kararion

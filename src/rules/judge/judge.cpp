@@ -84,7 +84,7 @@ CountUp Judge::CountUpCoins() {
         CloseGame();
         coinUpTimer.SetEnabled(false);
         Payout = 0;
-        g_.events.payoutFinished();
+        g_.events.payoutFinished(ReadCounter(g_.counters.Coin));
         g_.events.gameEnded(true);  // the payout is counted up: the game is over
     } else {
         ReportJudgeError("コイン配当で異常です。");

@@ -214,6 +214,12 @@ bool SplitFields(std::string_view item, std::array<std::string, kFieldCount>& fi
     return true;
 }
 
+// A load tells what it brought back, and that nothing can be played when that is nothing.
+void AnnounceRestored(Ground& g) {
+    g.events.countersReplaced(Restored{ReadCounter(g.counters.Coin), ReadCounter(g.counters.Run)});
+    if (OutOfCoins(g.counters)) g.events.coinsRanOut();
+}
+
 }  // namespace
 
 SaveFiles::SaveFiles(Ground& ground) : g_(ground) {}
@@ -267,14 +273,14 @@ void SaveFiles::LoadGame(const std::string& name) {
             // A damaged file: back to a fresh game rather than a mixture of
             // old and loaded counters. Bet belongs to the game under way.
             WriteStartCounters(g.counters);
-            g.events.countersReplaced();  // the start values: a fresh session
+            AnnounceRestored(g);  // the start values: a fresh session
             g.fx.MessageBox(kNotLoaded, kError);
             return;
         }
     }
     auto counters = SavedCounters(g.counters);
     for (std::size_t i = 0; i < kFieldCount; ++i) *counters[i] = fields[i];
-    g.events.countersReplaced();  // a load starts a fresh session of the data counter
+    AnnounceRestored(g);  // a load starts a fresh session of the data counter
     g.fx.MessageBox(kLoaded, kDone);
 }
 

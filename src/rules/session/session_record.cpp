@@ -11,7 +11,7 @@ SessionRecord::SessionRecord(GameEvents& events, const Counters& counters) : cou
         after.winCoin += j.coins;
         history_.GameEnded(after, j.Won());
     });
-    replaced_ = events.countersReplaced.Connect([this] { StartSession(); });
+    replaced_ = events.countersReplaced.Connect([this](const Restored&) { StartSession(); });
 }
 
 void SessionRecord::StartSession() { history_.Start(Now()); }

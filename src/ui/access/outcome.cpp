@@ -40,7 +40,6 @@ OutcomeWatch::OutcomeWatch(GameEvents& events, const Counters& counters, const r
     betChanged_ = events.betChanged.Connect([this](const BetChange& change) {
         if (change.raised) frame_.Clear();
         announcer_.Say(QStringLiteral("ベット %1、コイン %2").arg(Count(change.bet), Count(change.coins)));
-        CheckBroke();
     });
     // A replay starts its game by itself: the word stays until the player
     // acts, the frame goes with the symbols it framed as the reels spin off,
@@ -56,11 +55,11 @@ OutcomeWatch::OutcomeWatch(GameEvents& events, const Counters& counters, const r
     stopped_ =
         events.reelStopped.Connect([this](const ReelStop& stop) { announcer_.Say(ReelWords(stop.reel, stop.cells)); });
     paid_ = events.payoutFinished.Connect(
-        [this] { announcer_.Say(QStringLiteral("コイン %1").arg(Count(counters_.Coin))); });
-    replaced_ = events.countersReplaced.Connect([this] {
-        announcer_.Say(QStringLiteral("コイン %1、ゲーム %2").arg(Count(counters_.Coin), Count(counters_.Run)));
-        CheckBroke();
+        [this](double coins) { announcer_.Say(QStringLiteral("コイン %1").arg(Count(coins))); });
+    replaced_ = events.countersReplaced.Connect([this](const Restored& restored) {
+        announcer_.Say(QStringLiteral("コイン %1、ゲーム %2").arg(Count(restored.coins), Count(restored.games)));
     });
+    ranOut_ = events.coinsRanOut.Connect([this] { announcer_.Say(QStringLiteral("コインがありません")); });
 }
 
 void OutcomeWatch::Judged(const Judgement& j) {
@@ -69,7 +68,6 @@ void OutcomeWatch::Judged(const Judgement& j) {
     if (!j.Won()) {
         frame_.Clear();
         announcer_.Say(QStringLiteral("ハズレ"), kFirst);
-        CheckBroke();
         return;
     }
     frame_.Show(j.line, j.replay      ? QStringLiteral("リプレイ")
@@ -98,12 +96,6 @@ void OutcomeWatch::SayState() {
         }
     }
     announcer_.Say(words.join(QStringLiteral("。")));
-}
-
-void OutcomeWatch::CheckBroke() {
-    const bool broke = ReadCounter(counters_.Coin) <= 0 && ReadCounter(counters_.Bet) <= 0;
-    if (broke && !wasBroke_) announcer_.Say(QStringLiteral("コインがありません"));
-    wasBroke_ = broke;
 }
 
 }  // namespace kararion::ui

@@ -4,8 +4,8 @@
 // ("ベット 3、コイン 97"), the start, each reel's symbols as it stops
 // ("リール1 ベル、オレンジ、リプレイ"), the result with its line at the
 // judgement ("ベル 25枚 中段", "リプレイ 上段", "ハズレ"), the coins once a
-// payout is counted up, and the counters a load brings back. "コインがありません"
-// once when coins and stake both reach 0. The winning cells stay framed until
+// payout is counted up, and the counters a load brings back; "コインがありません"
+// when the rules say coins and stake have both run out. The winning cells stay framed until
 // the next bet or start. Nothing is said while the reels spin or coins count up.
 #include <QString>
 
@@ -33,15 +33,11 @@ public:
 
 private:
     void Judged(const Judgement& judgement);
-    // Adds the news of running out when that has just happened.
-    void CheckBroke();
-
-    const Counters& counters_;
+    const Counters& counters_;  // read only when the player asks for the whole state
     const reels::Reels& reels_;
     Announcer& announcer_;
     WinFrame& frame_;
-    bool wasBroke_ = false;
-    Connection judged_, betChanged_, started_, stopped_, paid_, replaced_;
+    Connection judged_, betChanged_, started_, stopped_, paid_, replaced_, ranOut_;
 };
 
 }  // namespace kararion::ui

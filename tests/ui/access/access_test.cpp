@@ -326,7 +326,7 @@ void AccessTest::eachActionIsSaidOnce() {
     game.windows.Act([](Game& g) {
         g.counters.Coin = WriteCounter(250);
         g.counters.Run = WriteCounter(31);
-        g.events.countersReplaced();
+        g.events.countersReplaced(Restored{250, 31});
     });
     QCOMPARE(said.last(), QStringLiteral("コイン 250、ゲーム 31"));
 
