@@ -8,8 +8,9 @@
 #include "bet/bet.h"
 #include "core/counters.h"
 #include "core/virtual_clock.h"
-#include "machine/machine.h"
+#include "machine/game.h"
 #include "menu/menu_entries.h"
+#include "setup/recording_effects.h"
 
 namespace kararion {
 namespace {
@@ -19,24 +20,24 @@ void BM_WholeGames(benchmark::State& state) {
     fx.keepLog = false;
     VirtualClock clock;
     auto game = std::make_unique<Game>(fx, clock, "/opt/kararion");
-    machine::StartProgram(*game);
+    game->StartProgram();
     std::mt19937 rng(7);
     std::uniform_int_distribution<int> pause(0, 300);
     for (auto _ : state) {
         Game& g = *game;
-        g.betting.ClickBetUp();
-        if (!g.menu.Enabled(menu::Entry::Start)) {  // broke: a fresh machine
+        g.ClickBetUp();
+        if (!g.menu().Enabled(menu::Entry::Start)) {  // broke: a fresh machine
             game = std::make_unique<Game>(fx, clock, "/opt/kararion");
-            machine::StartProgram(*game);
+            game->StartProgram();
             continue;
         }
-        g.menu.ClickStart();
-        while (g.reels.AnyReelSpinning() || g.judge.coinUpTimer.Enabled()) {
+        g.ClickStart();
+        while (g.reels().AnyReelSpinning() || g.judge().CountUpTimer().Enabled()) {
             clock.Advance(pause(rng));
-            machine::ClickStop(g, 1);
-            machine::ClickStop(g, 2);
-            machine::ClickStop(g, 3);
-            clock.AdvanceUntil([&] { return !g.judge.coinUpTimer.Enabled(); }, 5000);
+            g.ClickStop(1);
+            g.ClickStop(2);
+            g.ClickStop(3);
+            clock.AdvanceUntil([&] { return !g.judge().CountUpTimer().Enabled(); }, 5000);
         }
     }
     state.counters["games/s"] =

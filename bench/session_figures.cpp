@@ -15,10 +15,12 @@
 
 #include "bet/bet.h"
 #include "core/virtual_clock.h"
-#include "machine/machine.h"
+#include "machine/game.h"
 #include "menu/menu_entries.h"
 #include "session/game_sheet.h"
 #include "session/session_record.h"
+#include "setup/game_setup.h"
+#include "setup/recording_effects.h"
 
 namespace kararion {
 namespace {
@@ -39,27 +41,27 @@ Played Play(int bet, int games, std::mt19937& rng) {
     fx.keepLog = false;
     VirtualClock clock;
     Game g(fx, clock, "/opt/kararion");
-    machine::StartProgram(g);
-    g.counters.Coin = "100000000";
-    session::SessionRecord record(g.events, g.counters);
+    g.StartProgram();
+    machine::GameSetup(g).SetCoins(100000000);
+    session::SessionRecord record(g.events(), g.counters());
     record.StartSession();
     const session::History& history = record.history();
 
     std::uniform_int_distribution<int> wait(0, 1999);
-    auto spinning = [&] { return g.reels.AnyReelSpinning(); };
+    auto spinning = [&] { return g.reels().AnyReelSpinning(); };
     while (history.Games() < games) {
         // A replay has started the next game by itself.
         if (!spinning()) {
-            for (int i = 0; i < bet; ++i) g.betting.ClickBetUp();
-            g.menu.ClickStart();
+            for (int i = 0; i < bet; ++i) g.ClickBetUp();
+            g.ClickStart();
         }
         clock.Advance(wait(rng));
-        machine::ClickStop(g, 1);
+        g.ClickStop(1);
         clock.Advance(wait(rng));
-        machine::ClickStop(g, 2);
+        g.ClickStop(2);
         clock.Advance(wait(rng));
-        machine::ClickStop(g, 3);
-        clock.AdvanceUntil([&] { return !g.judge.coinUpTimer.Enabled(); }, 5000);
+        g.ClickStop(3);
+        clock.AdvanceUntil([&] { return !g.judge().CountUpTimer().Enabled(); }, 5000);
     }
     return {history.Games(), history.Wins(), history.Staked(), history.Paid()};
 }
@@ -124,7 +126,7 @@ int main(int argc, char* argv[]) {
     RecordingEffects fx;
     VirtualClock clock;
     Game g(fx, clock, "/opt/kararion");
-    const session::MachineOdds odds = session::WorkOutOdds(session::SheetOfGame(g.reels));
+    const session::MachineOdds odds = session::WorkOutOdds(session::SheetOfGame(g.reels()));
     if (readme != nullptr) {
         std::mt19937 rng(seed);
         std::vector<double> played;

@@ -112,8 +112,8 @@ int main(int argc, char* argv[]) {
     if (options.playerFolder) {
         // A whole path: the folder may be deleted and made again under a running game.
         if (playerFolder) {
-            game.windows().Act(
-                [folder = *playerFolder + "/data/"](kararion::Game& g) { g.saveFiles.dataDir = folder; });
+            game.windows().Send(
+                {.kind = kararion::machine::Order::Kind::SetSaveFolder, .text = *playerFolder + "/data/"});
         }
         game.windows().SetSaveFolderCheck([playerFolder] { return kararion::ui::PreparePlayerFolder(playerFolder); });
     }

@@ -9,20 +9,20 @@
 
 namespace kararion::testing {
 
-Machine::Machine(std::string programDir) : game(fx, clock, std::move(programDir)) { machine::StartProgram(game); }
+Machine::Machine(std::string programDir) : game(fx, clock, std::move(programDir)) { game.StartProgram(); }
 
 void Machine::ShowSymbols(const Rows& rows) {
     for (int row = 1; row <= 3; ++row)
-        for (int reel = 1; reel <= 3; ++reel) game.reels.Cell(reel, row) = PictureOf(rows.at(row - 1).at(reel - 1));
+        for (int reel = 1; reel <= 3; ++reel) Setup().ShowPicture(reel, row, PictureOf(rows.at(row - 1).at(reel - 1)));
 }
 
 void Machine::BetAndStart(int coins) {
-    for (int i = 0; i < coins; ++i) game.betting.ClickBetUp();
-    game.menu.ClickStart();
+    for (int i = 0; i < coins; ++i) game.ClickBetUp();
+    game.ClickStart();
 }
 
 void Machine::StopAllReels() {
-    for (int reel = 1; reel <= 3; ++reel) machine::ClickStop(game, reel);
+    for (int reel = 1; reel <= 3; ++reel) game.ClickStop(reel);
 }
 
 void Machine::Play(int coins, const Rows& rows) {
@@ -37,6 +37,22 @@ std::vector<std::string> Machine::Sounds() const {
     return names;
 }
 
+std::vector<const GameTimer*> AllTimers(const Game& g) {
+    return {&g.reels().ReelTimer(1),     &g.reels().ReelTimer(2),    &g.reels().ReelTimer(3),
+            &g.reelLamps().ChaseTimer(), &g.betLamps().FlashTimer(), &g.judge().CountUpTimer(),
+            &g.judge().WinSoundTimer()};
+}
+
+void SaveAs(Game& g, const std::string& name) {
+    g.TypeName(machine::FileDialogKind::Save, name);
+    g.ClickDialogAction(machine::FileDialogKind::Save);
+}
+
+void LoadFrom(Game& g, const std::string& name) {
+    g.TypeName(machine::FileDialogKind::Load, name);
+    g.ClickDialogAction(machine::FileDialogKind::Load);
+}
+
 std::string SoundNameOfPath(const std::string& path) {
     for (const sound::SoundFileName& s : sound::kSounds) {
         const std::string suffix = std::string("/data/se/") + s.file;
@@ -47,13 +63,13 @@ std::string SoundNameOfPath(const std::string& path) {
 }
 
 Six SavedCounters(const Game& g) {
-    const Counters& f = g.counters;
-    return {f.Coin, f.Run, f.Lost, f.Win, f.UsedCoin, f.WinCoin};
+    const Counters& f = g.counters();
+    return {f.Coin(), f.Run(), f.Lost(), f.Win(), f.UsedCoin(), f.WinCoin()};
 }
 
 void SetSavedCounters(Game& g, const Six& v) {
-    Counters& f = g.counters;
-    f.Coin = v[0], f.Run = v[1], f.Lost = v[2], f.Win = v[3], f.UsedCoin = v[4], f.WinCoin = v[5];
+    machine::GameSetup(g).SetSaved(
+        {.coin = v[0], .run = v[1], .lost = v[2], .win = v[3], .usedCoin = v[4], .winCoin = v[5]});
 }
 
 std::string ColourName(Colour colour) {

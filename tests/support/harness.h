@@ -9,10 +9,11 @@
 
 #include "core/colour.h"
 #include "core/counters.h"
-#include "core/effects.h"
 #include "core/symbol.h"
 #include "core/virtual_clock.h"
 #include "machine/game.h"
+#include "setup/game_setup.h"
+#include "setup/recording_effects.h"
 
 namespace kararion::testing {
 
@@ -27,7 +28,8 @@ public:
     VirtualClock clock;
     Game game;
 
-    double Counter(const std::string& field) const { return ReadCounter(field); }
+    // The set-up door, for states no quick player could reach.
+    machine::GameSetup Setup() { return machine::GameSetup(game); }
 
     // Puts symbols into the nine cells.
     void ShowSymbols(const Rows& rows);
@@ -45,11 +47,18 @@ public:
     void Advance(std::int64_t ms) { clock.Advance(ms); }
 };
 
+// Every game timer, read-only.
+std::vector<const GameTimer*> AllTimers(const Game& g);
+
+// Saves or loads under `name` as a player would: the name typed, then the dialog's button.
+void SaveAs(Game& g, const std::string& name);
+void LoadFrom(Game& g, const std::string& name);
+
 // Reads a wave path back to its sound name ("betup.wav" -> "BetUp"), "" for none.
 std::string SoundNameOfPath(const std::string& path);
 
 // The six saved counters, in the order of the save file: Coin, Run, Lost, Win, UsedCoin, WinCoin.
-using Six = std::array<std::string, 6>;
+using Six = std::array<Count, 6>;
 Six SavedCounters(const Game& g);
 void SetSavedCounters(Game& g, const Six& v);
 

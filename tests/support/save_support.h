@@ -18,6 +18,9 @@
 
 namespace kararion::testing {
 
+// The six saved counters as the file and the information window write them.
+using Texts = std::array<std::string, 6>;
+
 class SaveTest : public ::testing::Test {
 protected:
     SaveTest() {
@@ -25,7 +28,7 @@ protected:
         if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
         root = pattern;
         std::filesystem::create_directory(root / "data");
-        g.saveFiles.dataDir = (root / "data").string() + "/";
+        g.SetSaveFolder((root / "data").string() + "/");
     }
     ~SaveTest() override {
         std::error_code ignored;
@@ -54,11 +57,20 @@ protected:
         return out;
     }
 
-    void SetCounters(const Six& v) { SetSavedCounters(g, v); }
-    Six Counters() const { return SavedCounters(g); }
+    void SetCounters(const Texts& v) {
+        Six counts{};
+        for (std::size_t i = 0; i < v.size(); ++i) counts[i] = ParseCount(v[i]).value();
+        SetSavedCounters(g, counts);
+    }
+    Texts Counters() const {
+        const Six counts = SavedCounters(g);
+        Texts texts;
+        for (std::size_t i = 0; i < counts.size(); ++i) texts[i] = CounterText(counts[i]);
+        return texts;
+    }
     // A save line for these texts, scrambled by the game's own table, without
     // the line break.
-    std::string Line(const Six& v) {
+    std::string Line(const Texts& v) {
         std::string line;
         for (const std::string& text : v) line += save::EncodeSaveText(g, text) + "<>";
         return line;

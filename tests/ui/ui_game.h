@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <array>
 #include <functional>
 
 #include "core/virtual_clock.h"
@@ -24,10 +25,23 @@ inline char* toString(Colour colour) { return qstrdup(testing::ColourName(colour
 
 namespace kararion::ui {
 
+// Saving and loading as a player would: the name typed, then the dialog's button.
+using testing::LoadFrom;
+using testing::SaveAs;
+
+// The game's seven timers: the three reels, the lamp chase, the bet lamps'
+// flash, the count-up and the win sound.
+inline std::array<const GameTimer*, 7> AllTimers(const Game& g) {
+    return {&g.reels().ReelTimer(1),     &g.reels().ReelTimer(2),    &g.reels().ReelTimer(3),
+            &g.reelLamps().ChaseTimer(), &g.betLamps().FlashTimer(), &g.judge().CountUpTimer(),
+            &g.judge().WinSoundTimer()};
+}
+
 struct UiGame {
     RecordingEffects fx;
     VirtualClock clock;
-    GameWindows windows{fx, clock, "."};
+    Game game{fx, clock, "."};
+    GameWindows windows{game};
     int ends = 0;
 
     explicit UiGame(bool start = true) {
@@ -37,7 +51,9 @@ struct UiGame {
             QCoreApplication::processEvents();
         }
     }
-    Game& g() { return windows.MutableGame(); }
+    Game& g() { return game; }
+    // The set-up door, for states no quick player could reach; draw afterwards.
+    machine::GameSetup Setup() { return machine::GameSetup(game); }
     QWidget* main() { return windows.mainWindow(); }
     QWidget* info() { return windows.infoWindow(); }
     QWidget* menu() { return windows.menuWindow(); }

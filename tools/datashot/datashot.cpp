@@ -21,6 +21,8 @@
 
 #include "core/counters.h"
 #include "core/virtual_clock.h"
+#include "machine/game.h"
+#include "setup/recording_effects.h"
 #include "ui/dialogs/data_window.h"
 #include "ui/group/game_windows.h"
 #include "ui/windows/info_window.h"
@@ -77,10 +79,10 @@ int main(int argc, char* argv[]) {
     RecordingEffects fx;
     fx.keepLog = false;
     VirtualClock clock;
-    ui::GameWindows windows(fx, clock, ".");
+    Game g(fx, clock, ".");
+    ui::GameWindows windows(g);
     windows.SetOnEnd([] {});
     windows.Start();
-    Game& g = windows.MutableGame();
     QWidget* main = windows.mainWindow();
     if (!QTest::qWaitForWindowExposed(main)) return 1;
     QTest::qWait(300);
@@ -94,7 +96,7 @@ int main(int argc, char* argv[]) {
         QTest::mouseClick(main->windowHandle(), Qt::LeftButton, Qt::NoModifier, kBare[next]);
         next = (next + 1) % std::size(kBare);
     };
-    auto spinning = [&] { return g.reels.AnyReelSpinning(); };
+    auto spinning = [&] { return g.reels().AnyReelSpinning(); };
     const session::History& history = windows.history();
 
     // Three bets and a start, and the reels a moment later.
@@ -110,7 +112,7 @@ int main(int argc, char* argv[]) {
         clock.Advance(wait(rng));
         click();
     }
-    clock.AdvanceUntil([&] { return !g.judge.coinUpTimer.Enabled(); }, 5000);
+    clock.AdvanceUntil([&] { return !g.judge().CountUpTimer().Enabled(); }, 5000);
     windows.RefreshAll();
 
     while (history.Games() < games) {
@@ -122,7 +124,7 @@ int main(int argc, char* argv[]) {
                 QTest::mouseClick(main->windowHandle(), Qt::LeftButton, Qt::NoModifier, button->geometry().center());
             }
         } else {
-            if (ReadCounter(g.counters.Coin) <= 0) {
+            if (g.counters().Coin() <= 0) {
                 std::fprintf(stderr, "datashot: out of coins after %d games; try another seed\n", history.Games());
                 return 1;
             }
@@ -132,7 +134,7 @@ int main(int argc, char* argv[]) {
                 click();
             }
         }
-        clock.AdvanceUntil([&] { return !g.judge.coinUpTimer.Enabled(); }, 5000);
+        clock.AdvanceUntil([&] { return !g.judge().CountUpTimer().Enabled(); }, 5000);
         windows.RefreshAll();
     }
 
@@ -145,6 +147,6 @@ int main(int argc, char* argv[]) {
     if (!QTest::qWaitForWindowExposed(data)) return 1;
     QTest::qWait(300);
     if (!SavePicture(folder + QStringLiteral("/data.png"), {data})) return 1;
-    std::printf("datashot: %d games, coins %s\n", history.Games(), g.counters.Coin.c_str());
+    std::printf("datashot: %d games, coins %lld\n", history.Games(), static_cast<long long>(g.counters().Coin()));
     return 0;
 }

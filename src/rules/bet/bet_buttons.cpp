@@ -2,29 +2,21 @@
 
 namespace kararion::bet {
 
-void Betting::ClickBetUp() {
-    if (BetUp.enabled) RaiseBet();
-}
-
-void Betting::ClickBetDown() {
-    if (BetDown.enabled) LowerBet();
-}
-
 void Betting::HoverBetUp() {
-    if (!BetUp.enabled) return;
-    BetUp.foreColor = kRed;
-    BetDown.foreColor = kBlack;
+    if (!Open()) return;
+    betUpColour_ = kRed;
+    betDownColour_ = kBlack;
 }
 
 void Betting::HoverBetDown() {
-    if (!BetDown.enabled) return;
-    BetDown.foreColor = kRed;
-    BetUp.foreColor = kBlack;
+    if (!Open()) return;
+    betDownColour_ = kRed;
+    betUpColour_ = kBlack;
 }
 
 void Betting::HoverBackground() {
-    BetUp.foreColor = kBlack;
-    BetDown.foreColor = kBlack;
+    betUpColour_ = kBlack;
+    betDownColour_ = kBlack;
 }
 
 }  // namespace kararion::bet

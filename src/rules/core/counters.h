@@ -1,48 +1,86 @@
 #pragma once
-// The counters live as decimal text in the information window's fields. These
-// two functions are the one rule for turning such text into a number and back.
+// The seven counters: whole numbers of coins and games, changed only by
+// operations that say what they mean. They become text only at the edges
+// (the information window's fields, the save file).
+#include <cstdint>
+#include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace kararion {
 
-// Reads counter text as a number: leading blanks are skipped, then the longest
-// leading decimal number is taken (sign, digits, decimal point, exponent).
-// Text with no leading number - empty, letters, "-ERR-" - reads as 0. Digits
-// beyond the range of a double read as the largest finite double.
-double ReadCounter(std::string_view text);
+namespace machine {
+class GameSetup;
+}
 
-// Writes a value as the shortest decimal text that reads back as the same
-// value: "0", "101", "-1"; no leading blank, no decimal point for whole numbers.
-// A whole number is always plain digits, its exact value however large
-// ("1000000000000000", 1e30 as "1000000000000000019884624838656").
-std::string WriteCounter(double value);
+using Count = std::int64_t;
+inline constexpr Count kLargestCount = std::numeric_limits<Count>::max();
 
-}  // namespace kararion
-
-namespace kararion {
-
-// The seven counters, as the information window shows them.
-struct Counters {
-    // Design-time texts; the program's start writes the start values.
-    std::string Bet = "Bet";
-    std::string Run = "Run";
-    std::string Lost = "Lost";
-    std::string Win = "Win";
-    std::string Coin = "Coin";
-    std::string UsedCoin = "UsedCoin";
-    std::string WinCoin = "WinCoin";
+// The six counters a save file keeps, in the order of the file.
+struct SavedCounts {
+    Count coin = 0;
+    Count run = 0;
+    Count lost = 0;
+    Count win = 0;
+    Count usedCoin = 0;
+    Count winCoin = 0;
+    bool operator==(const SavedCounts&) const = default;
 };
 
-// The six counters a save file keeps, set to a new game's values: 100 coins, all else 0.
-void WriteStartCounters(Counters& counters);
-// All seven counters as the program starts: those six and no bet.
-void WriteStartValues(Counters& counters);
+class Counters {
+public:
+    // As the program starts: the start coins in hand, all else 0.
+    Counters();
 
-// No coins in hand and none staked: the game can go no further.
-bool OutOfCoins(const Counters& counters);
+    Count Bet() const { return bet_; }  // coins staked on the coming game, 0..3
+    Count Run() const { return run_; }  // games started, replays included
+    Count Lost() const { return lost_; }
+    Count Win() const { return win_; }
+    Count Coin() const { return coin_; }          // coins in hand
+    Count UsedCoin() const { return usedCoin_; }  // coins staked in all
+    Count WinCoin() const { return winCoin_; }    // coins paid out in all
+    SavedCounts Saved() const;
 
-// One counter update: read the field, add `delta`, write it back.
-inline void AddToCounter(std::string& field, double delta) { field = WriteCounter(ReadCounter(field) + delta); }
+    // No coins in hand and none staked: the game can go no further.
+    bool OutOfCoins() const { return coin_ <= 0 && bet_ <= 0; }
+    // Whether one more coin can be staked without a counter passing its largest value.
+    bool RoomToStake() const { return usedCoin_ < kLargestCount && bet_ < kLargestCount; }
+    // Whether a game and the largest payout fit without a counter passing its largest value.
+    bool RoomForGame(Count largestPayout) const;
+
+    // One coin from the hand onto the stake, and into the coins staked.
+    void StakeCoin();
+    // One coin from the stake back into the hand.
+    void TakeBackCoin();
+    // The game is over: what was staked is spent.
+    void ClearStake() { bet_ = 0; }
+    void CountGame() { ++run_; }
+    void CountWin() { ++win_; }
+    void CountLoss() { ++lost_; }
+    // Coins of a payout into the hand and into the coins paid out.
+    void PayCoins(Count coins);
+    // A load: the six saved counters replaced, the stake left as it is.
+    void Replace(const SavedCounts& saved);
+    // A fresh start: the start coins, every other counter 0, nothing staked.
+    void StartAfresh();
+
+private:
+    friend class machine::GameSetup;
+
+    Count bet_ = 0;
+    Count run_ = 0;
+    Count lost_ = 0;
+    Count win_ = 0;
+    Count coin_ = 0;
+    Count usedCoin_ = 0;
+    Count winCoin_ = 0;
+};
+
+// A counter as the player reads it: "97", "0".
+std::string CounterText(Count value);
+// Decimal digits back to a count, leading zeros allowed ("007" is 7); nothing
+// for an empty text, anything but digits, or a value beyond 64 bits.
+std::optional<Count> ParseCount(std::string_view digits);
 
 }  // namespace kararion

@@ -1,6 +1,8 @@
 #pragma once
 // A plain signal for the rules' events: any number of listeners, each held by
-// a Connection that removes it when dropped. No Qt: the rules stay plain C++.
+// a Connection that removes it when dropped. Anyone may listen, even through
+// a const view of the game; only the signal's Owner may send it. No Qt: the
+// rules stay plain C++.
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -33,14 +35,15 @@ private:
     std::function<void()> disconnect_;
 };
 
-template <typename... Args>
+template <typename Owner, typename... Args>
 class Signal {
 public:
     Signal() = default;
     Signal(const Signal&) = delete;
     Signal& operator=(const Signal&) = delete;
 
-    [[nodiscard]] Connection Connect(std::function<void(const Args&...)> listener) {
+    // Listening changes nothing the game holds, so a const view may do it.
+    [[nodiscard]] Connection Connect(std::function<void(const Args&...)> listener) const {
         auto entry = std::make_shared<Listener>(Listener{std::move(listener), true});
         listeners_->push_back(entry);
         // The connection may outlive the signal: it holds the list weakly.
@@ -51,6 +54,11 @@ public:
         });
     }
 
+    std::size_t ListenerCount() const { return listeners_->size(); }
+
+private:
+    friend Owner;
+
     void operator()(const Args&... args) const {
         // Over a copy: a listener may connect or disconnect others while it is told,
         // and one disconnected meanwhile hears nothing more.
@@ -59,9 +67,6 @@ public:
             if (entry->connected) entry->call(args...);
     }
 
-    std::size_t ListenerCount() const { return listeners_->size(); }
-
-private:
     struct Listener {
         std::function<void(const Args&...)> call;
         bool connected;

@@ -1,6 +1,6 @@
 #pragma once
-// The values a designer tunes: the timers' intervals and what each symbol
-// pays. Few files include this, so changing one rebuilds little.
+// The values a designer tunes: the timers' intervals, the coins a player
+// starts with and what each symbol pays. Few files include this, so changing one rebuilds little.
 #include <cstdint>
 
 namespace kararion::tuning {
@@ -13,6 +13,9 @@ inline constexpr int kReelLampChaseMs = 300;
 inline constexpr int kWinningLineFlashMs = 100;
 inline constexpr int kCoinUpMs = 10;  // one coin of a payout a tick
 inline constexpr int kWinSoundDelayMs = 1000;
+
+// What a player starts with, and starts afresh with.
+inline constexpr std::int64_t kStartCoins = 100;
 
 // Three of a kind on an open line pays.
 inline constexpr std::int32_t kSevenPays = 200;

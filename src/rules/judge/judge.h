@@ -13,10 +13,6 @@
 
 namespace kararion::judge {
 
-// What the payout counter holds besides a number of coins still to pay.
-using paytable::kReplayPayout;             // three replays: the next game starts at once
-constexpr std::int32_t kClosingTick = -1;  // everything is paid: this tick closes the game
-
 enum class CountUp { GoesOn, Replay };
 
 class Judge {
@@ -28,30 +24,36 @@ public:
     // Prices the win from the symbol in the first reel's cell of `row` and starts
     // the count-up and the win sound.
     void AwardPayout(const Cells& cells, std::int32_t row);
-    // One count-up tick: one coin, the closing of the game, or - for a replay -
-    // all bet lamps lit and the count-up stopped; the caller then starts the
-    // replayed game.
+    // One count-up tick: one coin, the closing of the game once all is paid,
+    // or - for a replay - all bet lamps lit and the count-up stopped; the
+    // caller then starts the replayed game.
     [[nodiscard]] CountUp CountUpCoins();
     // A payout cut short by the player: every coin still owed is paid at once
     // and the game closed, or - for a replay - the replay's tick runs now.
     [[nodiscard]] CountUp FinishPayout();
     void PlayWinSound();  // the win sound's one tick
+    // The message, then the count-up abandoned and the game closed, so that
+    // the next one can be bet.
     void ReportJudgeError(const std::string& message);
 
-    // A won game's payout is still being counted up (or its replay is yet to start).
-    bool CountingUp() const { return coinUpTimer.Enabled(); }
-
-    std::int32_t Payout = 0;       // coins still to count up, or kReplayPayout
-    std::int32_t winningLine = 0;  // the line the bet lamps flash, 1..5
-    GameTimer coinUpTimer;         // one coin of a payout a tick
-    GameTimer winSoundTimer;       // the win sound, once
+    std::int32_t CoinsOwed() const { return coinsOwed_; }      // coins of the payout still to count up
+    std::int32_t WinningLine() const { return winningLine_; }  // the line the bet lamps flash, 1..5
+    const GameTimer& CountUpTimer() const { return coinUpTimer_; }
+    const GameTimer& WinSoundTimer() const { return winSoundTimer_; }
 
 private:
+    friend class machine::Game;
+    friend class machine::GameSetup;
+
     void CloseGame();
 
     Ground& g_;
     lamps::BetLamps& lamps_;
     bet::Betting& betting_;
+    std::int32_t coinsOwed_ = 0;
+    std::int32_t winningLine_ = 0;
+    GameTimer coinUpTimer_;    // one coin of a payout a tick
+    GameTimer winSoundTimer_;  // the win sound, once
 };
 
 }  // namespace kararion::judge

@@ -2,31 +2,35 @@
 
 #include <stdexcept>
 
-#include "core/counters.h"
 #include "core/tuning.h"
+#include "errors/error_message.h"
 #include "paytable/paytable.h"
-#include "sound/error_message.h"
 
 namespace kararion::lamps {
 
-BetLamps::BetLamps(Ground& ground) : betLampTimer("BetLed", tuning::kWinningLineFlashMs), g_(ground) {
+BetLamps::BetLamps(Ground& ground) : g_(ground), betLampTimer_("BetLed", tuning::kWinningLineFlashMs) {
     for (auto& pair : lamps_) pair.fill(kDefaultText);
 }
 
-Colour& BetLamps::BetLamp(int line, int side) {
-    if (line < 1 || line > 3 || side < 0 || side > 1) throw std::out_of_range("BetLamp");
-    return lamps_[static_cast<std::size_t>(line - 1)][static_cast<std::size_t>(side)];
+namespace {
+
+std::size_t LampIndex(int value, int low, int high) {
+    if (value < low || value > high) throw std::out_of_range("BetLamp");
+    return static_cast<std::size_t>(value - low);
 }
 
-const Colour& BetLamps::BetLamp(int line, int side) const { return const_cast<BetLamps*>(this)->BetLamp(line, side); }
+}  // namespace
+
+Colour& BetLamps::Lamp(int line, int side) { return lamps_[LampIndex(line, 1, 3)][LampIndex(side, 0, 1)]; }
+Colour BetLamps::BetLamp(int line, int side) const { return lamps_[LampIndex(line, 1, 3)][LampIndex(side, 0, 1)]; }
 
 void BetLamps::SetPair(int line, Colour colour) {
-    BetLamp(line, kLeftLamp) = colour;
-    BetLamp(line, kRightLamp) = colour;
+    Lamp(line, kLeftLamp) = colour;
+    Lamp(line, kRightLamp) = colour;
 }
 
 void BetLamps::LightBetLamp() {
-    const double bet = ReadCounter(g_.counters.Bet);
+    const Count bet = g_.counters().Bet();
     if (bet == 1) {
         SetPair(1, kRed);
     } else if (bet == 2) {
@@ -39,7 +43,7 @@ void BetLamps::LightBetLamp() {
 }
 
 void BetLamps::DimBetLamp() {
-    const double bet = ReadCounter(g_.counters.Bet);
+    const Count bet = g_.counters().Bet();
     if (bet == 2) {
         SetPair(3, kBlack);
     } else if (bet == 1) {
@@ -53,28 +57,30 @@ void BetLamps::DimBetLamp() {
 
 void BetLamps::LightAllBetLamps() {
     for (int line = 1; line <= 3; ++line) SetPair(line, kRed);
-    betLampTimer.SetEnabled(false);
+    betLampTimer_.SetEnabled(false);
 }
 
 void BetLamps::DimAllBetLamps() {
     for (int line = 3; line >= 1; --line) SetPair(line, kBlack);
-    betLampTimer.SetEnabled(false);
+    betLampTimer_.SetEnabled(false);
 }
+
+void BetLamps::FlashWinningLine() { betLampTimer_.SetEnabled(true); }
 
 void BetLamps::StepBetLamps(std::int32_t winningLine) {
     if (const paytable::PayLine* line = paytable::LineNumbered(winningLine)) {
-        const Colour colour = BetLampPhase == 1 ? kRed : kBlack;
-        BetLamp(line->cells.front().row, kLeftLamp) = colour;
-        BetLamp(line->cells.back().row, kRightLamp) = colour;
+        const Colour colour = betLampPhase_ == 1 ? kRed : kBlack;
+        Lamp(line->cells.front().row, kLeftLamp) = colour;
+        Lamp(line->cells.back().row, kRightLamp) = colour;
     } else {
         ReportBetLampError("判定で異常です。");
     }
     // The phase carries over from flash to flash, and past a report too.
-    if (++BetLampPhase > 1) BetLampPhase = 0;
+    if (++betLampPhase_ > 1) betLampPhase_ = 0;
 }
 
 void BetLamps::ReportBetLampError(const std::string& message) {
-    sound::ShowErrorMessage(g_, message);
+    errors::ShowErrorMessage(g_, message);
     DimAllBetLamps();
 }
 

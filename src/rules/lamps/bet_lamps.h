@@ -24,19 +24,24 @@ public:
     void DimBetLamp();    // the row the stake just left
     void LightAllBetLamps();
     void DimAllBetLamps();
+    void FlashWinningLine();                      // starts the flash
     void StepBetLamps(std::int32_t winningLine);  // one beat of the winning line's flash
     void ReportBetLampError(const std::string& message);
 
-    Colour& BetLamp(int line, int side);  // line 1..3, kLeftLamp or kRightLamp: text colour
-    const Colour& BetLamp(int line, int side) const;
-
-    GameTimer betLampTimer;         // the flash of the winning line
-    std::int32_t BetLampPhase = 0;  // carries over from flash to flash
+    Colour BetLamp(int line, int side) const;  // line 1..3, kLeftLamp or kRightLamp: text colour
+    const GameTimer& FlashTimer() const { return betLampTimer_; }
+    std::int32_t BetLampPhase() const { return betLampPhase_; }  // carries over from flash to flash
 
 private:
+    friend class machine::Game;
+    friend class machine::GameSetup;
+
+    Colour& Lamp(int line, int side);
     void SetPair(int line, Colour colour);
 
     Ground& g_;
+    GameTimer betLampTimer_;
+    std::int32_t betLampPhase_ = 0;
     std::array<std::array<Colour, 2>, 3> lamps_;
 };
 

@@ -17,17 +17,24 @@ public:
 
     void LightReelLamp(std::int32_t index);
     void DimReelLamps();
+    void StartChase();     // all dim, the chase under way
+    void EndChase();       // the chase over, all dim
     void StepReelLamps();  // one step of the chase
     void ReportReelLampError(const std::string& message);
 
-    Colour& ReelLamp(int index);  // 0..2, left to right: fill colour
-    const Colour& ReelLamp(int index) const;
-
-    GameTimer reelLampTimer;  // the chase
-    std::int32_t ReelLampStep = 0;
+    Colour ReelLamp(int index) const;  // 0..2, left to right: fill colour
+    const GameTimer& ChaseTimer() const { return reelLampTimer_; }
+    std::int32_t ReelLampStep() const { return reelLampStep_; }
 
 private:
+    friend class machine::Game;
+    friend class machine::GameSetup;
+
+    Colour& Lamp(int index);
+
     Ground& g_;
+    GameTimer reelLampTimer_;
+    std::int32_t reelLampStep_ = 0;
     std::array<Colour, 3> lamps_;
 };
 

@@ -1,69 +1,61 @@
-#include "machine/machine.h"
-
-#include "core/counters.h"
+#include "machine/game.h"
 #include "sound/sounds.h"
 
 namespace kararion::machine {
-namespace {
 
-void ConnectTimers(Game& g) {
-    reels::Reels& r = g.reels;
-    r.reel1Timer.SetTick([&r] { r.SpinReel1(); });
-    r.reel2Timer.SetTick([&r] { r.SpinReel2(); });
-    r.reel3Timer.SetTick([&r] { r.SpinReel3(); });
-    g.reelLamps.reelLampTimer.SetTick([&g] { g.reelLamps.StepReelLamps(); });
-    g.betLamps.betLampTimer.SetTick([&g] { g.betLamps.StepBetLamps(g.judge.winningLine); });
-    g.judge.coinUpTimer.SetTick([&g] {
-        if (g.judge.CountUpCoins() == judge::CountUp::Replay) g.reels.StartGame(true);
+void Game::ConnectTimers() {
+    for (int reel = 1; reel <= 3; ++reel) {
+        void (reels::Reels::*spin)() = reel == 1   ? &reels::Reels::SpinReel1
+                                       : reel == 2 ? &reels::Reels::SpinReel2
+                                                   : &reels::Reels::SpinReel3;
+        reels_.Timer(reel).SetTick([this, spin] { (reels_.*spin)(); });
+    }
+    reelLamps_.reelLampTimer_.SetTick([this] { reelLamps_.StepReelLamps(); });
+    betLamps_.betLampTimer_.SetTick([this] { betLamps_.StepBetLamps(judge_.WinningLine()); });
+    judge_.coinUpTimer_.SetTick([this] {
+        if (judge_.CountUpCoins() == judge::CountUp::Replay) StartReplay();
     });
-    g.judge.winSoundTimer.SetTick([&g] { g.judge.PlayWinSound(); });
+    judge_.winSoundTimer_.SetTick([this] { judge_.PlayWinSound(); });
 }
 
-}  // namespace
-
-void StartProgram(Game& g) {
-    ConnectTimers(g);
-    WriteStartValues(g.counters);
-    for (int reel = 1; reel <= 3; ++reel) g.reels.StopButton(reel).enabled = false;
+// The free game of three replays, on the same stake. Should the counters have
+// no room for it, the game closes instead, so that the next one can be bet.
+void Game::StartReplay() {
+    if (reels_.StartGame(true)) return;
+    betting_.CloseStake();
+    SetPhase(Phase::BetweenGames);
 }
 
-void EndProgram(Game& g) {
-    for (GameTimer* timer : g.Timers()) timer->SetEnabled(false);
+void Game::StartProgram() {
+    ConnectTimers();
+    counters_.StartAfresh();
 }
 
-void ClickBackground(Game& g) {
+void Game::EndProgram() {
+    for (GameTimer* timer : Timers()) timer->SetEnabled(false);
+}
+
+void Game::ClickBackground() {
     // A click into a count-up first pays what is still owed, so that no won
     // coin is lost to the step it takes (nor a staked one to the closing tick).
-    if (g.judge.CountingUp() && g.judge.FinishPayout() == judge::CountUp::Replay) g.reels.StartGame(true);
-    std::int32_t& step = g.clickStep;
-    if (++step == 8) step = 1;
-    if (step < 4) g.betting.RaiseBet();
-    // A start while a game is under way would count a game never judged.
-    if (ReadCounter(g.counters.Bet) > 0 && step == 4 && !g.reels.GameUnderWay()) g.reels.StartGame();
-    if (step >= 5 && step <= 7) {
-        bool stopped = true;
-        if (g.reels.reel1Timer.Enabled()) {
-            g.reels.StopReel1();
-        } else if (g.reels.reel2Timer.Enabled()) {
-            g.reels.StopReel2();
-        } else if (g.reels.reel3Timer.Enabled()) {
-            g.reels.StopReel3();
-        } else {
-            stopped = false;
+    if ((phase() == Phase::PayingOut || phase() == Phase::Replay) && judge_.FinishPayout() == judge::CountUp::Replay)
+        StartReplay();
+    if (++clickStep_ == 8) clickStep_ = 1;
+    // While the reels spin the betting steps do nothing: the stake refuses them.
+    if (clickStep_ < 4) betting_.RaiseBet();
+    if (counters().Bet() > 0 && clickStep_ == 4) (void)reels_.StartGame();
+    if (clickStep_ >= 5 && clickStep_ <= 7) {
+        for (int reel = 1; reel <= 3; ++reel) {
+            if (!reels_.ReelTimer(reel).Enabled()) continue;
+            if (reels_.StopReel(reel)) sound::PlaySound(*this, sound::Sound::LineStop);
+            break;
         }
-        if (stopped) sound::PlaySound(g, sound::Sound::LineStop);
     }
 }
 
-// A disabled stop button takes no click.
-void ClickStop(Game& g, int reel) {
-    if (!g.reels.StopButton(reel).enabled) return;
-    switch (reel) {
-        case 1: g.reels.StopReel1(); break;
-        case 2: g.reels.StopReel2(); break;
-        default: g.reels.StopReel3(); break;
-    }
-    sound::PlaySound(g, sound::Sound::LineStop);
+// A greyed stop button takes no click: the reels refuse it without a sound.
+void Game::ClickStop(int reel) {
+    if (reels_.StopReel(reel)) sound::PlaySound(*this, sound::Sound::LineStop);
 }
 
 }  // namespace kararion::machine

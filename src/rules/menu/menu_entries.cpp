@@ -2,21 +2,19 @@
 
 namespace kararion::menu {
 
-Menu::Menu(bet::Betting& betting, reels::Reels& reels) : betting_(betting), reels_(reels) { colours_.fill(kBlack); }
+Menu::Menu(const GamePhase& phase, reels::Reels& reels) : phase_(phase), reels_(reels) { colours_.fill(kBlack); }
 
 bool Menu::Enabled(Entry entry) const {
     switch (entry) {
-        // スタート is the stake's to offer, and never while a game is under way.
-        case Entry::Start: return betting_.startOffered && !reels_.GameUnderWay();
-        // A load replaces the counters: only between games, with nothing staked.
-        case Entry::Loading: return betting_.Stake() == 0 && !reels_.GameUnderWay();
+        case Entry::Start: return phase_.Allows(Command::Start);
+        case Entry::Save: return phase_.Allows(Command::Save);
+        case Entry::Loading: return phase_.Allows(Command::Load);
         default: return true;
     }
 }
 
-void Menu::ClickStart() {
-    if (Enabled(Entry::Start)) reels_.StartGame();
-}
+// A greyed スタート takes no click: the reels refuse it without a sound.
+void Menu::ClickStart() { (void)reels_.StartGame(); }
 
 void Menu::Hover(Entry entry) {
     if (!Enabled(entry)) return;

@@ -1,10 +1,11 @@
 #pragma once
-// The menu window's rules: スタート, and the hover colours of the five entries.
-// Opening the dialogs and ending the program are the window layer's.
+// The menu window's rules: スタート, which entries the game phase offers, and
+// the hover colours of the five entries. Opening the dialogs and ending the
+// program are the window layer's.
 #include <array>
 
-#include "bet/bet.h"
 #include "core/colour.h"
+#include "core/phase.h"
 #include "reels/reels.h"
 
 namespace kararion::menu {
@@ -14,7 +15,7 @@ inline constexpr std::array<Entry, 5> kEntries{Entry::Start, Entry::Save, Entry:
 
 class Menu {
 public:
-    Menu(bet::Betting& betting, reels::Reels& reels);
+    Menu(const GamePhase& phase, reels::Reels& reels);
 
     void ClickStart();
     // The entry under the pointer turns red, every other entry black; a greyed
@@ -22,11 +23,13 @@ public:
     void Hover(Entry entry);
     void HoverBackground();
 
+    // Drawn from the phase: スタート with coins staked and nothing under way,
+    // セーブ and ロード only between games with nothing staked.
     bool Enabled(Entry entry) const;
     Colour ForeColor(Entry entry) const { return colours_[static_cast<std::size_t>(entry)]; }
 
 private:
-    bet::Betting& betting_;
+    const GamePhase& phase_;
     reels::Reels& reels_;
     std::array<Colour, 5> colours_;
 };

@@ -1,5 +1,7 @@
 #include "paytable/paytable.h"
 
+#include <algorithm>
+
 #include "core/tuning.h"
 
 namespace kararion::paytable {
@@ -63,6 +65,12 @@ std::string_view SpokenName(Symbol symbol) {
         case Symbol::Orange: return "オレンジ";
     }
     return {};
+}
+
+std::int32_t LargestPayout() {
+    std::int32_t largest = 0;
+    for (const Payout& p : PayoutTable()) largest = std::max(largest, p.coins);
+    return largest;
 }
 
 }  // namespace kararion::paytable

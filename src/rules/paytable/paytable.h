@@ -45,6 +45,9 @@ struct Payout {
 // In the order it is tried, the highest payout first.
 const std::array<Payout, 10>& PayoutTable();
 
+// The most one game can pay.
+std::int32_t LargestPayout();
+
 // The payout of three of a picture: coins or kReplayPayout; nothing for a
 // picture that is none of the ten symbols.
 std::optional<std::int32_t> LookUpPayout(Picture picture);

@@ -17,54 +17,58 @@ namespace kararion::reels {
 
 class Reels {
 public:
-    Reels(Ground& ground, lamps::ReelLamps& lamps, bet::Betting& betting, judge::Judge& judge);
+    Reels(Ground& ground, lamps::ReelLamps& lamps, judge::Judge& judge);
 
-    // Freezes the bet, sets the reels spinning, arms the stop buttons, counts the
-    // game and starts the reel lamp chase. Checks nothing: the guards are the callers'.
-    void StartGame(bool replay = false);
+    // Sets the reels spinning, arms the stop buttons, counts the game and
+    // starts the reel lamp chase. Only with coins staked and nothing under
+    // way, or for a replay's free game; false when refused.
+    bool StartGame(bool replay = false);
     // One step of a reel: the symbols move down one row and a new one enters at the top.
     void SpinReel1();
     void SpinReel2();
     void SpinReel3();
     // Stops a reel where it stands; the third stop of a game judges it.
-    void StopReel1();
-    void StopReel2();
-    void StopReel3();
+    // Only while the game spins and that reel has not stopped yet; false when refused.
+    bool StopReel1();
+    bool StopReel2();
+    bool StopReel3();
+    bool StopReel(int reel);  // 1..3
     // For spinning and stopping alike: the "Error" sound, the message under
-    // "エラー", then every reel halts.
+    // "エラー", then every reel halts. Their stop buttons stay armed, so the
+    // game can still be stopped and judged.
     void ReportReelError(const std::string& message);
 
-    bool AnyReelSpinning() const { return reel1Timer.Enabled() || reel2Timer.Enabled() || reel3Timer.Enabled(); }
-    // From the start until the last stop is judged and its payout counted up
-    // (a replay's free game included).
-    bool GameUnderWay() const { return AnyReelSpinning() || judge_.CountingUp(); }
+    bool AnyReelSpinning() const;
+    // Whether reel 1..3 can be stopped now: its stop button is offered.
+    bool Stoppable(int reel) const;
 
-    Picture& Cell(int reel, int row);  // reel 1..3, row 1 (top)..3
-    const Picture& Cell(int reel, int row) const;
+    Picture Cell(int reel, int row) const;  // reel 1..3, row 1 (top)..3
     const Cells& AllCells() const { return cells_; }
-    std::string& StripText(int reel);  // each reel's strip as text, reel 1..3
-    const std::string& StripText(int reel) const;
-    Caption& StopButton(int reel);  // reel 1..3
-    const Caption& StopButton(int reel) const;
-    GameTimer& ReelTimer(int reel);  // reel 1..3
-
-    GameTimer reel1Timer;
-    GameTimer reel2Timer;
-    GameTimer reel3Timer;
-    std::int32_t ReelPos1 = 0, ReelPos2 = 0, ReelPos3 = 0;
-    std::int32_t StopCount = 0;
+    const std::string& StripText(int reel) const;  // each reel's strip as text, reel 1..3
+    Caption StopButton(int reel) const;            // reel 1..3
+    const GameTimer& ReelTimer(int reel) const;    // reel 1..3
+    std::int32_t ReelPosition(int reel) const;     // reel 1..3: its place on its strip
+    std::int32_t StopCount() const { return stopCount_; }
 
 private:
-    void Step(int reel, std::int32_t& position, const char* message);
-    void Stop(int reel);
+    friend class machine::Game;
+    friend class machine::GameSetup;
+
+    Picture& CellAt(int reel, int row);
+    GameTimer& Timer(int reel);
+    void Step(int reel, const char* message);
+    bool Stop(int reel);
 
     Ground& g_;
     lamps::ReelLamps& lamps_;
-    bet::Betting& betting_;
     judge::Judge& judge_;
+    std::array<GameTimer, 3> timers_;
+    std::array<std::int32_t, 3> positions_{};
+    std::array<bool, 3> stopped_{true, true, true};
+    std::array<Colour, 3> stopColours_;
+    std::int32_t stopCount_ = 0;
     Cells cells_;
     std::array<std::string, 3> stripTexts_;
-    std::array<Caption, 3> stopButtons_;
 };
 
 }  // namespace kararion::reels

@@ -1,22 +1,29 @@
-#include "core/counters.h"
+#include "paytable/paytable.h"
 #include "reels/reels.h"
 #include "sound/sounds.h"
 
 namespace kararion::reels {
-
-void Reels::StartGame(bool replay) {
-    betting_.LockBet();
+bool Reels::StartGame(bool replay) {
+    // A start refused by the phase is a greyed スタート: it takes no click.
+    const bool allowed = replay ? g_.phase() == Phase::Replay : g_.gamePhase().Allows(Command::Start);
+    if (!allowed) {
+        g_.Refuse(Command::Start, g_.counters().Bet() > 0 ? Reason::NotNow : Reason::NothingStaked, false);
+        return false;
+    }
+    if (!g_.counters().RoomForGame(paytable::LargestPayout())) {
+        g_.Refuse(Command::Start, Reason::CountersFull, true);
+        return false;
+    }
     sound::PlaySound(g_, sound::Sound::LineRound);
     for (int reel = 1; reel <= 3; ++reel) {
-        ReelTimer(reel).SetEnabled(true);
-        StopButton(reel).enabled = true;
-        StopButton(reel).foreColor = kBlue;
-        lamps_.ReelLamp(reel - 1) = kDarkTeal;
+        Timer(reel).SetEnabled(true);
+        stopped_[static_cast<std::size_t>(reel - 1)] = false;
+        stopColours_[static_cast<std::size_t>(reel - 1)] = kBlue;
     }
-    AddToCounter(g_.counters.Run, 1);
-    lamps_.DimReelLamps();
-    lamps_.reelLampTimer.SetEnabled(true);
-    g_.events.gameStarted(replay);
+    g_.counters_.CountGame();
+    lamps_.StartChase();
+    g_.events_.gameStarted(replay);
+    return true;
 }
 
 }  // namespace kararion::reels

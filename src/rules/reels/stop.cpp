@@ -2,29 +2,44 @@
 
 namespace kararion::reels {
 
-void Reels::Stop(int reel) {
-    ReelTimer(reel).SetEnabled(false);
-    ++StopCount;
-    if (StopCount == 1) {
-        // The first stop ends the chase, whichever reel it is.
-        lamps_.reelLampTimer.SetEnabled(false);
-        lamps_.DimReelLamps();
+bool Reels::Stop(int reel) {
+    if (!g_.gamePhase().Allows(Command::Stop)) {
+        g_.Refuse(Command::Stop, Reason::NotNow, false);
+        return false;
     }
-    StopButton(reel).foreColor = kDarkNavy;
-    StopButton(reel).enabled = false;
-    const std::int32_t lamp = reel - 1;
-    lamps_.LightReelLamp(lamp);
-    g_.events.reelStopped(ReelStop{reel, cells_[static_cast<std::size_t>(reel - 1)]});
-    if (StopCount == 3) {
+    const auto index = static_cast<std::size_t>(reel - 1);
+    if (stopped_[index]) {
+        g_.Refuse(Command::Stop, Reason::ReelStopped, false);
+        return false;
+    }
+    Timer(reel).SetEnabled(false);
+    stopped_[index] = true;
+    ++stopCount_;
+    // The first stop ends the chase, whichever reel it is.
+    if (stopCount_ == 1) lamps_.EndChase();
+    stopColours_[index] = kDarkNavy;
+    lamps_.LightReelLamp(reel - 1);
+    g_.events_.reelStopped(ReelStop{reel, cells_[index]});
+    if (stopCount_ == 3) {
         judge_.JudgeLines(cells_);
-        StopCount = 0;
-    } else if (StopCount > 3) {
+        stopCount_ = 0;
+    } else if (stopCount_ > 3) {
         ReportReelError("停止数が異常です。");
     }
+    return true;
 }
 
-void Reels::StopReel1() { Stop(1); }
-void Reels::StopReel2() { Stop(2); }
-void Reels::StopReel3() { Stop(3); }
+bool Reels::StopReel1() { return Stop(1); }
+bool Reels::StopReel2() { return Stop(2); }
+bool Reels::StopReel3() { return Stop(3); }
+
+bool Reels::StopReel(int reel) {
+    switch (reel) {
+        case 1: return StopReel1();
+        case 2: return StopReel2();
+        case 3: return StopReel3();
+        default: return false;
+    }
+}
 
 }  // namespace kararion::reels

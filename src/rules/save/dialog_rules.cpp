@@ -41,41 +41,30 @@ FileDialogRules::FileDialogRules(Ground& ground, SaveFiles& saveFiles) : g_(grou
 
 void FileDialogRules::Open() {
     // Every opening starts over, whatever was typed or picked last time.
-    FileName = "NewData";
-    files = ListSaveFiles(saveFiles_.dataDir);
+    fileName_ = "NewData";
+    files_ = ListSaveFiles(saveFiles_.DataDir());
 }
 
 void FileDialogRules::PickFile(const std::string& file) {
     // "a.b.dat" names the save "a": the name ends at its first dot.
-    FileName = file.substr(0, file.find('.'));
+    fileName_ = file.substr(0, file.find('.'));
 }
 
-void FileDialogRules::TypeName(const std::string& name) { FileName = name; }
-
-void FileDialogRules::ActOnName(void (SaveFiles::*operation)(const std::string&)) {
-    if (FileName.empty()) {
-        g_.fx.Beep();
-        return;
-    }
-    // The name is copied: the outcome's message box may let the window layer
-    // touch the field while the operation still runs.
-    const std::string name = FileName;
-    (saveFiles_.*operation)(name);
-}
+void FileDialogRules::TypeName(const std::string& name) { fileName_ = name; }
 
 void FileDialogRules::HoverAction() {
-    Action.foreColor = kRed;
-    Cancel.foreColor = kBlack;
+    action_.foreColor = kRed;
+    cancel_.foreColor = kBlack;
 }
 
 void FileDialogRules::HoverCancel() {
-    Cancel.foreColor = kRed;
-    Action.foreColor = kBlack;
+    cancel_.foreColor = kRed;
+    action_.foreColor = kBlack;
 }
 
 void FileDialogRules::HoverBackground() {
-    Action.foreColor = kBlack;
-    Cancel.foreColor = kBlack;
+    action_.foreColor = kBlack;
+    cancel_.foreColor = kBlack;
 }
 
 }  // namespace kararion::save

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "sound/error_message.h"
+#include "errors/error_message.h"
 
 namespace kararion::save {
 namespace {
@@ -66,7 +66,7 @@ std::string DecodeSaveText(Ground& g, const std::string& text) {
 void ReportCodingError(Ground& g, const std::string& message) {
     // Unlike the game modules' error reports this stops nothing: the caller
     // reports the failed save or load itself and the game goes on.
-    sound::ShowErrorMessage(g, message);
+    errors::ShowErrorMessage(g, message);
 }
 
 }  // namespace kararion::save

@@ -29,8 +29,12 @@ constexpr std::string_view kSeparator = "<>";
 constexpr std::size_t kFieldCount = 6;
 
 // The six saved counters, in the order of the file.
-std::array<std::string*, kFieldCount> SavedCounters(Counters& f) {
-    return {&f.Coin, &f.Run, &f.Lost, &f.Win, &f.UsedCoin, &f.WinCoin};
+std::array<Count, kFieldCount> FieldsOf(const SavedCounts& s) {
+    return {s.coin, s.run, s.lost, s.win, s.usedCoin, s.winCoin};
+}
+
+SavedCounts CountsOf(const std::array<Count, kFieldCount>& f) {
+    return {.coin = f[0], .run = f[1], .lost = f[2], .win = f[3], .usedCoin = f[4], .winCoin = f[5]};
 }
 
 // The player types the name, so it must stay a plain name in the data folder:
@@ -214,31 +218,26 @@ bool SplitFields(std::string_view item, std::array<std::string, kFieldCount>& fi
     return true;
 }
 
-// A load tells what it brought back, and that nothing can be played when that is nothing.
-void AnnounceRestored(Ground& g) {
-    g.events.countersReplaced(Restored{ReadCounter(g.counters.Coin), ReadCounter(g.counters.Run)});
-    if (OutOfCoins(g.counters)) g.events.coinsRanOut();
-}
-
 }  // namespace
 
 SaveFiles::SaveFiles(Ground& ground) : g_(ground) {}
 
-std::string SaveFiles::SavePath(const std::string& name) const { return dataDir + name + ".dat"; }
+std::string SaveFiles::SavePath(const std::string& name) const { return dataDir_ + name + ".dat"; }
 
 void SaveFiles::SaveGame(const std::string& name) {
     Ground& g = g_;
+    if (!g.gamePhase().Allows(Command::Save)) return g.Refuse(Command::Save, Reason::NotNow, false);
     if (!IsPlainFileName(name)) {
-        g.fx.MessageBox(kNotSaved, kError);
+        g.MessageBox(kNotSaved, kError);
         return;
     }
-    auto counters = SavedCounters(g.counters);
+    const std::array<Count, kFieldCount> counts = FieldsOf(g.counters().Saved());
     std::array<std::string, kFieldCount> fields;
     for (std::size_t i = 0; i < kFieldCount; ++i) {
-        fields[i] = EncodeSaveText(g, *counters[i]);
+        fields[i] = EncodeSaveText(g, CounterText(counts[i]));
         if (fields[i] == kFailed) {
             // Nothing is opened, so an older save under this name stays as it is.
-            g.fx.MessageBox(kNotSaved, kError);
+            g.MessageBox(kNotSaved, kError);
             return;
         }
     }
@@ -251,37 +250,43 @@ void SaveFiles::SaveGame(const std::string& name) {
     // The file is closed again before any message box opens.
     const bool saved = ReplaceFile(SavePath(name), line);
     if (saved) {
-        g.fx.MessageBox(kSaved, kDone);
+        g.MessageBox(kSaved, kDone);
     } else {
-        g.fx.MessageBox(kNotSaved, kError);
+        g.MessageBox(kNotSaved, kError);
     }
 }
 
-void SaveFiles::LoadGame(const std::string& name) {
+bool SaveFiles::LoadGame(const std::string& name) {
     Ground& g = g_;
+    if (!g.gamePhase().Allows(Command::Load)) {
+        g.Refuse(Command::Load, Reason::NotNow, false);
+        return false;
+    }
     std::array<std::string, kFieldCount> fields;
     // Whatever cannot be read changes nothing: no counter has been replaced,
-    // so there is nothing to put back either.
+    // so the game in hand goes on as it was.
     const std::optional<std::string> item = IsPlainFileName(name) ? ReadFirstItem(SavePath(name)) : std::nullopt;
     if (!item || !SplitFields(*item, fields)) {
-        g.fx.MessageBox(kNotLoaded, kError);
-        return;
+        g.MessageBox(kNotLoaded, kError);
+        return false;
     }
-    for (std::string& field : fields) {
-        field = DecodeSaveText(g, field);
-        if (field == kFailed) {
-            // A damaged file: back to a fresh game rather than a mixture of
-            // old and loaded counters. Bet belongs to the game under way.
-            WriteStartCounters(g.counters);
-            AnnounceRestored(g);  // the start values: a fresh session
-            g.fx.MessageBox(kNotLoaded, kError);
-            return;
+    std::array<Count, kFieldCount> counts{};
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        const std::string digits = DecodeSaveText(g, fields[i]);
+        // A damaged field (told by the decoder), an empty one or a number
+        // beyond what a counter holds: the file is not loaded at all.
+        const std::optional<Count> count = digits == kFailed ? std::nullopt : ParseCount(digits);
+        if (!count) {
+            g.MessageBox(kNotLoaded, kError);
+            return false;
         }
+        counts[i] = *count;
     }
-    auto counters = SavedCounters(g.counters);
-    for (std::size_t i = 0; i < kFieldCount; ++i) *counters[i] = fields[i];
-    AnnounceRestored(g);  // a load starts a fresh session of the data counter
-    g.fx.MessageBox(kLoaded, kDone);
+    g.counters_.Replace(CountsOf(counts));
+    // A load starts a fresh session of the data counter.
+    g.events_.countersReplaced(Restored{g.counters().Coin(), g.counters().Run()});
+    g.MessageBox(kLoaded, kDone);
+    return true;
 }
 
 }  // namespace kararion::save

@@ -1,6 +1,6 @@
 #pragma once
 // Keeps a game's session history from the game's own events: every judged
-// game, and a fresh session whenever a load replaces the counters.
+// game, and a fresh session whenever a load or a fresh start replaces the counters.
 #include "core/counters.h"
 #include "core/events.h"
 #include "session/history.h"
@@ -10,7 +10,7 @@ namespace kararion::session {
 class SessionRecord {
 public:
     // Listens from now on; the session starts with StartSession.
-    SessionRecord(GameEvents& events, const Counters& counters);
+    SessionRecord(const GameEvents& events, const Counters& counters);
 
     // The counters as they stand become the base of a fresh session.
     void StartSession();
@@ -23,6 +23,7 @@ private:
     History history_;
     Connection judged_;
     Connection replaced_;
+    Connection afresh_;
 };
 
 }  // namespace kararion::session

@@ -16,11 +16,6 @@ std::vector<std::string> WaveFileNames() {
     return files;
 }
 
-void PlaySound(Ground& g, Sound sound) {
-    g.fx.SoundCloseAll();
-    const std::string path = SoundFile(g.programDir, sound);
-    g.fx.SoundOpen(path);
-    g.fx.SoundPlay(path);
-}
+void PlaySound(Ground& g, Sound sound) { g.PlaySoundFile(SoundFile(g.programDir(), sound)); }
 
 }  // namespace kararion::sound

@@ -11,8 +11,7 @@
 namespace kararion::ui {
 namespace {
 
-QString Count(double value) { return QString::number(value, 'f', 0); }
-QString Count(const std::string& counter) { return Count(ReadCounter(counter)); }
+QString Count(kararion::Count value) { return QString::number(value); }
 
 QString SymbolWord(Picture picture) {
     const std::optional<Symbol> symbol = LooksLike(picture);
@@ -33,7 +32,7 @@ QString LineWord(int line) {
 
 }  // namespace
 
-OutcomeWatch::OutcomeWatch(GameEvents& events, const Counters& counters, const reels::Reels& reels,
+OutcomeWatch::OutcomeWatch(const GameEvents& events, const Counters& counters, const reels::Reels& reels,
                            Announcer& announcer, WinFrame& frame)
     : counters_(counters), reels_(reels), announcer_(announcer), frame_(frame) {
     judged_ = events.judged.Connect([this](const Judgement& j) { Judged(j); });
@@ -55,7 +54,7 @@ OutcomeWatch::OutcomeWatch(GameEvents& events, const Counters& counters, const r
     stopped_ =
         events.reelStopped.Connect([this](const ReelStop& stop) { announcer_.Say(ReelWords(stop.reel, stop.cells)); });
     paid_ = events.payoutFinished.Connect(
-        [this](double coins) { announcer_.Say(QStringLiteral("コイン %1").arg(Count(coins))); });
+        [this](kararion::Count coins) { announcer_.Say(QStringLiteral("コイン %1").arg(Count(coins))); });
     replaced_ = events.countersReplaced.Connect([this](const Restored& restored) {
         announcer_.Say(QStringLiteral("コイン %1、ゲーム %2").arg(Count(restored.coins), Count(restored.games)));
     });
@@ -86,10 +85,9 @@ void OutcomeWatch::Judged(const Judgement& j) {
 void OutcomeWatch::SayState() {
     QStringList words;
     words << QStringLiteral("コイン %1、ベット %2、ゲーム %3")
-                 .arg(Count(counters_.Coin), Count(counters_.Bet), Count(counters_.Run));
-    const std::array<const GameTimer*, 3> spins = {&reels_.reel1Timer, &reels_.reel2Timer, &reels_.reel3Timer};
+                 .arg(Count(counters_.Coin()), Count(counters_.Bet()), Count(counters_.Run()));
     for (int reel = 1; reel <= 3; ++reel) {
-        if (spins[static_cast<std::size_t>(reel - 1)]->Enabled()) {
+        if (reels_.ReelTimer(reel).Enabled()) {
             words << QStringLiteral("リール%1 回転中").arg(reel);
         } else {
             words << ReelWords(reel, reels_.AllCells()[static_cast<std::size_t>(reel - 1)]);

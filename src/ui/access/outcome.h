@@ -12,7 +12,7 @@
 #include "core/events.h"
 
 namespace kararion {
-struct Counters;
+class Counters;
 }
 namespace kararion::reels {
 class Reels;
@@ -25,7 +25,7 @@ class WinFrame;
 
 class OutcomeWatch {
 public:
-    OutcomeWatch(GameEvents& events, const Counters& counters, const reels::Reels& reels, Announcer& announcer,
+    OutcomeWatch(const GameEvents& events, const Counters& counters, const reels::Reels& reels, Announcer& announcer,
                  WinFrame& frame);
 
     // Everything at once, on the player's asking: coins, stake, games and the nine symbols.

@@ -32,10 +32,7 @@ const FileDialogKind& FileDialogKind::Save() {
                                      .widthTwips = 2388,
                                      .heightTwips = 2700,
                                      .listFirst = false,
-                                     .rules = [](Game& g) -> save::FileDialogRules& { return g.saveDialog; },
-                                     .view = [](const Game& g) -> const save::FileDialogRules& { return g.saveDialog; },
-                                     .clickAction = [](Game& g) { g.saveDialog.ClickSave(); },
-                                     .hoverAction = [](Game& g) { g.saveDialog.HoverSave(); }};
+                                     .dialog = machine::FileDialogKind::Save};
     return kind;
 }
 
@@ -46,10 +43,7 @@ const FileDialogKind& FileDialogKind::Load() {
                                      .widthTwips = 2400,
                                      .heightTwips = 2784,
                                      .listFirst = true,
-                                     .rules = [](Game& g) -> save::FileDialogRules& { return g.loadDialog; },
-                                     .view = [](const Game& g) -> const save::FileDialogRules& { return g.loadDialog; },
-                                     .clickAction = [](Game& g) { g.loadDialog.ClickLoad(); },
-                                     .hoverAction = [](Game& g) { g.loadDialog.HoverLoad(); }};
+                                     .dialog = machine::FileDialogKind::Load};
     return kind;
 }
 
@@ -114,8 +108,8 @@ FileDialog::FileDialog(WindowHost& windows, const FileDialogKind& kind, QWidget*
     // that shows the rules' own name changes nothing: the shown text of a
     // name that is not UTF-8 would not give its bytes back.
     connect(fileName_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (text == ShownName(State().FileName)) return;
-        windows_.Act([this, name = QFile::encodeName(text).toStdString()](Game& g) { kind_.rules(g).TypeName(name); });
+        if (text == ShownName(State().FileName())) return;
+        Send(machine::Order::Kind::TypeName, QFile::encodeName(text).toStdString());
     });
 
     auto* extension = new CaptionLabel(QStringLiteral(".dat"), this);
@@ -136,7 +130,7 @@ FileDialog::FileDialog(WindowHost& windows, const FileDialogKind& kind, QWidget*
     KeepMouseEvents(files_->viewport());
     auto pick = [this](const QListWidgetItem* item) {
         if (item == nullptr) return;
-        windows_.Act([this, file = FileNameOf(item)](Game& g) { kind_.rules(g).PickFile(file); });
+        Send(machine::Order::Kind::PickFile, FileNameOf(item));
     };
     // `clicked` comes once for a double click too: its second press is no click.
     connect(files_, &QListWidget::itemClicked, this, pick);
@@ -158,11 +152,10 @@ FileDialog::FileDialog(WindowHost& windows, const FileDialogKind& kind, QWidget*
     }
     // The folder may have gone (or gone bad) since the dialog opened.
     connect(action_, &CaptionLabel::clicked, this, [this] {
-        if (windows_.SaveFolderReady()) windows_.Act(kind_.clickAction);
+        if (windows_.SaveFolderReady()) Send(machine::Order::Kind::ClickDialogAction);
     });
-    connect(action_, &CaptionLabel::hovered, this, [this] { windows_.Act(kind_.hoverAction); });
-    connect(cancel_, &CaptionLabel::hovered, this,
-            [this] { ActOnDialog([](save::FileDialogRules& d) { d.HoverCancel(); }); });
+    connect(action_, &CaptionLabel::hovered, this, [this] { Send(machine::Order::Kind::HoverDialogAction); });
+    connect(cancel_, &CaptionLabel::hovered, this, [this] { Send(machine::Order::Kind::HoverCancel); });
     connect(cancel_, &CaptionLabel::clicked, this, &QDialog::reject);
 
     auto* stroke = new LineStroke(TwipRect(960, 2400, 0, 0).topLeft(), TwipRect(840, 2640, 0, 0).topLeft(), this);
@@ -175,20 +168,18 @@ FileDialog::FileDialog(WindowHost& windows, const FileDialogKind& kind, QWidget*
     }
 }
 
-const save::FileDialogRules& FileDialog::State() const { return kind_.view(windows_.game()); }
+const save::FileDialogRules& FileDialog::State() const { return windows_.game().fileDialog(kind_.dialog); }
 
-void FileDialog::ActOnDialog(void (*rule)(save::FileDialogRules&)) {
-    windows_.Act([this, rule](Game& g) { rule(kind_.rules(g)); });
+void FileDialog::Send(machine::Order::Kind kind, std::string text) {
+    windows_.Send(machine::Order::ForDialog(kind, kind_.dialog, std::move(text)));
 }
 
 void FileDialog::Reopen() {
     files_->clear();
     // Not shown yet, so the redraw of the open windows leaves it out. The
     // click that closed it last time left its button red.
-    ActOnDialog([](save::FileDialogRules& d) {
-        d.Open();
-        d.HoverBackground();
-    });
+    Send(machine::Order::Kind::OpenDialog);
+    Send(machine::Order::Kind::HoverDialogBackground);
     Refresh();
     QWidget* first = kind_.listFirst ? static_cast<QWidget*>(files_) : fileName_;
     first->setFocus(Qt::OtherFocusReason);
@@ -197,31 +188,29 @@ void FileDialog::Reopen() {
 
 void FileDialog::Refresh() {
     const save::FileDialogRules& s = State();
-    const QString name = ShownName(s.FileName);
+    const QString name = ShownName(s.FileName());
     if (fileName_->text() != name) fileName_->setText(name);
 
-    bool sameList = files_->count() == static_cast<int>(s.files.size());
+    bool sameList = files_->count() == static_cast<int>(s.Files().size());
     for (int i = 0; sameList && i < files_->count(); ++i)
-        sameList = FileNameOf(files_->item(i)) == s.files[static_cast<std::size_t>(i)];
+        sameList = FileNameOf(files_->item(i)) == s.Files()[static_cast<std::size_t>(i)];
     if (!sameList) {
         files_->clear();
-        for (const std::string& file : s.files) {
+        for (const std::string& file : s.Files()) {
             auto* item = new QListWidgetItem(ShownName(file), files_);
             item->setData(Qt::UserRole, QByteArray::fromStdString(file));
         }
     }
 
-    action_->SetColour(s.Action.foreColor);
-    cancel_->SetColour(s.Cancel.foreColor);
+    action_->SetColour(s.Action().foreColor);
+    cancel_->SetColour(s.Cancel().foreColor);
 }
 
-void FileDialog::mouseMoveEvent(QMouseEvent*) {
-    ActOnDialog([](save::FileDialogRules& d) { d.HoverBackground(); });
-}
+void FileDialog::mouseMoveEvent(QMouseEvent*) { Send(machine::Order::Kind::HoverDialogBackground); }
 
 // As the bare background does: a pointer leaving from a caption would leave it red.
 void FileDialog::leaveEvent(QEvent*) {
-    if (isVisible()) ActOnDialog([](save::FileDialogRules& d) { d.HoverBackground(); });
+    if (isVisible()) Send(machine::Order::Kind::HoverDialogBackground);
 }
 
 }  // namespace kararion::ui

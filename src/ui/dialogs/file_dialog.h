@@ -6,6 +6,7 @@
 #include <string>
 
 #include "machine/game_fwd.h"
+#include "machine/orders.h"
 
 namespace kararion::save {
 class FileDialogRules;
@@ -25,11 +26,8 @@ struct FileDialogKind {
     const char* actionCaption;  // "セーブ" or "ロード"
     int widthTwips;
     int heightTwips;
-    bool listFirst;                          // keyboard focus order
-    save::FileDialogRules& (*rules)(Game&);  // the dialog's rules in the game
-    const save::FileDialogRules& (*view)(const Game&);
-    void (*clickAction)(Game&);
-    void (*hoverAction)(Game&);
+    bool listFirst;                  // keyboard focus order
+    machine::FileDialogKind dialog;  // which of the game's two dialogs
 
     static const FileDialogKind& Save();
     static const FileDialogKind& Load();
@@ -67,8 +65,8 @@ protected:
 
 private:
     const save::FileDialogRules& State() const;
-    // Runs one of the dialog's own rules through the windows.
-    void ActOnDialog(void (*rule)(save::FileDialogRules&));
+    // Sends one of the dialog's own commands through the windows.
+    void Send(machine::Order::Kind kind, std::string text = {});
 
     WindowHost& windows_;
     const FileDialogKind& kind_;

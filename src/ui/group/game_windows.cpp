@@ -65,8 +65,7 @@ QSize GroupSize(const QWidget* info, const QWidget* main, const QWidget* menu, i
 
 }  // namespace
 
-GameWindows::GameWindows(Effects& effects, TimerHost& timers, std::string programDir)
-    : game_(effects, timers, std::move(programDir)) {
+GameWindows::GameWindows(Game& game) : game_(game) {
     InstallAccessibility();
     main_ = std::make_unique<MainWindow>(*this);
     menu_ = new MenuWindow(*this, main_.get());
@@ -75,7 +74,7 @@ GameWindows::GameWindows(Effects& effects, TimerHost& timers, std::string progra
     keys_ = std::make_unique<GameKeys>(*this);
     winFrame_ = new WinFrame(main_.get());
     announcer_ = std::make_unique<Announcer>(main_.get());
-    outcome_ = std::make_unique<OutcomeWatch>(game_.events, game_.counters, game_.reels, *announcer_, *winFrame_);
+    outcome_ = std::make_unique<OutcomeWatch>(game_.events(), game_.counters(), game_.reels(), *announcer_, *winFrame_);
 
     AddContextMenu();
 }
@@ -127,10 +126,9 @@ void GameWindows::AddContextMenu() {
 GameWindows::~GameWindows() = default;
 
 void GameWindows::Start() {
-    Act([this](Game& g) {
-        machine::StartProgram(g);
-        record_.StartSession();  // the data counter's session starts with the program
-    });
+    game_.StartProgram();
+    record_.StartSession();  // the data counter's session starts with the program
+    RefreshAll();
     const QSettings settings = Settings();
     const std::vector<int> choices = ZoomChoices();
     const int chosen = settings.value(kZoomKey, 0).toInt();
@@ -164,8 +162,8 @@ void GameWindows::PlaceGroup() {
     main_->move(left, top);
 }
 
-void GameWindows::Act(const std::function<void(Game&)>& rule) {
-    rule(game_);
+void GameWindows::Send(const machine::Order& order) {
+    game_.Perform(order);
     RefreshAll();
 }
 
@@ -284,14 +282,15 @@ void GameWindows::ShowModal(QDialog* dialog) {
     dialog->move(over.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
     dialog->exec();
     // The entry that opened it stayed red behind it; the pointer is elsewhere now.
-    Act([](Game& g) { g.menu.HoverBackground(); });
+    Send({.kind = machine::Order::Kind::HoverMenuBackground});
 }
 
 bool GameWindows::SaveFolderReady() {
     if (!saveFolderCheck_) return true;
     const std::string problem = saveFolderCheck_();
     if (problem.empty()) return true;
-    Act([&problem](Game& g) { g.fx.MessageBox(problem, "エラー"); });
+    game_.MessageBox(problem, "エラー");
+    RefreshAll();
     return false;
 }
 
@@ -327,7 +326,7 @@ void GameWindows::OpenDataWindow() {
     ApplyZoom(data_.get());
     PlaceDataWindow(fresh);
     // Worked out each time it opens, from the strips the reels spin on.
-    data_->SetOdds(session::WorkOutOdds(session::SheetOfGame(game_.reels)));
+    data_->SetOdds(session::WorkOutOdds(session::SheetOfGame(game_.reels())));
     data_->Refresh();
     data_->show();
     data_->raise();
@@ -358,7 +357,7 @@ void GameWindows::EndProgram() {
     if (ended_) return;
     ended_ = true;
     // Nothing is saved and no handler runs again: the timers stop first.
-    Act(machine::EndProgram);
+    Send({.kind = machine::Order::Kind::EndProgram});
     for (QWidget* dialog : {static_cast<QWidget*>(save_), static_cast<QWidget*>(load_), static_cast<QWidget*>(version_),
                             static_cast<QWidget*>(data_.get()), static_cast<QWidget*>(help_.get())}) {
         if (dialog != nullptr) dialog->hide();

@@ -32,22 +32,21 @@ class OutcomeWatch;
 
 class GameWindows : public WindowHost {
 public:
-    GameWindows(Effects& effects, TimerHost& timers, std::string programDir);
+    // The game is its owner's (the program, or a test that sets it up).
+    explicit GameWindows(Game& game);
     ~GameWindows() override;
     GameWindows(const GameWindows&) = delete;
     GameWindows& operator=(const GameWindows&) = delete;
 
-    // The windows' view of the rules: read-only. Every change goes through Act.
+    // The windows' view of the rules: read-only. Every change goes through Send.
     const Game& game() const override { return game_; }
-    // For tests, tools and benchmarks that set a state up before acting.
-    Game& MutableGame() { return game_; }
 
     // The main window's load: start values, side windows shown and docked,
     // the main window shown with the group centred on the primary screen, at
     // the zoom and with the sound the player chose last time.
     void Start();
 
-    void Act(const std::function<void(Game&)>& rule) override;
+    void Send(const machine::Order& order) override;
     // Says what happened since the last time, then draws every window from
     // the rules' state (only what changed).
     void RefreshAll() override;
@@ -122,8 +121,8 @@ private:
     // Puts a window of its own clear of the group, whole on the screen.
     void PlaceBesideGroup(QWidget* window);
 
-    Game game_;
-    session::SessionRecord record_{game_.events, game_.counters};  // the data counter: hears of every judged game
+    Game& game_;
+    session::SessionRecord record_{game_.events(), game_.counters()};  // the data counter: hears of every judged game
     std::unique_ptr<MainWindow> main_;
     // The other windows belong to the main window; the data window stands alone.
     InfoWindow* info_ = nullptr;

@@ -8,7 +8,7 @@
 
 namespace kararion::ui {
 
-RealGame::RealGame(std::string programDir) : windows_(effects_, timers_, std::move(programDir)) {
+RealGame::RealGame(std::string programDir) : game_(effects_, timers_, std::move(programDir)), windows_(game_) {
     timers_.SetAfterTick([this] { windows_.RefreshAll(); });
     effects_.SetBeforeModal([this] { windows_.Redraw(); });
     windows_.SetSoundSwitch([this](bool on) { effects_.SetSoundOn(on); });
@@ -22,7 +22,7 @@ void RealGame::Start() {
         std::vector<std::string> files;
         files.reserve(sound::kSounds.size());
         for (const sound::SoundFileName& s : sound::kSounds)
-            files.push_back(sound::SoundFile(windows_.game().programDir, s.sound));
+            files.push_back(sound::SoundFile(game_.programDir(), s.sound));
         effects_.Preload(files);
     });
 }

@@ -14,7 +14,7 @@ public:
     explicit RealGame(std::string programDir);
 
     GameWindows& windows() { return windows_; }
-    const Game& game() const { return windows_.game(); }
+    const Game& game() const { return game_; }
     QtTimerHost& timers() { return timers_; }
     QtEffects& effects() { return effects_; }
 
@@ -24,6 +24,7 @@ public:
 private:
     QtEffects effects_;
     QtTimerHost timers_;
+    Game game_;
     GameWindows windows_;
 };
 

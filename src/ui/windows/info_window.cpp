@@ -33,7 +33,7 @@ void SetText(CounterField* field, const std::string& text) { field->SetCount(QSt
 }  // namespace
 
 InfoWindow::InfoWindow(WindowHost& windows, QWidget* owner)
-    : SideWindow(windows, owner, [](Game& g) { g.betting.HoverBackground(); }) {
+    : SideWindow(windows, owner, machine::Order::Kind::HoverBetBackground) {
     setWindowTitle(QStringLiteral(" - 情報 -"));
     setAccessibleName(QStringLiteral("情報"));
     setObjectName(QStringLiteral("Form6"));
@@ -60,12 +60,14 @@ InfoWindow::InfoWindow(WindowHost& windows, QWidget* owner)
         button->SetButton(true);
         button->SetGreyWhenDisabled(true);
     }
-    connect(betUp_, &CaptionLabel::clicked, this, [this] { windows_.Act([](Game& g) { g.betting.ClickBetUp(); }); });
+    connect(betUp_, &CaptionLabel::clicked, this,
+            [this] { windows_.Send({.kind = machine::Order::Kind::ClickBetUp}); });
     connect(betDown_, &CaptionLabel::clicked, this,
-            [this] { windows_.Act([](Game& g) { g.betting.ClickBetDown(); }); });
-    connect(betUp_, &CaptionLabel::hovered, this, [this] { windows_.Act([](Game& g) { g.betting.HoverBetUp(); }); });
+            [this] { windows_.Send({.kind = machine::Order::Kind::ClickBetDown}); });
+    connect(betUp_, &CaptionLabel::hovered, this,
+            [this] { windows_.Send({.kind = machine::Order::Kind::HoverBetUp}); });
     connect(betDown_, &CaptionLabel::hovered, this,
-            [this] { windows_.Act([](Game& g) { g.betting.HoverBetDown(); }); });
+            [this] { windows_.Send({.kind = machine::Order::Kind::HoverBetDown}); });
 
     AddCaption(this, QStringLiteral("Label3"), QStringLiteral("回転数："), TwipRect(120, 840, 735, 255));
     counters_[kRun] = Counter(QStringLiteral("Run"), QStringLiteral("回転数"), TwipRect(840, 840, 495, 270));
@@ -112,19 +114,20 @@ void InfoWindow::HushWhileCounting(bool counting) {
 }
 
 void InfoWindow::Refresh() {
-    const Counters& s = windows_.game().counters;
-    const bool counting = windows_.game().judge.CountingUp();
+    const Counters& s = windows_.game().counters();
+    const Phase phase = windows_.game().phase();
+    const bool counting = phase == Phase::PayingOut || phase == Phase::Replay;
     if (counting) HushWhileCounting(true);
-    SetText(counters_[kBet], s.Bet);
-    SetText(counters_[kRun], s.Run);
-    SetText(counters_[kLost], s.Lost);
-    SetText(counters_[kWin], s.Win);
-    SetText(counters_[kCoin], s.Coin);
-    SetText(counters_[kUsedCoin], s.UsedCoin);
-    SetText(counters_[kWinCoin], s.WinCoin);
+    SetText(counters_[kBet], CounterText(s.Bet()));
+    SetText(counters_[kRun], CounterText(s.Run()));
+    SetText(counters_[kLost], CounterText(s.Lost()));
+    SetText(counters_[kWin], CounterText(s.Win()));
+    SetText(counters_[kCoin], CounterText(s.Coin()));
+    SetText(counters_[kUsedCoin], CounterText(s.UsedCoin()));
+    SetText(counters_[kWinCoin], CounterText(s.WinCoin()));
     if (!counting) HushWhileCounting(false);
-    ShowButton(betUp_, windows_.game().betting.BetUp);
-    ShowButton(betDown_, windows_.game().betting.BetDown);
+    ShowButton(betUp_, windows_.game().betting().BetUp());
+    ShowButton(betDown_, windows_.game().betting().BetDown());
 }
 
 }  // namespace kararion::ui

@@ -90,8 +90,7 @@ MainWindow::MainWindow(WindowHost& windows) : windows_(windows) {
         stop->setFont(stopFont);
         stop->SetButton(true);
         stop->setGeometry(TwipRect(kCellLeft[reel - 1], 1680, 495, 255));
-        connect(stop, &CaptionLabel::clicked, this,
-                [this, reel] { windows_.Act([reel](Game& g) { machine::ClickStop(g, reel); }); });
+        connect(stop, &CaptionLabel::clicked, this, [this, reel] { windows_.Send(machine::Order::Stop(reel)); });
         stopButtons_[reel - 1] = stop;
     }
     Refresh();
@@ -99,19 +98,19 @@ MainWindow::MainWindow(WindowHost& windows) : windows_(windows) {
 
 void MainWindow::Refresh() {
     const Game& g = windows_.game();
-    const reels::Reels& s = g.reels;
+    const reels::Reels& s = g.reels();
     // What moves is described only at rest: a chase, a flash or a spin told
     // to the bus step by step would drown what a screen reader has to say.
-    const std::array<bool, 3> spinning = {s.reel1Timer.Enabled(), s.reel2Timer.Enabled(), s.reel3Timer.Enabled()};
+    const std::array<bool, 3> spinning = {s.ReelTimer(1).Enabled(), s.ReelTimer(2).Enabled(), s.ReelTimer(3).Enabled()};
     for (int i = 0; i < 3; ++i) {
-        const Colour lamp = g.reelLamps.ReelLamp(i);
+        const Colour lamp = g.reelLamps().ReelLamp(i);
         reelLamps_[i]->SetFill(lamp);
         if (!spinning[i]) Describe(reelLamps_[i], Lit(lamp == kCyan));
     }
-    const bool flashing = g.betLamps.betLampTimer.Enabled();
+    const bool flashing = g.betLamps().FlashTimer().Enabled();
     for (int line = 1; line <= 3; ++line) {
         for (int end = 0; end < 2; ++end) {
-            const Colour lamp = g.betLamps.BetLamp(line, end);
+            const Colour lamp = g.betLamps().BetLamp(line, end);
             betLamps_[line - 1][end]->SetColour(lamp);
             if (!flashing) Describe(betLamps_[line - 1][end], Lit(lamp == kRed));
         }
@@ -136,7 +135,7 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (click) BackgroundClick();
 }
 
-void MainWindow::BackgroundClick() { windows_.Act(machine::ClickBackground); }
+void MainWindow::BackgroundClick() { windows_.Send({.kind = machine::Order::Kind::ClickBackground}); }
 
 void MainWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a double click is one more press: three quick

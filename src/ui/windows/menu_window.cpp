@@ -9,7 +9,7 @@
 namespace kararion::ui {
 
 MenuWindow::MenuWindow(WindowHost& windows, QWidget* owner)
-    : SideWindow(windows, owner, [](Game& g) { g.menu.HoverBackground(); }) {
+    : SideWindow(windows, owner, machine::Order::Kind::HoverMenuBackground) {
     setWindowTitle(QStringLiteral(" - メニュー -"));
     setAccessibleName(QStringLiteral("メニュー"));
     setObjectName(QStringLiteral("Form5"));
@@ -24,7 +24,8 @@ MenuWindow::MenuWindow(WindowHost& windows, QWidget* owner)
                      menu::Entry::Version);
     ended_ = Entry(QStringLiteral("Ended"), QStringLiteral("終了"), TwipRect(120, 1560, 975, 255), menu::Entry::Ended);
 
-    connect(start_, &CaptionLabel::clicked, this, [this] { windows_.Act([](Game& g) { g.menu.ClickStart(); }); });
+    connect(start_, &CaptionLabel::clicked, this,
+            [this] { windows_.Send({.kind = machine::Order::Kind::ClickStart}); });
     connect(save_, &CaptionLabel::clicked, this, [this] { windows_.OpenSaveDialog(); });
     connect(loading_, &CaptionLabel::clicked, this, [this] { windows_.OpenLoadDialog(); });
     connect(version_, &CaptionLabel::clicked, this, [this] { windows_.OpenVersionWindow(); });
@@ -40,14 +41,13 @@ CaptionLabel* MenuWindow::Entry(const QString& name, const QString& text, QRect 
     entry->SetGreyWhenDisabled(true);
     entry->setFocusPolicy(Qt::TabFocus);
     entry->setGeometry(geometry);
-    connect(entry, &CaptionLabel::hovered, this,
-            [this, which] { windows_.Act([which](Game& g) { g.menu.Hover(which); }); });
+    connect(entry, &CaptionLabel::hovered, this, [this, which] { windows_.Send(machine::Order::Hover(which)); });
     entries_[static_cast<std::size_t>(which)] = entry;
     return entry;
 }
 
 void MenuWindow::Refresh() {
-    const menu::Menu& m = windows_.game().menu;
+    const menu::Menu& m = windows_.game().menu();
     for (menu::Entry e : menu::kEntries)
         ShowButton(entries_[static_cast<std::size_t>(e)], Caption{m.Enabled(e), m.ForeColor(e)});
 }

@@ -9,7 +9,7 @@
 
 namespace kararion::ui {
 
-SideWindow::SideWindow(WindowHost& windows, QWidget* owner, void (*hoverBackground)(Game&))
+SideWindow::SideWindow(WindowHost& windows, QWidget* owner, machine::Order::Kind hoverBackground)
     : QWidget(owner), windows_(windows), hoverBackground_(hoverBackground) {
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(DefaultFont());
@@ -31,11 +31,11 @@ void SideWindow::changeEvent(QEvent* event) {
     if (entry == nullptr || !entry->TabbedTo()) setFocus(Qt::ActiveWindowFocusReason);
 }
 
-void SideWindow::mouseMoveEvent(QMouseEvent*) { windows_.Act(hoverBackground_); }
+void SideWindow::mouseMoveEvent(QMouseEvent*) { windows_.Send({.kind = hoverBackground_}); }
 
 // Beyond the rules, which reset the colours only over the bare background: a
 // pointer that leaves straight from a caption would leave it red.
-void SideWindow::leaveEvent(QEvent*) { windows_.Act(hoverBackground_); }
+void SideWindow::leaveEvent(QEvent*) { windows_.Send({.kind = hoverBackground_}); }
 
 void SideWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);

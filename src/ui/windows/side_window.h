@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "machine/game_fwd.h"
+#include "machine/orders.h"
 
 namespace kararion {
 struct Caption;
@@ -19,7 +20,7 @@ class SideWindow : public QWidget {
     Q_OBJECT
 public:
     // `hoverBackground` is the window's rule for the pointer over its background.
-    SideWindow(WindowHost& windows, QWidget* owner, void (*hoverBackground)(Game&));
+    SideWindow(WindowHost& windows, QWidget* owner, machine::Order::Kind hoverBackground);
 
 protected:
     // A caption acting as a button shows the rules' enabled flag and colour.
@@ -34,7 +35,7 @@ protected:
     WindowHost& windows_;
 
 private:
-    void (*hoverBackground_)(Game&);
+    machine::Order::Kind hoverBackground_;
 };
 
 }  // namespace kararion::ui

@@ -2,9 +2,8 @@
 // What the windows ask of the set that holds them: the rules to read, the one
 // way to change them, and the commands that open, close and dock windows.
 // The set (ui/group) answers; the windows never see more of it.
-#include <functional>
-
 #include "machine/game_fwd.h"
+#include "machine/orders.h"
 
 namespace kararion::ui {
 
@@ -19,9 +18,9 @@ public:
 
     // The windows' view of the rules: read-only.
     virtual const Game& game() const = 0;
-    // The one way from the windows to the rules: runs `rule` on the game, then
-    // draws every window from the state it left.
-    virtual void Act(const std::function<void(Game&)>& rule) = 0;
+    // The one way from the windows to the rules: sends the game a command by
+    // name, then draws every window from the state it left.
+    virtual void Send(const machine::Order& order) = 0;
     // Says what happened since the last time, then draws every window from
     // the rules' state (only what changed).
     virtual void RefreshAll() = 0;

@@ -1,54 +1,43 @@
 #include <gtest/gtest.h>
 
-#include <limits>
+#include <string>
 
 #include "core/counters.h"
 
 namespace kararion {
 namespace {
 
-TEST(CounterText, ReadsTheLeadingNumberAndZeroForText) {
-    EXPECT_EQ(ReadCounter("100"), 100);
-    EXPECT_EQ(ReadCounter("0"), 0);
-    EXPECT_EQ(ReadCounter("007"), 7);   // leading zeros from a loaded file
-    EXPECT_EQ(ReadCounter(""), 0);      // an empty loaded field
-    EXPECT_EQ(ReadCounter("Coin"), 0);  // the field's design-time text
-    EXPECT_EQ(ReadCounter("-ERR-"), 0);
-    EXPECT_EQ(ReadCounter("  42"), 42);   // leading blanks are skipped
-    EXPECT_EQ(ReadCounter("12abc"), 12);  // the leading number counts
-    EXPECT_EQ(ReadCounter("-5"), -5);
-    EXPECT_EQ(ReadCounter("2.5"), 2.5);
-    EXPECT_EQ(ReadCounter("1e3"), 1000);
-    EXPECT_EQ(ReadCounter("1e"), 1);  // an exponent needs digits
-    EXPECT_EQ(ReadCounter("."), 0);
-    EXPECT_EQ(ReadCounter("-"), 0);
-    EXPECT_EQ(ReadCounter("9" + std::string(400, '9')), std::numeric_limits<double>::max());
-    EXPECT_EQ(ReadCounter("1e-999"), 0);
+// A counter becomes text only at the edges, and text from a file becomes a
+// counter only when it is a whole number a counter can hold.
+TEST(CounterText, OnlyWholeNumbersThatFitSixtyFourBitsComeBack) {
+    EXPECT_EQ(CounterText(0), "0");
+    EXPECT_EQ(CounterText(101), "101");
+    EXPECT_EQ(ParseCount("100"), 100);
+    EXPECT_EQ(ParseCount("007"), 7);  // leading zeros from a file written by hand
+    EXPECT_EQ(ParseCount("9223372036854775807"), kLargestCount);
+    EXPECT_EQ(ParseCount("0009223372036854775807"), kLargestCount);
+    for (const char* refused : {"", "9223372036854775808", "99999999999999999999", "1e3", "-5", " 4", "12abc", "-ERR-"})
+        EXPECT_EQ(ParseCount(refused), std::nullopt) << refused;
+    // Every value a counter can hold reads back from its own text.
+    for (Count value : {Count{0}, Count{1} << 53, (Count{1} << 53) + 1, kLargestCount})
+        EXPECT_EQ(ParseCount(CounterText(value)), value);
 }
 
-TEST(CounterText, WritesTheShortestDecimalText) {
-    EXPECT_EQ(WriteCounter(0), "0");
-    EXPECT_EQ(WriteCounter(-0.0), "0");
-    EXPECT_EQ(WriteCounter(101), "101");
-    EXPECT_EQ(WriteCounter(-1), "-1");
-    EXPECT_EQ(WriteCounter(2.5), "2.5");
-    EXPECT_EQ(WriteCounter(123456789012345.0), "123456789012345");
-    // Fractions take the shortest round-trip form; every form reads back.
-    for (double v : {1e15, 1e23, 0.1, 1.0 / 3.0, std::numeric_limits<double>::max()})
-        EXPECT_EQ(ReadCounter(WriteCounter(v)), v) << WriteCounter(v);
-    EXPECT_EQ(WriteCounter(std::numeric_limits<double>::quiet_NaN()), "0");
-}
-
-TEST(CounterText, UpdatesReadChangeAndWrite) {
-    std::string field = "99";
-    AddToCounter(field, 1);
-    EXPECT_EQ(field, "100");
-    field = "";  // a loaded empty text counts as 0
-    AddToCounter(field, 1);
-    EXPECT_EQ(field, "1");
-    field = "007";
-    AddToCounter(field, -1);
-    EXPECT_EQ(field, "6");
+// Past 2^53 a double loses single coins: the books must still move by one.
+TEST(Counters, MoveByOneCoinWhateverTheirSize) {
+    Counters c;
+    c.Replace({.coin = (Count{1} << 53) + 1, .usedCoin = Count{1} << 53});
+    c.StakeCoin();
+    EXPECT_EQ(c.Coin(), Count{1} << 53);
+    EXPECT_EQ(c.UsedCoin(), (Count{1} << 53) + 1);
+    EXPECT_EQ(c.Bet(), 1);
+    c.TakeBackCoin();
+    EXPECT_EQ(c.Coin(), (Count{1} << 53) + 1);
+    // No room for a game whose payout could pass the largest value.
+    c.Replace({.coin = kLargestCount - 199});
+    EXPECT_FALSE(c.RoomForGame(200));
+    c.Replace({.coin = kLargestCount - 200});
+    EXPECT_TRUE(c.RoomForGame(200));
 }
 
 }  // namespace

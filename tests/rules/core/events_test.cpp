@@ -17,10 +17,10 @@ TEST(Events, EveryListenerHearsEachEventUntilItsConnectionIsDropped) {
     Machine m;
     Game& g = m.game;
     std::vector<Judgement> first, second;
-    Connection a = g.events.judged.Connect([&](const Judgement& j) { first.push_back(j); });
-    Connection b = g.events.judged.Connect([&](const Judgement& j) { second.push_back(j); });
+    Connection a = g.events().judged.Connect([&](const Judgement& j) { first.push_back(j); });
+    Connection b = g.events().judged.Connect([&](const Judgement& j) { second.push_back(j); });
     std::vector<ReelStop> stops;
-    Connection c = g.events.reelStopped.Connect([&](const ReelStop& s) { stops.push_back(s); });
+    Connection c = g.events().reelStopped.Connect([&](const ReelStop& s) { stops.push_back(s); });
 
     m.Play(2, {{Bell, Star, Grapes}, {Bell, Bell, Bell}, {Peach, Watermelon, Orange}});
     ASSERT_EQ(first.size(), 1u);
@@ -35,13 +35,13 @@ TEST(Events, EveryListenerHearsEachEventUntilItsConnectionIsDropped) {
 
     // A dropped connection hears nothing more; the other listener goes on.
     a.Disconnect();
-    m.clock.AdvanceUntil([&] { return !g.reels.GameUnderWay(); }, 5000);
+    m.clock.AdvanceUntil([&] { return !GameUnderWay(g.phase()); }, 5000);
     m.Play(1, {{Bell, Star, Grapes}, {Bell, Bell, Bell}, {Peach, Watermelon, Orange}});
     EXPECT_EQ(first.size(), 1u);
     ASSERT_EQ(second.size(), 2u);
     EXPECT_FALSE(second[1].Won());  // the middle row is not open at a stake of 1
     {
-        Connection scoped = g.events.judged.Connect([&](const Judgement& j) { first.push_back(j); });
+        Connection scoped = g.events().judged.Connect([&](const Judgement& j) { first.push_back(j); });
     }
     m.Play(1, {{Bell, Star, Grapes}, {Bell, Bell, Bell}, {Peach, Watermelon, Orange}});
     EXPECT_EQ(first.size(), 1u);

@@ -88,7 +88,7 @@ TEST(Judgement, TheBetOpensTheLinesAndTheFirstWinningLinePays) {
          1,
          {{Replay, Replay, Replay}, {Peach, Watermelon, Melon}, {Bell, Orange, Seven}},
          1,
-         judge::kReplayPayout},
+         0},  // a replay pays no coin: its game starts again by itself
     };
     for (const LineCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -96,23 +96,23 @@ TEST(Judgement, TheBetOpensTheLinesAndTheFirstWinningLinePays) {
         Game& g = m.game;
         m.Play(c.bet, c.rows);
         if (c.line == 0) {
-            EXPECT_EQ(g.counters.Lost, "1");
-            EXPECT_EQ(g.counters.Win, "0");
-            EXPECT_EQ(g.counters.Bet, "0");
-            EXPECT_TRUE(g.betting.BetUp.enabled && g.betting.BetDown.enabled);
-            for (int line = 1; line <= 3; ++line) EXPECT_EQ(g.betLamps.BetLamp(line, 0), kBlack);
-            EXPECT_FALSE(g.betLamps.betLampTimer.Enabled() || g.judge.coinUpTimer.Enabled() ||
-                         g.judge.winSoundTimer.Enabled());
-            EXPECT_EQ(g.judge.winningLine, 0);
+            EXPECT_EQ(g.counters().Lost(), 1);
+            EXPECT_EQ(g.counters().Win(), 0);
+            EXPECT_EQ(g.counters().Bet(), 0);
+            EXPECT_TRUE(g.betting().BetUp().enabled && g.betting().BetDown().enabled);
+            for (int line = 1; line <= 3; ++line) EXPECT_EQ(g.betLamps().BetLamp(line, 0), kBlack);
+            EXPECT_FALSE(g.betLamps().FlashTimer().Enabled() || g.judge().CountUpTimer().Enabled() ||
+                         g.judge().WinSoundTimer().Enabled());
+            EXPECT_EQ(g.judge().WinningLine(), 0);
         } else {
-            EXPECT_EQ(g.counters.Win, "1");
-            EXPECT_EQ(g.counters.Lost, "0");
-            EXPECT_EQ(g.judge.winningLine, c.line);
-            EXPECT_EQ(g.judge.Payout, c.payout);
-            EXPECT_EQ(g.counters.Bet, std::to_string(c.bet));  // the game stays open
-            EXPECT_FALSE(g.betting.BetUp.enabled);
-            EXPECT_TRUE(g.betLamps.betLampTimer.Enabled() && g.judge.coinUpTimer.Enabled() &&
-                        g.judge.winSoundTimer.Enabled());
+            EXPECT_EQ(g.counters().Win(), 1);
+            EXPECT_EQ(g.counters().Lost(), 0);
+            EXPECT_EQ(g.judge().WinningLine(), c.line);
+            EXPECT_EQ(g.judge().CoinsOwed(), c.payout);
+            EXPECT_EQ(g.counters().Bet(), c.bet);  // the game stays open
+            EXPECT_FALSE(g.betting().BetUp().enabled);
+            EXPECT_TRUE(g.betLamps().FlashTimer().Enabled() && g.judge().CountUpTimer().Enabled() &&
+                        g.judge().WinSoundTimer().Enabled());
         }
     }
 }
@@ -121,26 +121,26 @@ TEST(Judgement, OnlyAnExactlyRedLeftLampOpensItsLine) {
     Machine m;
     Game& g = m.game;
     m.BetAndStart();
-    g.betLamps.BetLamp(2, 1) = kRed;            // the right lamp counts for nothing
-    g.betLamps.BetLamp(3, 0) = Rgb(255, 0, 1);  // nearly red is dark
+    m.Setup().SetBetLamp(2, 1, kRed);            // the right lamp counts for nothing
+    m.Setup().SetBetLamp(3, 0, Rgb(255, 0, 1));  // nearly red is dark
     m.ShowSymbols({{Bell, Star, Grapes}, {Bar, Bar, Bar}, {Seven, Seven, Seven}});
     m.StopAllReels();
-    EXPECT_EQ(g.counters.Lost, "1");
+    EXPECT_EQ(g.counters().Lost(), 1);
 }
 
 TEST(Judgement, LoadPicturesMatchNothingAndALossKeepsTheLastWinningLine) {
     Machine m;
     Game& g = m.game;
-    g.judge.winningLine = 4;
+    m.Setup().SetWinningLine(4);
     m.BetAndStart(3);
     // Bottom row: a real bell and the two load pictures that look like bells.
-    g.reels.Cell(1, 3) = PictureOf(Bell);
-    g.reels.Cell(2, 1) = PictureOf(Star);
+    m.Setup().ShowPicture(1, 3, PictureOf(Bell));
+    m.Setup().ShowPicture(2, 1, PictureOf(Star));
     m.StopAllReels();
-    ASSERT_EQ(LooksLike(g.reels.Cell(2, 3)), Bell);
-    ASSERT_EQ(LooksLike(g.reels.Cell(3, 3)), Bell);
-    EXPECT_EQ(g.counters.Lost, "1");
-    EXPECT_EQ(g.judge.winningLine, 4);
+    ASSERT_EQ(LooksLike(g.reels().Cell(2, 3)), Bell);
+    ASSERT_EQ(LooksLike(g.reels().Cell(3, 3)), Bell);
+    EXPECT_EQ(g.counters().Lost(), 1);
+    EXPECT_EQ(g.judge().WinningLine(), 4);
 }
 
 TEST(Payout, EverySymbolPaysItsAmountWhateverTheBet) {
@@ -152,22 +152,22 @@ TEST(Payout, EverySymbolPaysItsAmountWhateverTheBet) {
             Machine m;
             Game& g = m.game;
             m.Play(bet, {{symbol, symbol, symbol}, {Bell, Star, Grapes}, {Peach, Watermelon, Melon}});
-            const double coinsBefore = m.Counter(g.counters.Coin);
+            const Count coinsBefore = g.counters().Coin();
             // N coins in N ticks, then one closing tick.
             m.Advance(10LL * coins);
-            EXPECT_EQ(m.Counter(g.counters.Coin), coinsBefore + coins);
-            EXPECT_EQ(m.Counter(g.counters.WinCoin), coins);
-            EXPECT_TRUE(g.judge.coinUpTimer.Enabled());
-            EXPECT_EQ(g.counters.Bet, std::to_string(bet));
+            EXPECT_EQ(g.counters().Coin(), coinsBefore + coins);
+            EXPECT_EQ(g.counters().WinCoin(), coins);
+            EXPECT_TRUE(g.judge().CountUpTimer().Enabled());
+            EXPECT_EQ(g.counters().Bet(), bet);
             m.Advance(10);
-            EXPECT_FALSE(g.judge.coinUpTimer.Enabled());
-            EXPECT_EQ(g.judge.coinUpTimer.TicksRun(), coins + 1);
-            EXPECT_EQ(g.counters.Bet, "0");
-            EXPECT_EQ(g.judge.Payout, 0);
-            EXPECT_TRUE(g.betting.BetUp.enabled && g.betting.BetDown.enabled);
-            for (int line = 1; line <= 3; ++line) EXPECT_EQ(g.betLamps.BetLamp(line, 0), kBlack);
-            EXPECT_FALSE(g.betLamps.betLampTimer.Enabled());
-            EXPECT_EQ(m.Counter(g.counters.Coin) + m.Counter(g.counters.UsedCoin) - m.Counter(g.counters.WinCoin), 100);
+            EXPECT_FALSE(g.judge().CountUpTimer().Enabled());
+            EXPECT_EQ(g.judge().CountUpTimer().TicksRun(), coins + 1);
+            EXPECT_EQ(g.counters().Bet(), 0);
+            EXPECT_EQ(g.judge().CoinsOwed(), 0);
+            EXPECT_TRUE(g.betting().BetUp().enabled && g.betting().BetDown().enabled);
+            for (int line = 1; line <= 3; ++line) EXPECT_EQ(g.betLamps().BetLamp(line, 0), kBlack);
+            EXPECT_FALSE(g.betLamps().FlashTimer().Enabled());
+            EXPECT_EQ(g.counters().Coin() + g.counters().UsedCoin() - g.counters().WinCoin(), 100);
         }
     }
 }
@@ -182,7 +182,7 @@ TEST(Payout, TheWinSoundComesOnceOneSecondAfterTheJudgement) {
     for (const auto& s : m.Sounds()) EXPECT_NE(s, "Atari");
     m.Advance(1);
     EXPECT_EQ(m.Sounds(), std::vector<std::string>{"Atari"});
-    EXPECT_FALSE(g.judge.winSoundTimer.Enabled());
+    EXPECT_FALSE(g.judge().WinSoundTimer().Enabled());
     EXPECT_EQ(m.fx.events.front().kind, RecordingEffects::Kind::SoundCloseAll);  // it cuts the stop sound
     m.Advance(5000);
     EXPECT_EQ(m.Sounds().size(), 1u);
@@ -194,28 +194,29 @@ TEST(Replay, StartsTheNextGameAtOnceWithTheSameBetOnAllLines) {
     m.Play(1, {{Replay, Replay, Replay}, {Bell, Star, Grapes}, {Peach, Watermelon, Melon}});
     m.fx.Clear();
     m.Advance(10);
-    EXPECT_FALSE(g.judge.coinUpTimer.Enabled());
-    EXPECT_FALSE(g.betLamps.betLampTimer.Enabled());
-    EXPECT_EQ(g.counters.Run, "2");
-    EXPECT_EQ(g.counters.Bet, "1");
-    EXPECT_EQ(g.counters.Coin, "99");
-    EXPECT_EQ(g.counters.UsedCoin, "1");
-    EXPECT_EQ(g.counters.WinCoin, "0");
-    EXPECT_EQ(g.judge.Payout, judge::kReplayPayout);
+    EXPECT_FALSE(g.judge().CountUpTimer().Enabled());
+    EXPECT_FALSE(g.betLamps().FlashTimer().Enabled());
+    EXPECT_EQ(g.counters().Run(), 2);
+    EXPECT_EQ(g.counters().Bet(), 1);
+    EXPECT_EQ(g.counters().Coin(), 99);
+    EXPECT_EQ(g.counters().UsedCoin(), 1);
+    EXPECT_EQ(g.counters().WinCoin(), 0);
+    EXPECT_EQ(g.phase(), Phase::Spinning);  // the replay's free game
     for (int line = 1; line <= 3; ++line)
-        for (int end = 0; end <= 1; ++end) EXPECT_EQ(g.betLamps.BetLamp(line, end), kRed);
-    EXPECT_TRUE(g.reels.reel1Timer.Enabled() && g.reels.reel2Timer.Enabled() && g.reels.reel3Timer.Enabled());
+        for (int end = 0; end <= 1; ++end) EXPECT_EQ(g.betLamps().BetLamp(line, end), kRed);
+    EXPECT_TRUE(g.reels().ReelTimer(1).Enabled() && g.reels().ReelTimer(2).Enabled() &&
+                g.reels().ReelTimer(3).Enabled());
     EXPECT_EQ(m.Sounds(), std::vector<std::string>{"LineRound"});
     m.Advance(990);
     EXPECT_EQ(m.Sounds().back(), "Atari");  // over the spinning reels
-    EXPECT_TRUE(g.reels.reel1Timer.Enabled());
+    EXPECT_TRUE(g.reels().ReelTimer(1).Enabled());
 
     // The replayed game, bet 1, wins on the rising diagonal.
     m.ShowSymbols({{Bell, Star, Watermelon}, {Peach, Watermelon, Melon}, {Watermelon, Replay, Orange}});
     m.StopAllReels();
-    EXPECT_EQ(g.judge.winningLine, 5);
-    EXPECT_EQ(g.judge.Payout, 5);
-    EXPECT_EQ(g.counters.Win, "2");
+    EXPECT_EQ(g.judge().WinningLine(), 5);
+    EXPECT_EQ(g.judge().CoinsOwed(), 5);
+    EXPECT_EQ(g.counters().Win(), 2);
 }
 
 TEST(Payout, AFailedLookupIsReportedPaysNothingAndStillSoundsTheWin) {
@@ -223,40 +224,36 @@ TEST(Payout, AFailedLookupIsReportedPaysNothingAndStillSoundsTheWin) {
     Game& g = m.game;
     m.BetAndStart();
     // A picture that is none of the ten symbols, three times on the top row.
-    for (int reel = 1; reel <= 3; ++reel) g.reels.Cell(reel, 1) = 0;
-    g.judge.Payout = 7;
+    for (int reel = 1; reel <= 3; ++reel) m.Setup().ShowPicture(reel, 1, 0);
     m.StopAllReels();
     EXPECT_EQ(m.fx.Messages(), std::vector<std::string>{"配当数が異常です。"});
-    EXPECT_EQ(g.counters.Win, "1");
-    EXPECT_EQ(g.judge.Payout, 7);
-    EXPECT_FALSE(g.judge.coinUpTimer.Enabled());
-    EXPECT_TRUE(g.judge.winSoundTimer.Enabled());
-    EXPECT_TRUE(g.betLamps.betLampTimer.Enabled());
+    EXPECT_EQ(g.counters().Win(), 1);
+    EXPECT_EQ(g.judge().CoinsOwed(), 0);
+    EXPECT_FALSE(g.judge().CountUpTimer().Enabled());
+    EXPECT_TRUE(g.judge().WinSoundTimer().Enabled());
     m.Advance(1000);
     EXPECT_EQ(m.Sounds().back(), "Atari");
-    EXPECT_EQ(g.counters.Coin, "99");
-    EXPECT_EQ(g.counters.Bet, "1");
-    EXPECT_FALSE(g.betting.BetUp.enabled);
+    EXPECT_EQ(g.counters().Coin(), 99);
+    // The game is closed, so the next one can be bet.
+    EXPECT_EQ(g.counters().Bet(), 0);
+    EXPECT_EQ(g.phase(), Phase::BetweenGames);
+    EXPECT_TRUE(g.betting().BetUp().enabled);
 }
 
-TEST(Payout, ABadAmountAtATickGivesOneMessageAndStopsTheCountUp) {
+// A count-up tick with nothing owed, as only a fault could bring, pays nothing
+// and closes at once.
+TEST(Payout, ACountUpWithNothingOwedClosesAtOnceAndPaysNothing) {
     Machine m;
     Game& g = m.game;
-    g.judge.Payout = -5;
-    // The box stays open for a second: ticks meanwhile must not open more boxes.
-    m.fx.whileMessageOpen = [&](const std::string&) { m.Advance(1000); };
-    g.judge.coinUpTimer.SetEnabled(true);
+    g.ClickBetUp();
+    m.Setup().CountUpWithoutAWin();
     m.Advance(10);
-    EXPECT_EQ(m.fx.Messages(), std::vector<std::string>{"コイン配当で異常です。"});
-    EXPECT_FALSE(g.judge.coinUpTimer.Enabled());
-    EXPECT_EQ(g.judge.Payout, -6);
-    EXPECT_EQ(g.counters.Coin, "100");
-
-    g.judge.Payout = std::numeric_limits<std::int32_t>::min();  // no overflow on the way down
-    m.fx.whileMessageOpen = nullptr;
-    static_cast<void>(g.judge.CountUpCoins());
-    EXPECT_EQ(g.judge.Payout, std::numeric_limits<std::int32_t>::min());
-    EXPECT_EQ(m.fx.messages, 2);
+    EXPECT_FALSE(g.judge().CountUpTimer().Enabled());
+    EXPECT_EQ(g.counters().Coin(), 99);
+    EXPECT_EQ(g.counters().WinCoin(), 0);
+    EXPECT_EQ(g.counters().Bet(), 0);
+    EXPECT_EQ(g.phase(), Phase::BetweenGames);
+    EXPECT_TRUE(m.fx.Messages().empty());
 }
 
 }  // namespace

@@ -13,78 +13,74 @@ TEST_F(SaveDialogs, EveryOpeningStartsWithNewDataAndAFreshSortedList) {
         Write(Data(file), "");
     std::filesystem::create_directory(Data("folder.dat"));
 
-    g.saveDialog.Open();
-    EXPECT_EQ(g.saveDialog.FileName, "NewData");
-    EXPECT_EQ(g.saveDialog.files, (Strings{"Game1.dat", "a.b.dat", "zeta.dat"}));
+    g.OpenDialog(machine::FileDialogKind::Save);
+    EXPECT_EQ(g.saveDialog().FileName(), "NewData");
+    EXPECT_EQ(g.saveDialog().Files(), (Strings{"Game1.dat", "a.b.dat", "zeta.dat"}));
 
-    g.loadDialog.FileName = "typed before";
-    g.loadDialog.PickFile("zeta.dat");
-    EXPECT_EQ(g.loadDialog.FileName, "zeta");
-    g.loadDialog.Open();
-    EXPECT_EQ(g.loadDialog.FileName, "NewData");
-    EXPECT_EQ(g.loadDialog.files, g.saveDialog.files);
+    g.TypeName(machine::FileDialogKind::Load, "typed before");
+    g.PickFile(machine::FileDialogKind::Load, "zeta.dat");
+    EXPECT_EQ(g.loadDialog().FileName(), "zeta");
+    g.OpenDialog(machine::FileDialogKind::Load);
+    EXPECT_EQ(g.loadDialog().FileName(), "NewData");
+    EXPECT_EQ(g.loadDialog().Files(), g.saveDialog().Files());
 
-    g.saveFiles.dataDir = (root / "missing" / "").string();  // no data folder: an empty list, no failure
-    g.saveDialog.Open();
-    EXPECT_TRUE(g.saveDialog.files.empty());
-    EXPECT_EQ(g.saveDialog.FileName, "NewData");
+    g.SetSaveFolder((root / "missing" / "").string());  // no data folder: an empty list, no failure
+    g.OpenDialog(machine::FileDialogKind::Save);
+    EXPECT_TRUE(g.saveDialog().Files().empty());
+    EXPECT_EQ(g.saveDialog().FileName(), "NewData");
 }
 
 TEST_F(SaveDialogs, APickedNameEndsAtItsFirstDotAndSavesUnderIt) {
-    g.saveDialog.Open();
-    g.saveDialog.PickFile("a.b.dat");
-    EXPECT_EQ(g.saveDialog.FileName, "a");
-    g.saveDialog.ClickSave();
+    g.OpenDialog(machine::FileDialogKind::Save);
+    g.PickFile(machine::FileDialogKind::Save, "a.b.dat");
+    EXPECT_EQ(g.saveDialog().FileName(), "a");
+    g.ClickDialogAction(machine::FileDialogKind::Save);
     EXPECT_TRUE(std::filesystem::exists(Data("a.dat")));
     EXPECT_EQ(fx.Messages(), Strings{"セーブしました。"});
-    EXPECT_TRUE(g.saveDialog.files.empty());  // the list waits for the next opening
-    g.saveDialog.Open();
-    EXPECT_EQ(g.saveDialog.files, Strings{"a.dat"});
+    EXPECT_TRUE(g.saveDialog().Files().empty());  // the list waits for the next opening
+    g.OpenDialog(machine::FileDialogKind::Save);
+    EXPECT_EQ(g.saveDialog().Files(), Strings{"a.dat"});
 }
 
 TEST_F(SaveDialogs, AnEmptyNameOnlyBeeps) {
     const auto before = Tree();
-    g.saveDialog.FileName.clear();
-    g.saveDialog.ClickSave();
-    g.loadDialog.FileName.clear();
-    g.loadDialog.ClickLoad();
+    g.TypeName(machine::FileDialogKind::Save, "");
+    g.ClickDialogAction(machine::FileDialogKind::Save);
+    g.TypeName(machine::FileDialogKind::Load, "");
+    g.ClickDialogAction(machine::FileDialogKind::Load);
     EXPECT_EQ(fx.beeps, 2);
     EXPECT_EQ(fx.events.size(), 2u);  // no message, no sound
     EXPECT_EQ(Tree(), before);
 }
 
 TEST_F(SaveDialogs, LoadingWithoutPickingUsesNewData) {
-    g.loadDialog.Open();
-    g.loadDialog.ClickLoad();  // nothing saved yet
+    g.OpenDialog(machine::FileDialogKind::Load);
+    g.ClickDialogAction(machine::FileDialogKind::Load);  // nothing saved yet
     EXPECT_EQ(fx.Messages(), Strings{"ロード出来ませんでした。"});
-    EXPECT_EQ(g.counters.Coin, "100");
+    EXPECT_EQ(g.counters().Coin(), 100);
 
-    g.counters.Coin = "77";
-    g.saveDialog.Open();
-    g.saveDialog.ClickSave();
-    g.counters.Coin = "1";
-    g.loadDialog.Open();
-    g.loadDialog.ClickLoad();
-    EXPECT_EQ(g.counters.Coin, "77");
+    m.Setup().SetCoins(77);
+    g.OpenDialog(machine::FileDialogKind::Save);
+    g.ClickDialogAction(machine::FileDialogKind::Save);
+    m.Setup().SetCoins(1);
+    g.OpenDialog(machine::FileDialogKind::Load);
+    g.ClickDialogAction(machine::FileDialogKind::Load);
+    EXPECT_EQ(g.counters().Coin(), 77);
     EXPECT_EQ(fx.Messages().back(), "ロードしました。");
 }
 
 TEST_F(SaveDialogs, OnlyTheTextButtonUnderThePointerIsRed) {
-    struct Hover {
-        save::FileDialogRules& dialog;
-        std::function<void()> action;
-    };
-    for (const Hover& h : {Hover{g.saveDialog, [&] { g.saveDialog.HoverSave(); }},
-                           Hover{g.loadDialog, [&] { g.loadDialog.HoverLoad(); }}}) {
-        h.action();
-        EXPECT_EQ(h.dialog.Action.foreColor, kRed);
-        EXPECT_EQ(h.dialog.Cancel.foreColor, kBlack);
-        h.dialog.HoverCancel();  // straight from one button onto the other
-        EXPECT_EQ(h.dialog.Action.foreColor, kBlack);
-        EXPECT_EQ(h.dialog.Cancel.foreColor, kRed);
-        h.dialog.HoverBackground();
-        EXPECT_EQ(h.dialog.Action.foreColor, kBlack);
-        EXPECT_EQ(h.dialog.Cancel.foreColor, kBlack);
+    for (const machine::FileDialogKind kind : {machine::FileDialogKind::Save, machine::FileDialogKind::Load}) {
+        const save::FileDialogRules& dialog = g.fileDialog(kind);
+        g.HoverDialogAction(kind);
+        EXPECT_EQ(dialog.Action().foreColor, kRed);
+        EXPECT_EQ(dialog.Cancel().foreColor, kBlack);
+        g.HoverCancel(kind);  // straight from one button onto the other
+        EXPECT_EQ(dialog.Action().foreColor, kBlack);
+        EXPECT_EQ(dialog.Cancel().foreColor, kRed);
+        g.HoverDialogBackground(kind);
+        EXPECT_EQ(dialog.Action().foreColor, kBlack);
+        EXPECT_EQ(dialog.Cancel().foreColor, kBlack);
     }
 }
 

@@ -22,7 +22,9 @@ namespace {
 using session::MachineSheet;
 using session::Prize;
 using session::WorkOutOdds;
+using testing::LoadFrom;
 using testing::Machine;
+using testing::SaveAs;
 using enum Symbol;
 
 // Two reels' worth of paper arithmetic. Three reels of two elements each,
@@ -70,7 +72,7 @@ TEST(MachineOdds, AHandMadeMachineComesOutAsOnPaper) {
 TEST(MachineOdds, TheGamesOddsAgreeWithItsOwnJudgementAtEveryStop) {
     Machine m;
     Game& g = m.game;
-    const auto odds = WorkOutOdds(session::SheetOfGame(g.reels));
+    const auto odds = WorkOutOdds(session::SheetOfGame(g.reels()));
     ASSERT_EQ(odds.bets.size(), 3u);
     for (int bet = 1; bet <= 3; ++bet) {
         SCOPED_TRACE(bet);
@@ -80,24 +82,22 @@ TEST(MachineOdds, TheGamesOddsAgreeWithItsOwnJudgementAtEveryStop) {
                 for (int p3 = 1; p3 <= 10; ++p3) {
                     // Three real steps up to each position fill the reel's column.
                     const int at[3] = {p1, p2, p3};
-                    std::int32_t* pos[3] = {&g.reels.ReelPos1, &g.reels.ReelPos2, &g.reels.ReelPos3};
-                    for (int r = 0; r < 3; ++r) *pos[r] = ((at[r] - 4) % 10 + 10) % 10 + 1;
-                    for (int step = 0; step < 3; ++step) {
-                        g.reels.SpinReel1();
-                        g.reels.SpinReel2();
-                        g.reels.SpinReel3();
-                    }
+                    machine::GameSetup setup = m.Setup();
+                    for (int r = 0; r < 3; ++r) setup.SetReelPosition(r + 1, ((at[r] - 4) % 10 + 10) % 10 + 1);
+                    for (int step = 0; step < 3; ++step)
+                        for (int reel = 1; reel <= 3; ++reel) setup.SpinReel(reel);
                     for (int line = 1; line <= 3; ++line)
-                        g.betLamps.BetLamp(line, lamps::kLeftLamp) = line <= bet ? kRed : kBlack;
-                    const double won = m.Counter(g.counters.Win);
-                    g.judge.Payout = 0;
-                    g.judge.JudgeLines(g.reels.AllCells());
-                    if (m.Counter(g.counters.Win) == won) continue;
+                        setup.SetBetLamp(line, lamps::kLeftLamp, line <= bet ? kRed : kBlack);
+                    const Count won = g.counters().Win();
+                    setup.SetCoinsOwed(0);
+                    setup.SetPhase(Phase::Spinning);
+                    setup.JudgeLines();
+                    if (g.counters().Win() == won) continue;
                     hits += 1;
-                    if (g.judge.Payout == judge::kReplayPayout) {
+                    if (g.phase() == Phase::Replay) {
                         replays += 1;
                     } else {
-                        coins += g.judge.Payout;
+                        coins += g.judge().CoinsOwed();
                     }
                 }
             }
@@ -172,7 +172,7 @@ TEST(SessionSpans, KeepEveryExtremeOfALongSessionInBoundedMemory) {
 // figures it prints: a payout or strip change that forgets it fails here.
 TEST(MachineOdds, TheReadmesTableIsTheOddsWorkedOut) {
     Machine m;
-    const auto odds = WorkOutOdds(session::SheetOfGame(m.game.reels));
+    const auto odds = WorkOutOdds(session::SheetOfGame(m.game.reels()));
     std::ifstream readme(KARARION_README);
     ASSERT_TRUE(readme) << KARARION_README;
     // | bet | return | hit rate | replay | 10,000 games |
@@ -195,13 +195,13 @@ TEST(MachineOdds, TheReadmesTableIsTheOddsWorkedOut) {
 
 class SessionHistory : public testing::SaveTest {
 protected:
-    session::SessionRecord record{g.events, g.counters};
+    session::SessionRecord record{g.events(), g.counters()};
     const session::History& history = record.history();
     SessionHistory() { record.StartSession(); }
 };
 
 TEST_F(SessionHistory, CountsEachGameAtItsJudgementAndStartsAfreshAfterALoad) {
-    g.saveFiles.SaveGame("start");
+    SaveAs(g, "start");
     // A win of 50 coins at bet 3 counts when it is judged, with the coins it
     // is still to pay; the count-up adds no second game.
     m.Play(3, {{Melon, Melon, Melon}, {Bell, Star, Grapes}, {Peach, Watermelon, Orange}});
@@ -216,11 +216,11 @@ TEST_F(SessionHistory, CountsEachGameAtItsJudgementAndStartsAfreshAfterALoad) {
     ASSERT_EQ(history.Games(), 2);
     EXPECT_EQ(history.Last(), 46);
     m.Advance(20);
-    ASSERT_TRUE(g.reels.reel1Timer.Enabled());
+    ASSERT_TRUE(g.reels().ReelTimer(1).Enabled());
     m.ShowSymbols({{Bell, Star, Grapes}, {Peach, Watermelon, Melon}, {Replay, Orange, Seven}});
-    machine::ClickStop(g, 1);
-    machine::ClickStop(g, 2);
-    machine::ClickStop(g, 3);
+    g.ClickStop(1);
+    g.ClickStop(2);
+    g.ClickStop(3);
     ASSERT_EQ(history.Games(), 3);
     EXPECT_EQ(history.Last(), 46);
 
@@ -235,8 +235,8 @@ TEST_F(SessionHistory, CountsEachGameAtItsJudgementAndStartsAfreshAfterALoad) {
     EXPECT_EQ(history.LowestGame(), 4);
 
     // A load: its Coin, not the one before, is the new base.
-    g.saveFiles.LoadGame("start");
-    ASSERT_EQ(g.counters.Coin, "100");
+    LoadFrom(g, "start");
+    ASSERT_EQ(g.counters().Coin(), 100);
     EXPECT_EQ(history.Games(), 0);
     EXPECT_FALSE(history.Return().has_value());
     m.Play(1, {{Bell, Star, Grapes}, {Peach, Watermelon, Melon}, {Replay, Orange, Seven}});
@@ -251,19 +251,19 @@ TEST_F(SessionHistory, CountsEveryGameOfAPlayerClickingThroughCountUps) {
     std::uniform_int_distribution<int> wait(1, 150);
     int intoCountUps = 0;
     for (int click = 0; click < 20000; ++click) {
-        intoCountUps += g.judge.CountingUp();
-        machine::ClickBackground(g);
+        intoCountUps += g.phase() == Phase::PayingOut || g.phase() == Phase::Replay;
+        g.ClickBackground();
         m.Advance(wait(rng));
     }
-    m.clock.AdvanceUntil([&] { return !g.reels.GameUnderWay(); }, 100000);
-    const double wins = m.Counter(g.counters.Win), losses = m.Counter(g.counters.Lost);
+    m.clock.AdvanceUntil([&] { return !GameUnderWay(g.phase()); }, 100000);
+    const Count wins = g.counters().Win(), losses = g.counters().Lost();
     EXPECT_GT(intoCountUps, 10);
     EXPECT_GT(wins, 0);
     EXPECT_EQ(history.Games(), wins + losses);
     EXPECT_EQ(history.Wins(), wins);
-    EXPECT_EQ(m.Counter(g.counters.Run), wins + losses);
-    EXPECT_EQ(history.Paid(), m.Counter(g.counters.WinCoin));
-    EXPECT_EQ(m.Counter(g.counters.Coin) + m.Counter(g.counters.UsedCoin) - m.Counter(g.counters.WinCoin), 100);
+    EXPECT_EQ(g.counters().Run(), wins + losses);
+    EXPECT_EQ(history.Paid(), g.counters().WinCoin());
+    EXPECT_EQ(g.counters().Coin() + g.counters().UsedCoin() - g.counters().WinCoin(), 100);
 }
 
 }  // namespace

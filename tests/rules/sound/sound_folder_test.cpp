@@ -106,7 +106,7 @@ TEST_F(SoundFolderTree, TheChosenFolderHoldsEveryFileTheGamePlays) {
     testing::Machine m(*base);
     std::set<std::string> played;
     for (const sound::SoundFileName& s : sound::kSounds) {
-        const std::string file = sound::SoundFile(m.game.programDir, s.sound);
+        const std::string file = sound::SoundFile(m.game.programDir(), s.sound);
         EXPECT_TRUE(fs::is_regular_file(file)) << s.name << ": " << file;
         played.insert(fs::path(file).filename().string());
     }

@@ -67,10 +67,10 @@ void DataWindowTest::opensFromTheContextMenuAndTheDKeyBesideTheClickCycle() {
     QTemporaryDir saves;
     UiGame game;
     Game& g = game.g();
-    g.saveFiles.dataDir = saves.path().toStdString() + "/";
-    g.saveFiles.SaveGame("start");
+    g.SetSaveFolder(saves.path().toStdString() + "/");
+    SaveAs(g, "start");
     ClickAt(game.main(), kBareBackground);  // bet 1
-    QCOMPARE(g.clickStep, 1);
+    QCOMPARE(g.ClickStep(), 1);
 
     // The right button, on the bare window and on a reel cell.
     QVERIFY(ChooseFromContextMenu(game, kBareBackground));
@@ -81,9 +81,9 @@ void DataWindowTest::opensFromTheContextMenuAndTheDKeyBesideTheClickCycle() {
     data->hide();
     QVERIFY(ChooseFromContextMenu(game, InWindow(Control(game.main(), "Slot2(2)"))));
     QVERIFY(data->isVisible());
-    QCOMPARE(g.clickStep, 1);
-    QCOMPARE(g.counters.Bet, std::string("1"));
-    QCOMPARE(g.counters.Coin, std::string("99"));
+    QCOMPARE(g.ClickStep(), 1);
+    QCOMPARE(g.counters().Bet(), Count{1});
+    QCOMPARE(g.counters().Coin(), Count{99});
 
     // The D key on the main window opens the same window again.
     data->hide();
@@ -92,10 +92,10 @@ void DataWindowTest::opensFromTheContextMenuAndTheDKeyBesideTheClickCycle() {
     QTest::keyClick(game.main(), Qt::Key_D);
     QVERIFY(data->isVisible());
     QCOMPARE(game.windows.dataWindow(), data);
-    QCOMPARE(g.clickStep, 1);
+    QCOMPARE(g.ClickStep(), 1);
     // Over the data window the game's keys still play, and Escape closes it.
     QTest::keyClick(data, Qt::Key_Space);
-    QCOMPARE(g.clickStep, 2);
+    QCOMPARE(g.ClickStep(), 2);
     QTest::keyClick(data, Qt::Key_Escape);
     QVERIFY(!data->isVisible());
     QTest::keyClick(game.main(), Qt::Key_D);
@@ -105,12 +105,14 @@ void DataWindowTest::opensFromTheContextMenuAndTheDKeyBesideTheClickCycle() {
     // open, shows it as soon as it has ended.
     QCOMPARE(Figure(data, "ゲーム数"), QStringLiteral("0"));
     for (int click = 3; click <= 4; ++click) ClickAt(game.main(), kBareBackground);
-    QVERIFY(g.reels.reel1Timer.Enabled());
+    QVERIFY(g.reels().ReelTimer(1).Enabled());
     game.Advance(500);
     using enum Symbol;
     const Symbol nothing[3][3] = {{Bell, Star, Grapes}, {Peach, Watermelon, Melon}, {Replay, Orange, Seven}};
-    for (int row = 1; row <= 3; ++row)
-        for (int reel = 1; reel <= 3; ++reel) g.reels.Cell(reel, row) = PictureOf(nothing[row - 1][reel - 1]);
+    for (int row = 1; row <= 3; ++row) {
+        for (int reel = 1; reel <= 3; ++reel)
+            game.Setup().ShowPicture(reel, row, PictureOf(nothing[row - 1][reel - 1]));
+    }
     for (int click = 5; click <= 6; ++click) ClickAt(game.main(), kBareBackground);
     QCOMPARE(Figure(data, "ゲーム数"), QStringLiteral("0"));  // not while a reel spins
     ClickAt(game.main(), kBareBackground);
@@ -125,8 +127,9 @@ void DataWindowTest::opensFromTheContextMenuAndTheDKeyBesideTheClickCycle() {
     QVERIFY(HighestMarkPixels(graph) > 0);
 
     // A load, the window left open: a fresh session, nothing of the old one drawn.
-    game.windows.Act([](Game& on) { on.saveFiles.LoadGame("start"); });
-    QCOMPARE(g.counters.Coin, std::string("100"));
+    LoadFrom(g, "start");
+    game.windows.RefreshAll();
+    QCOMPARE(g.counters().Coin(), Count{100});
     QCOMPARE(Figure(data, "ゲーム数"), QStringLiteral("0"));
     QCOMPARE(Figure(data, "使用枚数"), QStringLiteral("0"));
     QCOMPARE(graph->Line(), std::vector<QPointF>{QPointF(0, 0)});

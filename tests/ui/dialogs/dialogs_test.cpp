@@ -91,7 +91,7 @@ void DialogsTest::init() {
 
 void DialogsTest::saveDialogPicksTypesAndSaves() {
     UiGame game;
-    game.g().saveFiles.dataDir = DataDir().toStdString();
+    game.g().SetSaveFolder(DataDir().toStdString());
     Seen seen;
     WhenModal([&](QWidget* dialog) {
         seen.title = dialog->windowTitle();
@@ -102,7 +102,7 @@ void DialogsTest::saveDialogPicksTypesAndSaves() {
         for (int i = 0; i < list->count(); ++i) seen.files << list->item(i)->text();
 
         ClickItem(list, Item(list, QStringLiteral("a.b.dat")));
-        seen.afterPick = QString::fromStdString(game.g().saveDialog.FileName);
+        seen.afterPick = QString::fromStdString(game.g().saveDialog().FileName());
 
         name->setFocus();
         name->selectAll();
@@ -150,7 +150,7 @@ void DialogsTest::saveDialogPicksTypesAndSaves() {
 
 void DialogsTest::saveDialogStartsAfreshEachOpening() {
     UiGame game;
-    game.g().saveFiles.dataDir = DataDir().toStdString();
+    game.g().SetSaveFolder(DataDir().toStdString());
     QString second;
     QStringList secondFiles;
     Hover(Label(game.menu(), "Save"));
@@ -164,7 +164,7 @@ void DialogsTest::saveDialogStartsAfreshEachOpening() {
         Click(Label(dialog, "Cancel"));
     });
     Click(Label(game.menu(), "Save"));
-    QCOMPARE(game.g().saveDialog.FileName, std::string("typed"));
+    QCOMPARE(game.g().saveDialog().FileName(), std::string("typed"));
     FileDialog* first = game.windows.saveDialog();
     // The entry that opened it is not left red behind it.
     QCOMPARE(Label(game.menu(), "Save")->colour(), kBlack);
@@ -189,7 +189,7 @@ void DialogsTest::saveDialogStartsAfreshEachOpening() {
 
 void DialogsTest::loadDialogListsFirstAndLoads() {
     UiGame game;
-    game.g().saveFiles.dataDir = DataDir().toStdString();
+    game.g().SetSaveFolder(DataDir().toStdString());
     Seen seen;
     WhenModal([&](QWidget* dialog) {
         seen.title = dialog->windowTitle();
@@ -221,11 +221,11 @@ void DialogsTest::loadDialogListsFirstAndLoads() {
 // to the file system as it was, or the list offers a save that cannot be had.
 void DialogsTest::aNameThatIsNotUtf8IsListedPickedAndLoaded() {
     UiGame game;
-    game.g().saveFiles.dataDir = DataDir().toStdString();
+    game.g().SetSaveFolder(DataDir().toStdString());
     const std::string name = "bad\xff\xfeutf";
-    game.g().counters.Coin = "77";
-    game.g().saveFiles.SaveGame(name);
-    game.g().counters.Coin = "1";
+    game.Setup().SetCoins(77);
+    SaveAs(game.g(), name);
+    game.Setup().SetCoins(1);
     game.fx.Clear();
     int listed = -1;
     std::string picked;
@@ -235,16 +235,16 @@ void DialogsTest::aNameThatIsNotUtf8IsListedPickedAndLoaded() {
         QListWidgetItem* item = Item(list, QFile::decodeName(QByteArray::fromStdString(name + ".dat")));
         QVERIFY(item != nullptr);
         ClickItem(list, item);
-        picked = game.g().loadDialog.FileName;
+        picked = game.g().loadDialog().FileName();
         Click(Label(dialog, "Loaded"));
         Click(Label(dialog, "Cancel"));
     });
     Click(Label(game.menu(), "Loading"));
-    ::unlink((game.g().saveFiles.dataDir + name + ".dat").c_str());  // a name QDir cannot clear away
+    ::unlink((game.g().saveFiles().DataDir() + name + ".dat").c_str());  // a name QDir cannot clear away
     QCOMPARE(listed, 3);
     QCOMPARE(picked, name);
     QCOMPARE(game.fx.Messages(), std::vector<std::string>{"ロードしました。"});
-    QCOMPARE(game.g().counters.Coin, std::string("77"));
+    QCOMPARE(game.g().counters().Coin(), Count{77});
 }
 
 // As the program plays in the player's own folder: the saves go there and
@@ -259,7 +259,7 @@ void DialogsTest::thePlayersFolderOrNone() {
     };
     UiGame game;
     fs::path folder = root / "game1.dat" / "kararion";  // XDG_DATA_HOME naming a file
-    game.g().saveFiles.dataDir = (folder / "data").string() + "/";
+    game.g().SetSaveFolder((folder / "data").string() + "/");
     game.windows.SetSaveFolderCheck([&folder] { return PreparePlayerFolder(folder.string()); });
     for (const char* entry : {"Save", "Loading"}) {
         WhenModal([](QWidget*) { QFAIL("a dialog opened on a folder that cannot be used"); });
@@ -275,7 +275,7 @@ void DialogsTest::thePlayersFolderOrNone() {
 
     folder = root / "own" / "kararion";
     QVERIFY(PreparePlayerFolder(folder.string()).empty());
-    game.g().saveFiles.dataDir = (folder / "data").string() + "/";
+    game.g().SetSaveFolder((folder / "data").string() + "/");
     bool remade = false;
     WhenModal([&](QWidget* dialog) {
         fs::remove_all(folder);  // the player tidies up while the game runs
@@ -322,12 +322,12 @@ void DialogsTest::endedStopsEverythingAtOnce() {
     UiGame game;
     Click(Label(game.info(), "BetUp"));
     Click(Label(game.menu(), "Start"));
-    QVERIFY(game.g().reels.reel2Timer.Enabled());
+    QVERIFY(game.g().reels().ReelTimer(2).Enabled());
     const int messages = game.fx.messages;
     Click(Label(game.menu(), "Ended"));
     QCOMPARE(game.ends, 1);
     QCOMPARE(game.fx.messages, messages);  // no question asked
-    for (GameTimer* timer : game.g().Timers()) QVERIFY(!timer->Enabled());
+    for (const GameTimer* timer : AllTimers(game.g())) QVERIFY(!timer->Enabled());
     QVERIFY(!game.main()->isVisible());
     QVERIFY(!game.menu()->isVisible());
 }

@@ -118,7 +118,8 @@ void QtClockTest::aTimerRunsExactlyWhileEnabled() {
 void QtClockTest::anIdleGameRunsNoTimer() {
     RecordingEffects fx;
     QtTimerHost host;
-    GameWindows windows(fx, host, ".");
+    Game game(fx, host, ".");
+    GameWindows windows(game);
     windows.SetOnEnd([] {});
     windows.Start();
     QCoreApplication::processEvents();
@@ -128,30 +129,30 @@ void QtClockTest::anIdleGameRunsNoTimer() {
 void QtClockTest::aGameOnTheRealClockSpinsAndStops() {
     RecordingEffects fx;
     QtTimerHost host;
-    GameWindows windows(fx, host, ".");
+    Game g(fx, host, ".");
+    GameWindows windows(g);
     host.SetAfterTick([&] { windows.RefreshAll(); });
     windows.SetOnEnd([] {});
     windows.Start();
     QCoreApplication::processEvents();
-    Game& g = windows.MutableGame();
 
     Click(Control<CaptionLabel>(windows.infoWindow(), "BetUp"));
     Click(Control<CaptionLabel>(windows.menuWindow(), "Start"));
     QCOMPARE(host.RunningCount(), 4);  // three reels and the lamp chase
-    QCOMPARE(host.TimerFor(g.reels.reel2Timer)->interval(), 40);
+    QCOMPARE(host.TimerFor(g.reels().ReelTimer(2))->interval(), 40);
 
     // The reels step on their own and the cells follow without any click.
     auto* cell = Control<ReelCell>(windows.mainWindow(), "Slot1(1)");
-    QTRY_VERIFY(g.reels.ReelPos1 >= 3);
-    QCOMPARE(cell->symbol(), LooksLike(g.reels.Cell(1, 1)));
+    QTRY_VERIFY(g.reels().ReelPosition(1) >= 3);
+    QCOMPARE(cell->symbol(), LooksLike(g.reels().Cell(1, 1)));
 
     for (const char* stop : {"Stop1", "Stop2", "Stop3"}) Click(Control<CaptionLabel>(windows.mainWindow(), stop));
-    QVERIFY(!host.TimerFor(g.reels.reel1Timer)->isActive());
-    QVERIFY(!host.TimerFor(g.reels.reel3Timer)->isActive());
-    QCOMPARE(ReadCounter(g.counters.Win) + ReadCounter(g.counters.Lost), 1.0);
+    QVERIFY(!host.TimerFor(g.reels().ReelTimer(1))->isActive());
+    QVERIFY(!host.TimerFor(g.reels().ReelTimer(3))->isActive());
+    QCOMPARE(g.counters().Win() + g.counters().Lost(), Count{1});
     // A win is counted up and shown; either way the game comes to rest.
     QTRY_COMPARE_WITH_TIMEOUT(host.RunningCount(), 0, 10000);
-    QCOMPARE(g.counters.Bet, std::string("0"));
+    QCOMPARE(g.counters().Bet(), Count{0});
 }
 
 void QtClockTest::messageBoxIsPlainAndModal() {
@@ -208,7 +209,7 @@ void QtClockTest::aSoundThatIsNoFileIsSilentAndTheEndIsClean() {
         const int writer = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
         fifoWaitedOn = writer >= 0;
         if (writer >= 0) ::close(writer);
-        QCOMPARE(game.game().counters.Bet, std::string("1"));  // the silent bet counted
+        QCOMPARE(game.game().counters().Bet(), Count{1});  // the silent bet counted
         Click(Control<CaptionLabel>(game.windows().menuWindow(), "Ended"));
     }
     QVERIFY2(!fifoWaitedOn, "the sound device waits on a FIFO");

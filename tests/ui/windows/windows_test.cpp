@@ -118,8 +118,8 @@ void WindowsTest::reelCellsNameTheirSymbols() {
     QCOMPARE(Control(game.main(), "Slot3(3)")->accessibleDescription(), QStringLiteral("ベル"));
 
     // Whatever the reels show after spinning, the cells show it too.
-    game.g().reels.Cell(1, 1) = PictureOf(Symbol::Seven);
-    game.g().reels.Cell(2, 2) = PictureOf(Symbol::Bar);
+    game.Setup().ShowPicture(1, 1, PictureOf(Symbol::Seven));
+    game.Setup().ShowPicture(2, 2, PictureOf(Symbol::Bar));
     game.windows.RefreshAll();
     QCOMPARE(Control<ReelCell>(game.main(), "Slot1(1)")->symbol(), Symbol::Seven);
     QCOMPARE(Control(game.main(), "Slot1(1)")->accessibleDescription(), QStringLiteral("セブン"));
@@ -130,7 +130,7 @@ void WindowsTest::onlyTheBackgroundAndShapesStepTheClickCycle() {
     UiGame game;
     Game& g = game.g();
     ClickAt(game.main(), kBareBackground);
-    QCOMPARE(g.clickStep, 1);
+    QCOMPARE(g.ClickStep(), 1);
     QCOMPARE(FieldText(game, "Bet"), QStringLiteral("1"));
     QCOMPARE(FieldText(game, "Coin"), QStringLiteral("99"));
     QCOMPARE(Label(game.main(), "Line1(0)")->colour(), kRed);
@@ -139,21 +139,21 @@ void WindowsTest::onlyTheBackgroundAndShapesStepTheClickCycle() {
     // Lamps, cells and stop buttons (enabled or not) keep their clicks.
     for (const char* name : {"Line1(0)", "Line2(1)", "Slot2(2)", "Slot1(3)", "Stop1", "Stop3"}) {
         Click(Control(game.main(), name));
-        QVERIFY2(g.clickStep == 1, name);
+        QVERIFY2(g.ClickStep() == 1, name);
     }
     QCOMPARE(FieldText(game, "Bet"), QStringLiteral("1"));
 
     // Filled rectangles take no clicks: the window beneath them does.
     Click(Control(game.main(), "LED(1)"));
-    QCOMPARE(g.clickStep, 2);
+    QCOMPARE(g.ClickStep(), 2);
     ClickAt(game.main(), Control(game.main(), "Shape2")->geometry().topLeft() + QPoint(3, 3));
-    QCOMPARE(g.clickStep, 3);
+    QCOMPARE(g.ClickStep(), 3);
     QCOMPARE(FieldText(game, "Bet"), QStringLiteral("3"));
 
     // The fourth click starts the game; the stop buttons come alive.
     ClickAt(game.main(), kBareBackground);
-    QCOMPARE(g.clickStep, 4);
-    QVERIFY(g.reels.reel1Timer.Enabled());
+    QCOMPARE(g.ClickStep(), 4);
+    QVERIFY(g.reels().ReelTimer(1).Enabled());
     QVERIFY(Label(game.main(), "Stop1")->isEnabled());
     QCOMPARE(Label(game.main(), "Stop1")->colour(), kBlue);
     QVERIFY(!Label(game.info(), "BetUp")->isEnabled());
@@ -163,7 +163,7 @@ void WindowsTest::aDoubleClickIsTwoClicks() {
     // Every press counts, as with the platform's own buttons.
     UiGame game;
     QTest::mouseDClick(game.main()->windowHandle(), Qt::LeftButton, Qt::NoModifier, kBareBackground);
-    QCOMPARE(game.g().clickStep, 2);
+    QCOMPARE(game.g().ClickStep(), 2);
     QCOMPARE(FieldText(game, "Bet"), QStringLiteral("2"));
     CaptionLabel* down = Label(game.info(), "BetDown");
     QTest::mouseDClick(game.info()->windowHandle(), Qt::LeftButton, Qt::NoModifier, InWindow(down));
@@ -186,7 +186,7 @@ void WindowsTest::betButtonsAndStopButtonsReachTheRules() {
     QCOMPARE(FieldText(game, "Coin"), QStringLiteral("99"));
 
     Click(Label(game.menu(), "Start"));
-    QVERIFY(g.reels.reel1Timer.Enabled() && g.reels.reel2Timer.Enabled() && g.reels.reel3Timer.Enabled());
+    QVERIFY(g.reels().ReelTimer(1).Enabled() && g.reels().ReelTimer(2).Enabled() && g.reels().ReelTimer(3).Enabled());
     QCOMPARE(FieldText(game, "Run"), QStringLiteral("1"));
     QVERIFY(!Label(game.menu(), "Start")->isEnabled());
 
@@ -198,37 +198,36 @@ void WindowsTest::betButtonsAndStopButtonsReachTheRules() {
     for (int reel = 1; reel <= 3; ++reel) {
         for (int row = 1; row <= 3; ++row) {
             auto* cell = Control<ReelCell>(game.main(), qPrintable(QStringLiteral("Slot%1(%2)").arg(reel).arg(row)));
-            QCOMPARE(cell->symbol(), LooksLike(g.reels.Cell(reel, row)));
+            QCOMPARE(cell->symbol(), LooksLike(g.reels().Cell(reel, row)));
         }
     }
 
     game.fx.Clear();
     Click(Label(game.main(), "Stop2"));
-    QVERIFY(!g.reels.reel2Timer.Enabled());
-    QVERIFY(g.reels.reel1Timer.Enabled());
+    QVERIFY(!g.reels().ReelTimer(2).Enabled());
+    QVERIFY(g.reels().ReelTimer(1).Enabled());
     QVERIFY(!Label(game.main(), "Stop2")->isEnabled());
     QCOMPARE(Control<FilledRect>(game.main(), "LED(1)")->fill(), kCyan);
     QCOMPARE(Control<FilledRect>(game.main(), "LED(0)")->fill(), kDarkTeal);
     QVERIFY(!game.fx.SoundsPlayed().empty());
     QVERIFY(QString::fromStdString(game.fx.SoundsPlayed().back()).endsWith(QStringLiteral("stop.wav")));
-    QCOMPARE(g.clickStep, 0);  // a stop button is no click of the window
+    QCOMPARE(g.ClickStep(), 0);  // a stop button is no click of the window
 
     Click(Label(game.main(), "Stop1"));
     Click(Label(game.main(), "Stop3"));
-    QVERIFY(!g.reels.reel1Timer.Enabled() && !g.reels.reel3Timer.Enabled());
-    QCOMPARE(ReadCounter(g.counters.Win) + ReadCounter(g.counters.Lost), 1.0);
+    QVERIFY(!g.reels().ReelTimer(1).Enabled() && !g.reels().ReelTimer(3).Enabled());
+    QCOMPARE(g.counters().Win() + g.counters().Lost(), Count{1});
 }
 
 void WindowsTest::aWinFlashesItsLineInTheLamps() {
     UiGame game;
-    Game& g = game.g();
     for (int i = 0; i < 3; ++i) Click(Label(game.info(), "BetUp"));
     Click(Label(game.menu(), "Start"));
     // Sevens down the falling diagonal (a long count-up); a stop leaves the view as it is.
     using enum Symbol;
     const Symbol rows[3][3] = {{Seven, Star, Grapes}, {Melon, Seven, Watermelon}, {Peach, Replay, Seven}};
     for (int row = 1; row <= 3; ++row)
-        for (int reel = 1; reel <= 3; ++reel) g.reels.Cell(reel, row) = PictureOf(rows[row - 1][reel - 1]);
+        for (int reel = 1; reel <= 3; ++reel) game.Setup().ShowPicture(reel, row, PictureOf(rows[row - 1][reel - 1]));
     for (const char* stop : {"Stop1", "Stop2", "Stop3"}) Click(Label(game.main(), stop));
     QCOMPARE(FieldText(game, "Win"), QStringLiteral("1"));
 
@@ -252,11 +251,16 @@ void WindowsTest::longCountsShowEveryDigit() {
     UiGame game;
     auto* used = Control<QLineEdit>(game.info(), "UsedCoin");
     const int fullSize = used->font().pixelSize();
-    // Players pass 10,000 coins used within a few thousand games.
-    for (const char* count : {"12345", "100000", "1234567"}) {
-        game.g().counters.UsedCoin = count;
+    auto setUsed = [&game](Count coins) {
+        SavedCounts saved = game.g().counters().Saved();
+        saved.usedCoin = coins;
+        game.Setup().SetSaved(saved);
         game.windows.RefreshAll();
-        QCOMPARE(used->text(), QString::fromUtf8(count));
+    };
+    // Players pass 10,000 coins used within a few thousand games.
+    for (const Count count : {12345, 100000, 1234567}) {
+        setUsed(count);
+        QCOMPARE(used->text(), QString::number(count));
         QVERIFY(used->isReadOnly());
         const qreal width = QFontMetricsF(used->font()).horizontalAdvance(used->text());
         QVERIFY2(width <= TextWidthOf(used), qPrintable(QStringLiteral("%1 is %2 px wide in a field of %3")
@@ -266,13 +270,11 @@ void WindowsTest::longCountsShowEveryDigit() {
         QVERIFY(used->font().pixelSize() >= 8);  // still legible
     }
     // Too long for any legible size: the first digits show, not the last.
-    game.g().counters.UsedCoin = "123456789012";
-    game.windows.RefreshAll();
+    setUsed(123456789012);
     QCOMPARE(used->cursorPosition(), 0);
     QVERIFY(used->font().pixelSize() >= 8);
     // A short count takes the full size again.
-    game.g().counters.UsedCoin = "7";
-    game.windows.RefreshAll();
+    setUsed(7);
     QCOMPARE(used->font().pixelSize(), fullSize);
     QCOMPARE(used->font().pixelSize(), Control<QLineEdit>(game.info(), "Coin")->font().pixelSize());
 }
@@ -283,7 +285,7 @@ void WindowsTest::infoHoverColoursFollowThePointer() {
     CaptionLabel* up = Label(game.info(), "BetUp");
     CaptionLabel* down = Label(game.info(), "BetDown");
     Hover(up);
-    QCOMPARE(g.betting.BetUp.foreColor, kRed);
+    QCOMPARE(g.betting().BetUp().foreColor, kRed);
     QCOMPARE(up->colour(), kRed);
     Hover(down);
     QCOMPARE(down->colour(), kRed);
@@ -304,7 +306,7 @@ void WindowsTest::infoHoverColoursFollowThePointer() {
     QVERIFY(!up->isEnabled());
     MoveTo(game.info(), QPoint(game.info()->width() - 2, game.info()->height() - 2));
     Hover(up);
-    QCOMPARE(g.betting.BetUp.foreColor, kBlack);
+    QCOMPARE(g.betting().BetUp().foreColor, kBlack);
     QCOMPARE(up->colour(), kBlack);
 }
 
@@ -321,7 +323,7 @@ void WindowsTest::menuHoverColoursFollowThePointer() {
     // The greyed start entry does not light.
     Hover(start);
     QCOMPARE(start->colour(), kBlack);
-    QCOMPARE(game.g().menu.ForeColor(menu::Entry::Start), kBlack);
+    QCOMPARE(game.g().menu().ForeColor(menu::Entry::Start), kBlack);
     MoveTo(game.menu(), QPoint(2, game.menu()->height() - 2));
     QCOMPARE(loading->colour(), kBlack);
 
@@ -335,11 +337,11 @@ void WindowsTest::closingTheMainWindowEndsTheProgram() {
     UiGame game;
     Click(Label(game.info(), "BetUp"));
     Click(Label(game.menu(), "Start"));
-    QVERIFY(game.g().reels.reel1Timer.Enabled());
+    QVERIFY(game.g().reels().ReelTimer(1).Enabled());
     game.main()->close();
     QVERIFY(game.windows.Ended());
     QCOMPARE(game.ends, 1);
-    for (GameTimer* timer : game.g().Timers()) QVERIFY(!timer->Enabled());
+    for (const GameTimer* timer : AllTimers(game.g())) QVERIFY(!timer->Enabled());
     QVERIFY(!game.info()->isVisible());
     QVERIFY(!game.menu()->isVisible());
 }
