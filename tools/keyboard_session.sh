@@ -101,7 +101,7 @@ say "start: $(counters)   (coins used bet run paid wins losses)"
 # varied moments as a player's would, and waits until it has stopped; a reel
 # still spinning after a few seconds gets its key again, as a player would press it.
 stop_reels() {
-  local reel key end
+  local reel key
   for reel in 1 2 3; do
     until_ "reel $reel to take a stop" stop_alive "$reel"
     sleep "0.$((RANDOM % 5 + 1))"
@@ -109,8 +109,8 @@ stop_reels() {
     [ "$reel" = 2 ] && key=KP_2
     focus "$main"
     keys "$key"
-    end=$((SECONDS + 5))
-    until_ "reel $reel to stop" eval '! stop_alive '"$reel"' || [ "$SECONDS" -ge "$end" ]'
+    again_at=$((SECONDS + 5))  # global: until_ has an end of its own
+    until_ "reel $reel to stop" eval '! stop_alive '"$reel"' || [ "$SECONDS" -ge "$again_at" ]'
     if stop_alive "$reel"; then
       say "  reel $reel still spins: $key again"
       focus "$main"
