@@ -100,6 +100,9 @@ say "start: $(counters)   (coins used bet run paid wins losses)"
 # Stops the spinning reels by number, each once its button takes a press, at
 # varied moments as a player's would, and waits until it has stopped; a reel
 # still spinning after a few seconds gets its key again, as a player would press it.
+# (xdotool presses Num_Lock around a keypad key, toggling it, so every other
+# KP_2 is released as KP_Down: the game then holds 2 down and takes the next
+# KP_2 for a held key.)
 stop_reels() {
   local reel key
   for reel in 1 2 3; do
