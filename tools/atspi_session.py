@@ -24,6 +24,10 @@ from gi.repository import GLib
 
 GAME = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build/kararion")
 MAX_GAMES = 150
+# How long to wait for what the session needs (a window, a control coming
+# alive, the game's words) before calling the game stuck: a busy machine is
+# slow, never this slow.
+PATIENCE = 120.0
 heard = []
 
 
@@ -41,7 +45,7 @@ def pump(seconds):
         time.sleep(0.01)
 
 
-def wait_for(what, seconds=5.0):
+def wait_for(what, seconds=PATIENCE):
     end = time.time() + seconds
     while time.time() < end:
         found = what()
@@ -108,7 +112,7 @@ def text(control):
 
 class Session:
     def __init__(self):
-        self.main = wait_for(lambda: window("カラリオン"), 20)
+        self.main = wait_for(lambda: window("カラリオン"))
         if self.main is None:
             raise SystemExit("atspi: the game's main window is not on the bus")
         self.info = window("情報")
@@ -125,23 +129,26 @@ class Session:
         return {name: self.counter(name) for name in names}
 
     def bet_three(self):
-        end = time.time() + 20
+        end = time.time() + PATIENCE
         while self.counter("ベット") < 3 and self.counter("コイン数") > 0:
             if time.time() > end:
                 raise SystemExit("atspi: the bet stuck at %d" % self.counter("ベット"))
             press(self.bet_up)
 
     def stop_all(self):
-        """Stops the spinning reels and waits for what the game says."""
-        before = len(heard)
+        """Stops the spinning reels and waits for what the game says of the result."""
         for stop in self.stops:
-            if not wait_for(lambda: enabled(stop), 3):
+            if not wait_for(lambda: enabled(stop)):
                 raise SystemExit("atspi: a stop button never came alive")
             pump(random.uniform(0.1, 0.6))  # stops at varied moments, as a player's would
+            before = len(heard)
             press(stop)
-        if not wait_for(lambda: len(heard) > before, 3):
-            raise SystemExit("atspi: the game said nothing after the last stop")
-        return heard[-1]
+        # The first and second reels' words may come late on a busy machine:
+        # the result is the first words after the last stop that are not a reel's.
+        result = wait_for(lambda: next((w for w in heard[before:] if not w.startswith("リール")), None))
+        if result is None:
+            raise SystemExit("atspi: the game said nothing of the result after the last stop")
+        return result
 
     def play(self):
         """One game from the bet; a replay is played on. Returns the last outcome."""
@@ -201,15 +208,20 @@ def main():
         if s.file_action("セーブ", "セーブ", "セーブ", "start") != "完了":
             raise SystemExit("atspi: the save failed")
         for n in range(1, MAX_GAMES + 1):
+            start = len(heard)
             words = s.play()
             say("game %d: heard %r" % (n, words))
             result = words.split("。")[0]  # the result first, then the last reel's symbols
             if "枚" in result:
                 coins = int(result.split()[1].rstrip("枚"))
-                wait_for(lambda: s.counter("ベット") == 0, 5)
+                if not wait_for(lambda: s.counter("ベット") == 0):
+                    raise SystemExit("atspi: the win was never counted up")
                 say("  counted up: +%d coins -> %s" % (coins, s.counters()))
                 break
-            if "コインがありません" in words:
+            # Out of coins: the game says so once the game is over.
+            if wait_for(lambda: s.counter("ベット") == 0) and s.counter("コイン数") == 0:
+                if not wait_for(lambda: any("コインがありません" in w for w in heard[start:])):
+                    raise SystemExit("atspi: the coins ran out and the game did not say so")
                 s.file_action("ロード", "ロード", "ロード", "start")
                 say("  loaded the start again:", s.counters())
         else:
@@ -220,7 +232,8 @@ def main():
             raise SystemExit("atspi: the save failed")
         words = s.play()
         say("one more game: heard %r -> %s" % (words, s.counters()))
-        wait_for(lambda: s.counter("ベット") == 0, 5)
+        if not wait_for(lambda: s.counter("ベット") == 0):
+            raise SystemExit("atspi: the last game never ended")
         if s.file_action("ロード", "ロード", "ロード", "atspi") != "完了":
             raise SystemExit("atspi: the load failed")
         loaded = s.counters()
@@ -228,7 +241,7 @@ def main():
         if {k: v for k, v in loaded.items() if k != "ベット"} != {k: v for k, v in saved.items() if k != "ベット"}:
             raise SystemExit("atspi: the load did not bring back the saved counters %s" % saved)
         press(find(s.menu, "終了", pyatspi.ROLE_PUSH_BUTTON))
-        game.wait(timeout=10)
+        game.wait(timeout=PATIENCE)
         say("the game ended through 終了; everything heard:", heard)
         return 0
     finally:

@@ -4,7 +4,9 @@
 # with Enter, stop the reels with 1, keypad 2 and 3, repeat until a win has
 # been counted up, then save under a typed name (Ctrl+S), play on, load the
 # save (Ctrl+O) and end through the menu's entries reached by Tab. It only watches through the
-# accessibility bus, reading the counters; it never acts through it.
+# accessibility bus, reading the counters and whether a stop button takes a press; it never
+# acts through it. It waits for what it needs (a window, a reel to stop, a game to end), however
+# long a busy machine takes, up to a limit that only a stuck game reaches.
 #
 # Run it on a desktop with a window manager and an accessibility bus:
 #   bash tools/private_desktop.sh :95 bash tools/keyboard_session.sh [build/kararion] [shots-folder]
@@ -14,6 +16,7 @@ cd "$(dirname "$0")/.."
 game_exe=$(realpath "${1:-build/kararion}")
 shots=${2:-}
 max_games=150
+patience=120  # seconds
 
 say() { printf 'keys: %s\n' "$*"; }
 folder=$(mktemp -d "${TMPDIR:-/tmp}/kararion-keys.XXXXXX")
@@ -43,6 +46,40 @@ PY
 }
 field() { counters | cut -d' ' -f"$1"; }  # 1 coins, 3 bet, 5 paid, 6 wins, 7 losses
 
+# Which of the three stop buttons take a press, read from the bus: "1 0 0".
+stops() {
+  /usr/bin/python3 - <<'PY'
+import pyatspi
+names = ["リール1 停止", "リール2 停止", "リール3 停止"]
+def walk(acc, found):
+    for child in acc:
+        if child is None:
+            continue
+        if child.getRole() == pyatspi.ROLE_PUSH_BUTTON and child.name in names:
+            found[child.name] = "1" if child.getState().contains(pyatspi.STATE_SENSITIVE) else "0"
+        walk(child, found)
+found = {}
+for app in pyatspi.Registry.getDesktop(0):
+    if app is not None and app.name == "kararion":
+        walk(app, found)
+print(" ".join(found.get(n, "?") for n in names))
+PY
+}
+stop_alive() { [ "$(stops | cut -d' ' -f"$1")" = 1 ]; }  # reel 1, 2 or 3
+
+# until WHAT COMMAND...: waits for COMMAND to succeed; a game stuck for
+# $patience seconds fails the session, saying what it waited for.
+until_() {
+  local what=$1 end=$((SECONDS + patience))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$end" ] || { say "waited ${patience} s for $what: $(counters), stops $(stops)"; exit 1; }
+    sleep 0.1
+  done
+}
+counters_read() { ! counters | grep -q '?'; }
+bet_is() { [ "$(field 3)" = "$1" ]; }
+
 # shellcheck source=tools/find_window.sh
 . tools/find_window.sh  # the script stands in the project's root by now
 window() {
@@ -57,18 +94,54 @@ keys() { xdotool key --delay 60 "$@"; sleep 0.2; }
 main=" カラリオン"
 menu=" - メニュー -"
 window "$main" >/dev/null
-sleep 1
+until_ "the counters on the bus" counters_read
 say "start: $(counters)   (coins used bet run paid wins losses)"
+
+# Stops the spinning reels by number, each once its button takes a press, at
+# varied moments as a player's would, and waits until it has stopped; a reel
+# still spinning after a few seconds gets its key again, as a player would press it.
+# (xdotool presses Num_Lock around a keypad key, toggling it, so every other
+# KP_2 is released as KP_Down: the game then holds 2 down and takes the next
+# KP_2 for a held key.)
+stop_reels() {
+  local reel key
+  for reel in 1 2 3; do
+    until_ "reel $reel to take a stop" stop_alive "$reel"
+    sleep "0.$((RANDOM % 5 + 1))"
+    key=$reel
+    [ "$reel" = 2 ] && key=KP_2
+    focus "$main"
+    keys "$key"
+    again_at=$((SECONDS + 5))  # global: until_ has an end of its own
+    until_ "reel $reel to stop" eval '! stop_alive '"$reel"' || [ "$SECONDS" -ge "$again_at" ]'
+    if stop_alive "$reel"; then
+      say "  reel $reel still spins: $key again"
+      focus "$main"
+      keys "$key"
+      until_ "reel $reel to stop" eval '! stop_alive '"$reel"
+    fi
+  done
+}
 
 # One game: bet 3 with Up, start with Enter (the menu's スタート), stop the reels by number.
 play() {
   focus "$main"
   keys Up Up Up Return
-  for reel in 1 KP_2 3; do
-    sleep "0.$((RANDOM % 5 + 1))"
-    keys "$reel"
+  stop_reels
+}
+
+# finish_game PAID-BEFORE: after the last stop, waits until the game ends (the
+# bet goes) or a win counts up (the payout grows); a replay spins again by
+# itself: stops it the same way.
+finish_game() {
+  paid_before=$1
+  over_or_replay() { bet_is 0 || [ "$(field 5)" != "$paid_before" ] || stop_alive 1; }
+  until_ "the game to end" over_or_replay
+  while ! bet_is 0 && [ "$(field 5)" = "$paid_before" ] && stop_alive 1; do
+    say "  the replay spins: 1 2 3"
+    stop_reels
+    until_ "the replay to end" over_or_replay
   done
-  sleep 0.3
 }
 
 # Save and load by the menu's shortcuts, from the main window.
@@ -91,29 +164,21 @@ load() {
   say "loaded $1: $(counters)"
 }
 
+paid=$(field 5)
 play
+finish_game "$paid"
+until_ "the first game to end" bet_is 0
 say "game 1: $(counters)"
 save_as start
 won=
 for n in $(seq 2 "$max_games"); do
   before=$(counters)
   play
-  # A replay spins again by itself: stop it the same way.
-  replays=0
-  while [ "$(field 3)" != 0 ] && [ "$(field 5)" = "$(echo "$before" | cut -d' ' -f5)" ]; do
-    replays=$((replays + 1))
-    [ "$replays" -le 5 ] || { say "the game is stuck with a bet on"; exit 1; }
-    sleep 1.2
-    [ "$(field 3)" = 0 ] && break
-    say "  the replay spins: 1 2 3"
-    focus "$main"
-    keys 1 2 3
-    sleep 0.3
-  done
+  finish_game "$(echo "$before" | cut -d' ' -f5)"
   after=$(counters)
   if [ "$(echo "$after" | cut -d' ' -f6)" != "$(echo "$before" | cut -d' ' -f6)" ]; then
     [ -n "$shots" ] && { mkdir -p "$shots"; import -window "$(window "$main")" "$shots/keyboard-win.png"; }
-    for _ in $(seq 50); do [ "$(field 3)" = 0 ] && break; sleep 0.1; done
+    until_ "the win to be counted up" bet_is 0
     say "game $n: a win, counted up: $(counters)"
     won=1
     break
@@ -125,9 +190,11 @@ done
 [ -n "$won" ] || { say "no win in $max_games games"; exit 1; }
 saved=$(counters)
 save_as keys
+paid=$(field 5)
 play
+finish_game "$paid"
+until_ "the game to end" bet_is 0
 say "one more game: $(counters)"
-sleep 2
 load keys
 loaded=$(counters)
 [ "$(echo "$loaded" | cut -d' ' -f1,2,4-)" = "$(echo "$saved" | cut -d' ' -f1,2,4-)" ] || {
@@ -143,6 +210,6 @@ window " - バ ー ジ ョ ン 情 報 - " >/dev/null
 keys Escape
 focus "$menu"
 keys Tab space  # back in the window the frame is still on バージョン; Tab goes on to 終了
-for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$game" 2>/dev/null; then say "the game is still running after 終了"; exit 1; fi
+game_gone() { ! kill -0 "$game" 2>/dev/null; }
+until_ "the game to end after 終了" game_gone
 say "the game ended through 終了"

@@ -3,6 +3,8 @@
 # manager (so windows take the keyboard focus as on a real desktop), a session
 # bus and the accessibility bus. Everything started here ends with it.
 #
+# Each part is waited for until it is up, however long a busy machine takes.
+#
 # Usage: bash tools/private_desktop.sh DISPLAY COMMAND [ARGUMENT...]
 #   e.g. bash tools/private_desktop.sh :95 bash tools/keyboard_session.sh
 # DISPLAY "auto" takes the first free display. Needs Xvfb, openbox,
@@ -10,12 +12,26 @@
 # read the counters through the bus); without one of them it ends with
 # status 77, which the test suite counts as skipped.
 set -euo pipefail
+# How long each part may take to come up on a busy machine before the desktop
+# counts as broken.
+patience=120  # seconds
+
+# until_ready WHAT COMMAND...: waits for COMMAND to succeed, failing after $patience s.
+until_ready() {
+  local what=$1 end=$((SECONDS + patience))
+  shift
+  until "$@" >/dev/null 2>&1; do
+    [ "$SECONDS" -lt "$end" ] || { echo "private desktop: no $what after $patience s" >&2; exit 1; }
+    sleep 0.1
+  done
+}
+
 [ $# -ge 2 ] || { echo "usage: $0 DISPLAY COMMAND [ARGUMENT...]" >&2; exit 2; }
 display=$1
 shift
 
 if [ -z "${KARARION_DESKTOP_INSIDE:-}" ]; then
-  for tool in Xvfb openbox dbus-run-session xdotool xdpyinfo /usr/libexec/at-spi-bus-launcher; do
+  for tool in Xvfb openbox dbus-run-session dbus-send xdotool xdpyinfo xprop /usr/libexec/at-spi-bus-launcher; do
     command -v "$tool" >/dev/null || { echo "private desktop: no $tool; skipped" >&2; exit 77; }
   done
   /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "private desktop: no pyatspi; skipped" >&2; exit 77; }
@@ -30,10 +46,10 @@ if [ -z "${KARARION_DESKTOP_INSIDE:-}" ]; then
   xvfb=$!
   trap 'kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; rm -rf "$runtime"' EXIT
   if [ "$display" = auto ]; then
-    for _ in $(seq 100); do [ -s "$runtime/display" ] && break; sleep 0.1; done
+    until_ready "display from Xvfb" test -s "$runtime/display"
     display=":$(head -n1 "$runtime/display")"
   fi
-  for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+  until_ready "X server on $display" xdpyinfo -display "$display"
   export DISPLAY=$display XDG_RUNTIME_DIR=$runtime KARARION_DESKTOP_INSIDE=1
   # A session bus of our own; what runs inside ends with it.
   dbus-run-session -- bash "$0" "$display" "$@"
@@ -45,5 +61,14 @@ wm=$!
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$XDG_RUNTIME_DIR/atspi.log" 2>&1 &
 bus=$!
 trap 'kill "$wm" "$bus" 2>/dev/null || true; wait "$wm" "$bus" 2>/dev/null || true' EXIT
-sleep 1
+# The window manager has taken the screen once it names itself on the root
+# window; the accessibility bus is there once its launcher holds its name on
+# the session bus (asked without starting another launcher).
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+atspi_bus() {
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus | grep -q 'boolean true'
+}
+until_ready "window manager" wm_running
+until_ready "accessibility bus" atspi_bus
 "$@"

@@ -26,7 +26,9 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 # so the player's install_manifest.txt for uninstalling stays as it was.
 "$cmake" --install "$build" --prefix "$prefix" --component game >/dev/null
 
-sounds=(betup.wav betdown.wav atari.wav round.wav stop.wav error.wav)
+# The six sound files, read from the game's one list of them as CMake reads it.
+mapfile -t sounds < <(grep -oE '"[a-z]+\.wav"' "$source/src/rules/sound/sound_names.h" | tr -d '"')
+[ "${#sounds[@]}" -eq 6 ] || { echo "FAIL: sound_names.h names ${#sounds[@]} wave files, not six" >&2; exit 1; }
 expected=(
   "bin/kararion"
   "share/applications/$id.desktop"

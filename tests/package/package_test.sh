@@ -42,7 +42,10 @@ expected=(
   usr/share/doc/kararion/changelog.gz
   usr/share/doc/kararion/copyright
 )
-for s in betup betdown atari round stop error; do expected+=("usr/share/games/kararion/data/se/$s.wav"); done
+# The six sound files, read from the game's one list of them as CMake reads it.
+mapfile -t sounds < <(grep -oE '"[a-z]+\.wav"' src/rules/sound/sound_names.h | tr -d '"')
+[ "${#sounds[@]}" -eq 6 ] || { echo "FAIL: sound_names.h names ${#sounds[@]} wave files, not six" >&2; exit 1; }
+for s in "${sounds[@]}"; do expected+=("usr/share/games/kararion/data/se/$s"); done
 dpkg-deb -c "$deb" >"$tmp/list.txt"
 diff <(printf '%s\n' "${expected[@]}" | sort) \
   <(awk '$1 !~ /^d/ { sub(/^\.\//, "", $6); print $6 }' "$tmp/list.txt" | sort) \
