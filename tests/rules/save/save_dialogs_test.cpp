@@ -30,16 +30,27 @@ TEST_F(SaveDialogs, EveryOpeningStartsWithNewDataAndAFreshSortedList) {
     EXPECT_EQ(g.saveDialog.FileName, "NewData");
 }
 
-TEST_F(SaveDialogs, APickedNameEndsAtItsFirstDotAndSavesUnderIt) {
+TEST_F(SaveDialogs, APickedDottedNameIsThatSaveNotAnother) {
+    // Only the final ".dat" is the extension: picking "my.game.dat" must
+    // neither overwrite "my.dat" nor load it.
+    Write(Data("my.dat"), "someone else's");
     g.saveDialog.Open();
-    g.saveDialog.PickFile("a.b.dat");
-    EXPECT_EQ(g.saveDialog.FileName, "a");
+    g.saveDialog.PickFile("my.game.dat");
+    EXPECT_EQ(g.saveDialog.FileName, "my.game");
     g.saveDialog.ClickSave();
-    EXPECT_TRUE(std::filesystem::exists(Data("a.dat")));
+    EXPECT_EQ(Read(Data("my.dat")), "someone else's");
+    EXPECT_TRUE(std::filesystem::exists(Data("my.game.dat")));
     EXPECT_EQ(fx.Messages(), Strings{"セーブしました。"});
     EXPECT_TRUE(g.saveDialog.files.empty());  // the list waits for the next opening
     g.saveDialog.Open();
-    EXPECT_EQ(g.saveDialog.files, Strings{"a.dat"});
+    EXPECT_EQ(g.saveDialog.files, (Strings{"my.dat", "my.game.dat"}));
+
+    g.counters.Coin = "1";
+    g.loadDialog.Open();
+    g.loadDialog.PickFile("my.game.dat");
+    g.loadDialog.ClickLoad();
+    EXPECT_EQ(fx.Messages().back(), "ロードしました。");
+    EXPECT_EQ(g.counters.Coin, "100");
 }
 
 TEST_F(SaveDialogs, AnEmptyNameOnlyBeeps) {
