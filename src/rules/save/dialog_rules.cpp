@@ -46,8 +46,12 @@ void FileDialogRules::Open() {
 }
 
 void FileDialogRules::PickFile(const std::string& file) {
-    // "a.b.dat" names the save "a": the name ends at its first dot.
-    fileName_ = file.substr(0, file.find('.'));
+    // Only the final ".dat" is the extension: "a.b.dat" is the save "a.b",
+    // which ロード opens and セーブ overwrites, never "a.dat".
+    constexpr std::string_view kExtension = ".dat";
+    const bool listed = file.size() > kExtension.size() &&
+                        file.compare(file.size() - kExtension.size(), kExtension.size(), kExtension) == 0;
+    fileName_ = listed ? file.substr(0, file.size() - kExtension.size()) : file;
 }
 
 void FileDialogRules::TypeName(const std::string& name) { fileName_ = name; }

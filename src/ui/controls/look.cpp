@@ -79,6 +79,13 @@ QFont MinchoFont(double points) {
 
 QFont DefaultFont() { return GothicFont(9); }
 
+void WarnWithoutJapaneseFont() {
+    if (!QFontDatabase::families(QFontDatabase::Japanese).isEmpty()) return;
+    qWarning(
+        "kararion: 日本語のフォントがありません / no installed font has Japanese, so the captions cannot be "
+        "read: install one, for example the package fonts-noto-cjk (apt install fonts-noto-cjk)");
+}
+
 QColor FocusColour(const QColor& background) {
     // Dark blue on the light greys and whites of the windows and lists, and
     // white on anything dark.

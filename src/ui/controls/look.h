@@ -54,6 +54,9 @@ QFont GothicFont(double points, bool bold = false);
 QFont MinchoFont(double points);
 // The windows' own font: the Gothic face at 9 points.
 QFont DefaultFont();
+// Says on stderr, with the package to install, when no installed family has
+// Japanese: every caption would be drawn as boxes, and nothing else says why.
+void WarnWithoutJapaneseFont();
 
 // Names a control where it is made: its system name is its objectName, and
 // `spoken` is what a player hears for it (for a caption, usually its own text).

@@ -1,6 +1,7 @@
 #include "ui/group/game_windows.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include <QAction>
 #include <QActionGroup>
@@ -8,8 +9,8 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
-#include <QSettings>
 #include <QTimer>
+#include <QWindow>
 
 #include "machine/machine.h"
 #include "menu/menu_entries.h"
@@ -24,6 +25,7 @@
 #include "ui/dialogs/help_window.h"
 #include "ui/dialogs/version_window.h"
 #include "ui/group/group_geometry.h"
+#include "ui/platform/settings_file.h"
 #include "ui/windows/info_window.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/menu_window.h"
@@ -32,8 +34,8 @@ namespace kararion::ui {
 namespace {
 
 // A window manager that keeps a side window from its place must not make us
-// fight it forever: past this many snap-backs in a second we give up until
-// the main window moves again.
+// fight it without pause: past this many snap-backs in a second we wait for
+// the second to end (or the main window to move) before trying again.
 constexpr int kMaxSnapsPerSecond = 20;
 
 // Where the group belongs, led by where the main window stands now.
@@ -43,8 +45,6 @@ GroupPlaces Docking(const QWidget* main, const QWidget* info, const QWidget* men
                        at.topLeft(), DeviceArea(main));
 }
 
-// In the desktop's settings folder ($XDG_CONFIG_HOME/kararion/kararion.conf).
-QSettings Settings() { return QSettings(QStringLiteral("kararion"), QStringLiteral("kararion")); }
 const QString kZoomKey = QStringLiteral("view/zoom");
 const QString kSoundKey = QStringLiteral("sound/on");
 // The help window's size at 100%; the text scrolls within it.
@@ -61,6 +61,16 @@ QSize GroupSize(const QWidget* info, const QWidget* main, const QWidget* menu, i
         height = std::max(height, base.height() * percent / 100 + frame.height());
     }
     return QSize(width, height);
+}
+
+// The player's own step where it fits, else the largest below it that does
+// (`choices` rise from the smallest step, which is always there).
+int FittingZoom(const std::vector<int>& choices, int wanted) {
+    int best = choices.front();
+    for (int percent : choices) {
+        if (percent <= wanted) best = percent;
+    }
+    return best;
 }
 
 }  // namespace
@@ -126,17 +136,23 @@ void GameWindows::AddContextMenu() {
 GameWindows::~GameWindows() = default;
 
 void GameWindows::Start() {
+    WarnWithoutJapaneseFont();
     game_.StartProgram();
     record_.StartSession();  // the data counter's session starts with the program
     RefreshAll();
-    const QSettings settings = Settings();
+    // Without settings to read, the defaults.
+    const std::unique_ptr<QSettings> settings = OpenSettings();
     const std::vector<int> choices = ZoomChoices();
-    const int chosen = settings.value(kZoomKey, 0).toInt();
+    const int chosen = settings ? settings->value(kZoomKey, 0).toInt() : 0;
     SetZoomPercent(std::find(choices.begin(), choices.end(), chosen) != choices.end() ? chosen : DefaultZoom());
+    // A step too large for this screen comes back on a screen that has room for it.
+    wantedZoom_ = std::find(std::begin(kZoomSteps), std::end(kZoomSteps), chosen) != std::end(kZoomSteps)
+                      ? chosen
+                      : ZoomPercent();
     for (QWidget* window :
          {static_cast<QWidget*>(main_.get()), static_cast<QWidget*>(info_), static_cast<QWidget*>(menu_)})
         ApplyZoom(window);
-    soundOn_ = settings.value(kSoundKey, true).toBool();
+    soundOn_ = settings ? settings->value(kSoundKey, true).toBool() : true;
     soundAction_->setChecked(soundOn_);
     if (soundSwitch_) soundSwitch_(soundOn_);
     PlaceGroup();
@@ -146,6 +162,27 @@ void GameWindows::Start() {
     main_->show();
     Dock();
     main_->activateWindow();
+    WatchScreen();
+}
+
+void GameWindows::WatchScreen() {
+    QWindow* window = main_->windowHandle();
+    const auto watch = [this](QScreen* screen) {
+        QObject::disconnect(screenWatch_);
+        if (screen == nullptr) return;
+        screenWatch_ = QObject::connect(screen, &QScreen::availableGeometryChanged, &queue_, [this] { FitScreen(); });
+    };
+    watch(window->screen());
+    QObject::connect(window, &QWindow::screenChanged, &queue_, [this, watch](QScreen* screen) {
+        watch(screen);
+        FitScreen();
+    });
+}
+
+void GameWindows::FitScreen() {
+    if (ended_) return;
+    ShowAtZoom(FittingZoom(ZoomChoices(), wantedZoom_));
+    Dock();
 }
 
 void GameWindows::PlaceGroup() {
@@ -193,7 +230,12 @@ int GameWindows::DefaultZoom() const {
 void GameWindows::SetZoom(int percent) {
     const std::vector<int> choices = ZoomChoices();
     if (std::find(choices.begin(), choices.end(), percent) == choices.end()) return;
-    Settings().setValue(kZoomKey, percent);
+    wantedZoom_ = percent;
+    if (const auto settings = OpenSettings()) settings->setValue(kZoomKey, percent);
+    ShowAtZoom(percent);
+}
+
+void GameWindows::ShowAtZoom(int percent) {
     if (percent == ZoomPercent()) return;
     SetZoomPercent(percent);
     for (QWidget* window : {static_cast<QWidget*>(main_.get()), static_cast<QWidget*>(info_),
@@ -213,18 +255,22 @@ void GameWindows::SetZoom(int percent) {
 }
 
 void GameWindows::StepZoom(int direction) {
+    // From where the zoom stands, even at a step the screen no longer has room for.
     const std::vector<int> choices = ZoomChoices();
-    const auto at = std::find(choices.begin(), choices.end(), ZoomPercent());
-    if (at == choices.end()) return;
-    const auto next = at - choices.begin() + direction;
-    if (next >= 0 && next < static_cast<std::ptrdiff_t>(choices.size()))
-        SetZoom(choices[static_cast<std::size_t>(next)]);
+    const int now = ZoomPercent();
+    if (direction > 0) {
+        const auto above = std::find_if(choices.begin(), choices.end(), [now](int percent) { return percent > now; });
+        if (above != choices.end()) SetZoom(*above);
+    } else {
+        const auto below = std::find_if(choices.rbegin(), choices.rend(), [now](int percent) { return percent < now; });
+        if (below != choices.rend()) SetZoom(*below);
+    }
 }
 
 void GameWindows::SetSoundOn(bool on) {
     soundOn_ = on;
     soundAction_->setChecked(on);
-    Settings().setValue(kSoundKey, on);
+    if (const auto settings = OpenSettings()) settings->setValue(kSoundKey, on);
     if (soundSwitch_) soundSwitch_(on);
 }
 
@@ -405,7 +451,18 @@ void GameWindows::SideWindowMoved() {
         snapClock_.start();
         snapAttempts_ = 0;
     }
-    if (snapAttempts_ >= kMaxSnapsPerSecond) return;
+    if (snapAttempts_ >= kMaxSnapsPerSecond) {
+        // Not for good: once the second is over, the window is put back.
+        if (!snapRetryQueued_) {
+            snapRetryQueued_ = true;
+            const qint64 left = std::max<qint64>(0, 1000 - snapClock_.elapsed()) + 1;
+            QTimer::singleShot(std::chrono::milliseconds(left), &queue_, [this] {
+                snapRetryQueued_ = false;
+                SideWindowMoved();
+            });
+        }
+        return;
+    }
     // Queued: the window system finishes the move it is reporting before we
     // put the window back.
     snapQueued_ = true;

@@ -112,6 +112,14 @@ public:
     Announcer* announcer() const { return announcer_.get(); }
 
 private:
+    // Follows the screen the main window is on, as it changes or shrinks.
+    void WatchScreen();
+    // The zoom steps down to the largest step the screen has room for, up
+    // again to the player's own step once there is room (neither remembered),
+    // and the group comes back onto the screen.
+    void FitScreen();
+    // Scales every window to `percent`, docked, on the screen.
+    void ShowAtZoom(int percent);
     void Dock();
     void PlaceGroup();
     // Puts the data window clear of the group: always when `fresh`, else only where it covers it.
@@ -138,7 +146,10 @@ private:
     std::function<void()> onEnd_;
     std::function<std::string()> saveFolderCheck_;
     bool ended_ = false;
+    int wantedZoom_ = 100;  // the player's own step, remembered
+    QMetaObject::Connection screenWatch_;
     bool snapQueued_ = false;
+    bool snapRetryQueued_ = false;  // one more try once a burst of snap-backs is over
     int snapAttempts_ = 0;
     QElapsedTimer snapClock_;
     QObject queue_;  // context of the queued snap-backs

@@ -2,6 +2,8 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <algorithm>
+#include <iterator>
 
 namespace kararion::ui {
 namespace {
@@ -21,6 +23,25 @@ const char* const kQtValueOptions[] = {"platform",        "platformpluginpath",
                                        "geometry",        "style",
                                        "stylesheet",      "qmljsdebugger"};
 const char* const kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+// Of those, the ones Qt also reads as "-name=value"; the others it takes only
+// with the value as the next word, and passes "-platform=xcb" by unread.
+const char* const kQtEqualsOptions[] = {"style", "stylesheet", "qmljsdebugger"};
+
+// The first of Qt's options written "-name=value" where Qt would not read it
+// so; empty when there is none. The parser takes that form for every option.
+QString UnreadByQt(const QStringList& arguments) {
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QStringLiteral("--")) break;
+        if (!argument.startsWith('-') || !argument.contains('=')) continue;
+        QString name = argument.section('=', 0, 0);
+        name.remove(0, name.startsWith(QStringLiteral("--")) ? 2 : 1);
+        const auto named = [&name](const char* option) { return name == QLatin1String(option); };
+        if (std::any_of(std::begin(kQtValueOptions), std::end(kQtValueOptions), named) &&
+            std::none_of(std::begin(kQtEqualsOptions), std::end(kQtEqualsOptions), named))
+            return argument;
+    }
+    return QString();
+}
 
 // The parser names an option without its dashes; the player sees it as typed.
 QString AsTyped(const QStringList& arguments, const QString& name) {
@@ -81,6 +102,11 @@ Options ReadOptions(const QStringList& arguments, const QString& version) {
                         AsTyped(arguments, unknown.front()));
         }
         return Fail(QStringLiteral("オプションが正しくありません / ") + parser.errorText());
+    }
+    if (const QString unread = UnreadByQt(arguments); !unread.isEmpty()) {
+        return Fail(QStringLiteral("Qt のオプションは値を次の語に書きます / write Qt's option with its value as the "
+                                   "next word: ") +
+                    unread);
     }
     if (!parser.positionalArguments().isEmpty())
         return Fail(QStringLiteral("余分な引数です / unexpected argument: ") + parser.positionalArguments().join(' '));

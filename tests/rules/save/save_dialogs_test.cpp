@@ -30,16 +30,27 @@ TEST_F(SaveDialogs, EveryOpeningStartsWithNewDataAndAFreshSortedList) {
     EXPECT_EQ(g.saveDialog().FileName(), "NewData");
 }
 
-TEST_F(SaveDialogs, APickedNameEndsAtItsFirstDotAndSavesUnderIt) {
+TEST_F(SaveDialogs, APickedDottedNameIsThatSaveNotAnother) {
+    // Only the final ".dat" is the extension: picking "my.game.dat" must
+    // neither overwrite "my.dat" nor load it.
+    Write(Data("my.dat"), "someone else's");
     g.OpenDialog(machine::FileDialogKind::Save);
-    g.PickFile(machine::FileDialogKind::Save, "a.b.dat");
-    EXPECT_EQ(g.saveDialog().FileName(), "a");
+    g.PickFile(machine::FileDialogKind::Save, "my.game.dat");
+    EXPECT_EQ(g.saveDialog().FileName(), "my.game");
     g.ClickDialogAction(machine::FileDialogKind::Save);
-    EXPECT_TRUE(std::filesystem::exists(Data("a.dat")));
+    EXPECT_EQ(Read(Data("my.dat")), "someone else's");
+    EXPECT_TRUE(std::filesystem::exists(Data("my.game.dat")));
     EXPECT_EQ(fx.Messages(), Strings{"セーブしました。"});
-    EXPECT_TRUE(g.saveDialog().Files().empty());  // the list waits for the next opening
+    EXPECT_EQ(g.saveDialog().Files(), Strings{"my.dat"});  // the list waits for the next opening
     g.OpenDialog(machine::FileDialogKind::Save);
-    EXPECT_EQ(g.saveDialog().Files(), Strings{"a.dat"});
+    EXPECT_EQ(g.saveDialog().Files(), (Strings{"my.dat", "my.game.dat"}));
+
+    m.Setup().SetCoins(1);
+    g.OpenDialog(machine::FileDialogKind::Load);
+    g.PickFile(machine::FileDialogKind::Load, "my.game.dat");
+    g.ClickDialogAction(machine::FileDialogKind::Load);
+    EXPECT_EQ(fx.Messages().back(), "ロードしました。");
+    EXPECT_EQ(g.counters().Coin(), 100);
 }
 
 TEST_F(SaveDialogs, AnEmptyNameOnlyBeeps) {

@@ -135,7 +135,7 @@ void DialogsTest::saveDialogPicksTypesAndSaves() {
     QCOMPARE(seen.name, QStringLiteral("NewData"));
     QCOMPARE(seen.focus, QStringLiteral("FileName"));
     QCOMPARE(seen.files, QStringList({QStringLiteral("a.b.dat"), QStringLiteral("game1.dat")}));
-    QCOMPARE(seen.afterPick, QStringLiteral("a"));
+    QCOMPARE(seen.afterPick, QStringLiteral("a.b"));
     QCOMPARE(seen.afterDoublePick, QStringLiteral("game1"));
     QCOMPARE(seen.picksOnDoubleClick, 1);  // a double click on a file is its first click only
     QCOMPARE(seen.beepsOnEmptyName, 1);

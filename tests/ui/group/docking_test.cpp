@@ -28,12 +28,15 @@ QPoint InfoDock(UiGame& game) {
 class DockingTest : public QObject {
     Q_OBJECT
 private slots:
+    // Each test starts at the zoom a first session has.
+    void init() { QSettings(QStringLiteral("kararion"), QStringLiteral("kararion")).clear(); }
     void startsDockedOnScreen();
     void sideWindowsFollowTheMainWindow();
     void aSideWindowMovedAloneReturns();
     // Also run at scales 1.25, 1.5 and 2 (see CMakeLists.txt).
     void staysEdgeToEdgeOnTheScreen();
     void zoomScalesTheGroupDockedAndIsRemembered();
+    void aScreenThatShrinksStepsTheZoomDown();
 };
 
 void DockingTest::startsDockedOnScreen() {
@@ -77,6 +80,15 @@ void DockingTest::aSideWindowMovedAloneReturns() {
     // The main window stays where the player put it.
     QCOMPARE(game.main()->pos(), mainAt);
     QVERIFY(game.windows.Docked());
+
+    // A burst of moves past the snap-backs allowed in a second: the docking
+    // pauses, then puts the window back once the burst is over.
+    for (int i = 0; i < 25; ++i) {
+        game.info()->move(10 + i, 10);
+        QCoreApplication::processEvents();
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(game.info()->pos(), InfoDock(game), 10000);
+    QCOMPARE(game.main()->pos(), mainAt);
 }
 
 void DockingTest::staysEdgeToEdgeOnTheScreen() {
@@ -142,6 +154,35 @@ void DockingTest::zoomScalesTheGroupDockedAndIsRemembered() {
         game.windows.SetZoom(100);
     }
     QCOMPARE(QSettings(QStringLiteral("kararion"), QStringLiteral("kararion")).value("view/zoom").toInt(), 100);
+}
+
+void DockingTest::aScreenThatShrinksStepsTheZoomDown() {
+    QSettings(QStringLiteral("kararion"), QStringLiteral("kararion")).setValue("view/zoom", 300);
+    UiGame game;
+    // As a larger screen left it: at 300%, the information window far off
+    // the left edge now that the screen has room for 150% at most.
+    SetZoomPercent(300);
+    for (QWidget* window : {game.main(), game.info(), game.menu()}) ApplyZoom(window);
+    game.main()->move(QPoint(20, 20));
+    QCoreApplication::processEvents();
+    QScreen* screen = game.main()->screen();
+    QVERIFY(DeviceFrame(game.info()).left() < 0);
+
+    emit screen->availableGeometryChanged(screen->availableGeometry());
+    QCOMPARE(ZoomPercent(), 150);
+    const QRect area = DeviceArea(game.main());
+    for (QWidget* window : {game.info(), game.main(), game.menu()}) {
+        QVERIFY2(area.contains(DeviceFrame(window)),
+                 qPrintable(window->objectName() + QStringLiteral(" at %1").arg(DeviceFrame(window).left())));
+    }
+    QVERIFY(game.windows.Docked());
+    // The step down was the screen's, not the player's.
+    QCOMPARE(QSettings(QStringLiteral("kararion"), QStringLiteral("kararion")).value("view/zoom").toInt(), 300);
+
+    // Ctrl+- steps down from a step the screen has no room for, too.
+    SetZoomPercent(300);
+    game.windows.StepZoom(-1);
+    QCOMPARE(ZoomPercent(), 150);
 }
 
 QTEST_MAIN(DockingTest)

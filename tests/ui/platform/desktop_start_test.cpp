@@ -123,13 +123,16 @@ void DesktopStartTest::options() {
 
     // A typo, a stranger and a stray word are errors, each with the usage line.
     for (const QStringList& wrong : {QStringList{"--player-foler"}, QStringList{"--bogus", "--player-folder"},
-                                     QStringList{"-x"}, QStringList{"save1"}, QStringList{"-platform"}}) {
+                                     QStringList{"-x"}, QStringList{"save1"}, QStringList{"-platform"},
+                                     // Qt reads these only with the value as the next word.
+                                     QStringList{"-platform=offscreen"}, QStringList{"--display=:1"}}) {
         const Options failed = read(wrong);
         QCOMPARE(failed.then, Then::Fail);
         const QString text = QString::fromStdString(failed.text);
         QVERIFY2(text.contains("usage: kararion") && text.startsWith("kararion: "), qPrintable(text));
     }
     QVERIFY(QString::fromStdString(read({"--player-foler"}).text).contains("unknown option: --player-foler\n"));
+    QVERIFY(QString::fromStdString(read({"-platform=offscreen"}).text).contains(": -platform=offscreen\n"));
 }
 
 void DesktopStartTest::folderVerdicts() {
