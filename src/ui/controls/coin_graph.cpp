@@ -77,13 +77,15 @@ void CoinGraph::paintEvent(QPaintEvent*) {
     const double bottom = std::min(-10.0, lowest_.coins);
     // Room above and below for the marks' labels.
     const double pad = (top - bottom) * 0.12;
-    const Scale ys = Scale::Nice(bottom - pad, top + pad);
 
     const QFont labels = font();
     QFont titles = font();
     titles.setBold(true);
     const QFontMetrics label(labels);
     const QFontMetrics title(titles);
+    // As many figures up the side as stand two lines apart in the height there is.
+    const int tall = height() - 4 * label.height() - title.height();
+    const Scale ys = Scale::Nice(bottom - pad, top + pad, std::clamp(tall / (2 * label.height()), 2, 5));
     // Gaps and marks in proportion to the text, so that they zoom with it.
     const int gap = std::max(3, label.height() / 4);
     const int dot = std::max(7, label.height() * 3 / 4) | 1;  // the marks' diameter
@@ -124,11 +126,14 @@ void CoinGraph::paintEvent(QPaintEvent*) {
     p.setFont(titles);
     p.drawText(QRect(plot.left(), plot.bottom() + gap + label.height() + gap, plot.width(), title.height()),
                Qt::AlignCenter, QStringLiteral("ゲーム数"));
+    // Up the side, centred on the plot as far as the graph's height lets it be.
+    const QString side = QStringLiteral("差枚数（枚）");
+    const int length = std::min(title.horizontalAdvance(side), height());
+    const int middle = std::clamp(plot.center().y(), length / 2, height() - length / 2);
     p.save();
-    p.translate(gap, plot.center().y());
+    p.translate(gap, middle);
     p.rotate(-90);
-    p.drawText(QRect(-plot.height() / 2, 0, plot.height(), title.height()), Qt::AlignCenter,
-               QStringLiteral("差枚数（枚）"));
+    p.drawText(QRect(-length / 2, 0, length, title.height()), Qt::AlignCenter, side);
     p.restore();
 
     // The zero line, then the session over it.

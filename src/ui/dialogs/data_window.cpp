@@ -54,7 +54,7 @@ DataWindow::DataWindow(const session::History& history) : history_(history) {
     graph_ = new CoinGraph(page_);
     graph_->setFont(GothicFont(9));
     NameControl(graph_, QStringLiteral("CoinGraph"), QStringLiteral("差枚数グラフ"));
-    graph_->setMinimumSize(Px(3300), Px(1800));
+    graph_->setMinimumSize(Px(3300), Px(2400));
     layout->addWidget(graph_, 1);
 
     // The figures in one grid: the captions in the first column, the
@@ -93,10 +93,11 @@ DataWindow::DataWindow(const session::History& history) : history_(history) {
         hit_[b] = Figure(grid, QStringLiteral("アタリ確率 Bet %1").arg(bet), odds + 1, bet);
         replay_[b] = Figure(grid, QStringLiteral("リプレイ確率 Bet %1").arg(bet), odds + 2, bet);
     }
-    auto* explain = new QLabel(
-        QStringLiteral("機械割：リールが無作為に止まったときの理論値。リプレイで得たゲームの配当を含みます。"), page_);
-    explain->setWordWrap(true);
-    layout->addWidget(explain);
+    // Two lines of its own, not wrapped: a wrapping label would hold the page
+    // at its full height, so that it scrolled before the graph gave way.
+    layout->addWidget(new QLabel(
+        QStringLiteral("機械割：リールが無作為に止まったときの理論値。\nリプレイで得たゲームの配当を含みます。"),
+        page_));
     Refresh();
 }
 
