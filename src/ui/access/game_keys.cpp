@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "ui/access/menu_focus.h"
 #include "ui/controls/controls.h"
 #include "ui/controls/look.h"
 #include "ui/dialogs/data_window.h"
@@ -29,6 +30,10 @@ GameKeys::GameKeys(WindowHost& windows) : windows_(windows) {
     for (QWidget* window :
          {main, static_cast<QWidget*>(windows.infoWindow()), static_cast<QWidget*>(windows.menuWindow())})
         window->installEventFilter(this);
+    // The menu's entries take Tab themselves otherwise, round and round their window.
+    for (CaptionLabel* entry : windows.menuWindow()->findChildren<CaptionLabel*>()) {
+        if (entry->focusPolicy() & Qt::TabFocus) entry->installEventFilter(this);
+    }
     for (int reel = 1; reel <= 3; ++reel)
         NameKey(Button(main, qPrintable(QStringLiteral("Stop%1").arg(reel))), QString::number(reel));
     NameKey(Button(windows.infoWindow(), "BetUp"), QStringLiteral("↑ または +"));
@@ -143,6 +148,10 @@ bool GameKeys::eventFilter(QObject* watched, QEvent* event) {
             windows_.mainWindow()->activateWindow();
             return true;
         }
+        if (MoveMenuFrame(windows_, watched, key)) return true;
+        // A menu entry hears the rest itself (Space and Enter when framed),
+        // then its window does.
+        if (qobject_cast<CaptionLabel*>(watched) != nullptr) return false;
         if (Handle(key)) return true;
     }
     return QObject::eventFilter(watched, event);

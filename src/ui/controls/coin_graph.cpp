@@ -6,17 +6,17 @@
 #include <cmath>
 #include <limits>
 
+#include "ui/controls/look.h"
+
 namespace kararion::ui {
 namespace {
 
 const QColor kLine(0, 0, 160);
 const QColor kHigh(224, 0, 0);
-const QColor kLow(0, 128, 255);
+const QColor kLow(0, 90, 200);  // 6:1 on white, as text must be
 const QColor kGrid(224, 224, 224);
 const QColor kAxis(96, 96, 96);
 const QColor kZero(128, 128, 128);
-constexpr int kMark = 9;  // the marks' diameter
-constexpr int kGap = 4;
 
 // An axis from `low` to `high` in whole steps of 1, 2 or 5 times a power of
 // ten, about `ticks` of them.
@@ -47,6 +47,8 @@ QString Signed(double coins) {
 
 CoinGraph::CoinGraph(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
+QSize CoinGraph::sizeHint() const { return Zoomed(TwipSize(6600, 3600)); }
+
 void CoinGraph::Show(const session::History& history) {
     line_.clear();
     line_.emplace_back(0, 0);  // the session starts level
@@ -75,20 +77,25 @@ void CoinGraph::paintEvent(QPaintEvent*) {
     const double bottom = std::min(-10.0, lowest_.coins);
     // Room above and below for the marks' labels.
     const double pad = (top - bottom) * 0.12;
-    const Scale ys = Scale::Nice(bottom - pad, top + pad);
 
     const QFont labels = font();
     QFont titles = font();
     titles.setBold(true);
     const QFontMetrics label(labels);
     const QFontMetrics title(titles);
+    // As many figures up the side as stand two lines apart in the height there is.
+    const int tall = height() - 4 * label.height() - title.height();
+    const Scale ys = Scale::Nice(bottom - pad, top + pad, std::clamp(tall / (2 * label.height()), 2, 5));
+    // Gaps and marks in proportion to the text, so that they zoom with it.
+    const int gap = std::max(3, label.height() / 4);
+    const int dot = std::max(7, label.height() * 3 / 4) | 1;  // the marks' diameter
     int labelWidth = 0;
     for (int i = 0; i <= ys.Ticks(); ++i)
         labelWidth = std::max(labelWidth, label.horizontalAdvance(Number(ys.Tick(i))));
     const int lastLabel = label.horizontalAdvance(Number(xs.high));
     const QRect plot =
-        rect().adjusted(kGap + title.height() + kGap + labelWidth + kGap, label.height() / 2 + kGap,
-                        -(lastLabel / 2 + kGap * 2), -(kGap + label.height() + kGap + title.height() + kGap));
+        rect().adjusted(gap + title.height() + gap + labelWidth + gap, label.height() / 2 + gap,
+                        -(lastLabel / 2 + gap * 2), -(gap + label.height() + gap + title.height() + gap));
     if (plot.width() < 2 || plot.height() < 2) return;
 
     auto atX = [&](double game) { return plot.left() + (game - xs.low) / (xs.high - xs.low) * plot.width(); };
@@ -101,7 +108,7 @@ void CoinGraph::paintEvent(QPaintEvent*) {
         p.setPen(kGrid);
         p.drawLine(plot.left(), y, plot.right(), y);
         p.setPen(kAxis);
-        p.drawText(QRect(plot.left() - kGap - labelWidth, y - label.height() / 2, labelWidth, label.height()),
+        p.drawText(QRect(plot.left() - gap - labelWidth, y - label.height() / 2, labelWidth, label.height()),
                    Qt::AlignRight | Qt::AlignVCenter, Number(ys.Tick(i)));
     }
     for (int i = 0; i <= xs.Ticks(); ++i) {
@@ -111,19 +118,22 @@ void CoinGraph::paintEvent(QPaintEvent*) {
         p.setPen(kAxis);
         const QString text = Number(xs.Tick(i));
         const int width = label.horizontalAdvance(text);
-        p.drawText(QRect(x - width, plot.bottom() + kGap, 2 * width, label.height()), Qt::AlignCenter, text);
+        p.drawText(QRect(x - width, plot.bottom() + gap, 2 * width, label.height()), Qt::AlignCenter, text);
     }
     p.setPen(kAxis);
     p.drawLine(plot.bottomLeft(), plot.bottomRight());
     p.drawLine(plot.topLeft(), plot.bottomLeft());
     p.setFont(titles);
-    p.drawText(QRect(plot.left(), plot.bottom() + kGap + label.height() + kGap, plot.width(), title.height()),
+    p.drawText(QRect(plot.left(), plot.bottom() + gap + label.height() + gap, plot.width(), title.height()),
                Qt::AlignCenter, QStringLiteral("ゲーム数"));
+    // Up the side, centred on the plot as far as the graph's height lets it be.
+    const QString side = QStringLiteral("差枚数（枚）");
+    const int length = std::min(title.horizontalAdvance(side), height());
+    const int middle = std::clamp(plot.center().y(), length / 2, height() - length / 2);
     p.save();
-    p.translate(kGap, plot.center().y());
+    p.translate(gap, middle);
     p.rotate(-90);
-    p.drawText(QRect(-plot.height() / 2, 0, plot.height(), title.height()), Qt::AlignCenter,
-               QStringLiteral("差枚数（枚）"));
+    p.drawText(QRect(-length / 2, 0, length, title.height()), Qt::AlignCenter, side);
     p.restore();
 
     // The zero line, then the session over it.
@@ -187,20 +197,26 @@ void CoinGraph::paintEvent(QPaintEvent*) {
 
     if (games_ == 0) return;
     // The marks and their labels, the highest's above it and the lowest's
-    // below, kept inside the graph.
+    // below where there is room, else on the mark's other side; kept inside
+    // the plot and clear of its axes and their figures.
+    const QRect inside = plot.adjusted(gap + 1, gap, -gap, -(gap + 1));
     auto mark = [&](const session::GamePoint& at, const QColor& colour, const QString& name, bool above) {
         const QPointF centre(atX(at.game), atY(at.coins));
         p.setPen(Qt::NoPen);
         p.setBrush(colour);
-        p.drawEllipse(centre, kMark / 2.0, kMark / 2.0);
+        p.drawEllipse(centre, dot / 2.0, dot / 2.0);
         const QString text = name + QStringLiteral(" ") + Signed(at.coins);
         const int width = title.horizontalAdvance(text);
-        const int left = std::clamp(static_cast<int>(centre.x()) - width / 2, 0, std::max(0, this->width() - width));
-        const int y = above ? static_cast<int>(centre.y()) - kMark / 2 - 2 - title.height()
-                            : static_cast<int>(centre.y()) + kMark / 2 + 2;
+        const int left = std::clamp(static_cast<int>(centre.x()) - width / 2, inside.left(),
+                                    std::max(inside.left(), inside.left() + inside.width() - width));
+        const int over = static_cast<int>(centre.y()) - dot / 2 - 2 - title.height();
+        const int under = static_cast<int>(centre.y()) + dot / 2 + 2;
+        const bool fitsOver = over >= inside.top();
+        const bool fitsUnder = under + title.height() <= inside.top() + inside.height();
+        int y = above ? (fitsOver || !fitsUnder ? over : under) : (fitsUnder || !fitsOver ? under : over);
+        y = std::clamp(y, inside.top(), std::max(inside.top(), inside.top() + inside.height() - title.height()));
         p.setPen(colour);
-        p.drawText(QRect(left, std::clamp(y, 0, std::max(0, height() - title.height())), width, title.height()),
-                   Qt::AlignCenter, text);
+        p.drawText(QRect(left, y, width, title.height()), Qt::AlignCenter, text);
     };
     mark(highest_, kHigh, QStringLiteral("最高"), true);
     mark(lowest_, kLow, QStringLiteral("最低"), false);

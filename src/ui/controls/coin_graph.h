@@ -27,6 +27,9 @@ public:
     session::GamePoint Lowest() const { return lowest_; }
     int Games() const { return games_; }
 
+    // Its size at its ease, at the zoom; a layout may give it less, down to its minimum.
+    QSize sizeHint() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "ui/controls/look.h"
 #include "ui/controls/symbol_art.h"
@@ -51,17 +52,66 @@ void CaptionLabel::paintEvent(QPaintEvent*) {
         painter.setPen(ToQColor(colour_, palette()));
     }
     painter.drawText(baseline, text_);
-    if (ShowsFocus()) {
-        // The frame says where Space and Enter go; a pointer hovering
-        // elsewhere does not move it.
-        // Kept inside the window: a caption may run past its edge.
-        const QRect inWindow(mapFrom(window(), QPoint(0, 0)), window()->size());
-        const QRect frame = rect().intersected(inWindow);
-        const qreal half = kFocusFrameWidth / 2.0;
-        painter.setPen(QPen(FocusColour(palette().color(QPalette::Window)), kFocusFrameWidth));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(frame).adjusted(half, half, -half, -half));
+}
+
+namespace {
+
+// The focus frame, drawn on the caption's window beside it: the caption's
+// own box is no taller than its text.
+class FocusRing : public QWidget {
+public:
+    explicit FocusRing(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
     }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const qreal half = kFocusFrameWidth / 2.0;
+        painter.setPen(QPen(FocusColour(parentWidget()->palette().color(QPalette::Window)), kFocusFrameWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+    }
+};
+
+}  // namespace
+
+void CaptionLabel::PlaceRing() {
+    if (ShowsFocus() && ring_ == nullptr && parentWidget() != nullptr) ring_ = new FocusRing(parentWidget());
+    if (ring_ == nullptr) return;
+    if (!ShowsFocus()) {
+        ring_->hide();
+        return;
+    }
+    // The frame says where Space and Enter go; a pointer hovering elsewhere
+    // does not move it. Kept inside the window: a caption may run past its edge.
+    const int room = std::max(kFocusFrameWidth + 1, height() / 5);
+    ring_->setGeometry(geometry().adjusted(0, -room, 0, room).intersected(parentWidget()->rect()));
+    ring_->show();
+    ring_->raise();
+}
+
+void CaptionLabel::TakeTabFocus(Qt::FocusReason reason) {
+    keyboardFocus_ = true;
+    setFocus(reason);
+    PlaceRing();
+}
+
+void CaptionLabel::DropTabFocus() {
+    keyboardFocus_ = false;
+    if (hasFocus()) window()->setFocus(Qt::OtherFocusReason);
+    PlaceRing();
+}
+
+void CaptionLabel::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    PlaceRing();
+}
+
+void CaptionLabel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PlaceRing();
 }
 
 void CaptionLabel::Press() {
@@ -114,13 +164,13 @@ void CaptionLabel::focusInEvent(QFocusEvent* event) {
         keyboardFocus_ = false;
     }
     QWidget::focusInEvent(event);
-    update();
+    PlaceRing();
 }
 
 void CaptionLabel::focusOutEvent(QFocusEvent* event) {
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) keyboardFocus_ = false;
     QWidget::focusOutEvent(event);
-    update();
+    PlaceRing();
 }
 
 FilledRect::FilledRect(Colour fill, QWidget* parent) : QWidget(parent), fill_(fill) {

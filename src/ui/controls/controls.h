@@ -34,6 +34,11 @@ public:
     void Press();
     // Tab put the keyboard here last: the frame shows while it has the focus.
     bool TabbedTo() const { return keyboardFocus_; }
+    // What Tab does from another window: the keyboard here, framed, even
+    // before this caption's window has become the active one.
+    void TakeTabFocus(Qt::FocusReason reason);
+    // The frame taken away; the keyboard goes back to the window itself.
+    void DropTabFocus();
 
 signals:
     void clicked();
@@ -48,10 +53,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     bool ShowsFocus() const { return keyboardFocus_ && hasFocus(); }
+    // The frame stands round the caption with room above and below for the
+    // voicing marks (ブ, ジ) that reach the top of its em box.
+    void PlaceRing();
 
+    QWidget* ring_ = nullptr;
     QString text_;
     Colour colour_ = kDefaultText;
     Qt::Alignment alignment_ = Qt::AlignCenter;

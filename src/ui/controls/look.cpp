@@ -1,5 +1,6 @@
 #include "ui/controls/look.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QLayout>
 #include <QWidget>
@@ -175,9 +176,16 @@ void ApplyZoom(QWidget* window) {
     }
     // All noted before any is changed: a font set on the window reaches its controls.
     for (QWidget* widget : widgets) NoteBase(widget);
+    // Drawn once, at the new size: a paint between two controls' changes
+    // would show some at the old zoom and some at the new.
+    const bool drawing = window->updatesEnabled();
+    window->setUpdatesEnabled(false);
     for (QWidget* widget : widgets) ScaleOne(widget);
     if (window->layout() != nullptr) window->adjustSize();
+    window->setUpdatesEnabled(drawing);
 }
+
+void ZoomPopups() { QApplication::setFont(Zoomed(DefaultFont()), "QMenu"); }
 
 QSize BaseSize(const QWidget* window) {
     const QVariant base = window->property(kBaseMinimum);

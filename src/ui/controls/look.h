@@ -41,6 +41,8 @@ QSize Zoomed(QSize size);
 // sizes and fonts (the art is drawn to size, so it stays crisp). What a
 // layout places, the layout scales. The first call notes the window as built.
 void ApplyZoom(QWidget* window);
+// The pop-up menus (the right button's) in the windows' font at the zoom.
+void ZoomPopups();
 // A window's fixed size at 100%, whatever the zoom.
 QSize BaseSize(const QWidget* window);
 

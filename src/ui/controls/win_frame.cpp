@@ -69,23 +69,24 @@ void WinFrame::paintEvent(QPaintEvent*) {
     }
     if (paid_.isEmpty()) return;
     const QRectF box = PaidRect();
+    // One line, whole, inside the badge's border: a word or number too wide
+    // for the corner ("リプレイ", "+200") is drawn narrower first, down to
+    // three fifths of its width, and only then smaller.
     QFont font = Zoomed(GothicFont(10, true));
-    QString text = paid_;
-    if (QFontMetricsF(font).horizontalAdvance(text) > box.width() - 2) {
-        if (text.startsWith(QLatin1Char('+'))) {
-            // A number stays whole ("+200"): its face shrinks to the corner instead.
-            font.setPointSizeF(font.pointSizeF() * (box.width() - 2) / QFontMetricsF(font).horizontalAdvance(text));
-        } else {
-            // A word too wide for the corner ("リプレイ") goes on two lines.
-            text.insert(static_cast<int>((text.size() + 1) / 2), QLatin1Char('\n'));
-        }
-    }
+    const QRectF room = box.adjusted(2, 1, -2, -1);
+    const QString text = paid_;
+    auto fits = [&font, &text, &room] {
+        const QFontMetricsF metrics(font);
+        return metrics.horizontalAdvance(text) <= room.width() && metrics.height() <= room.height();
+    };
+    for (int stretch = 100; stretch >= 60 && !fits(); stretch -= 5) font.setStretch(stretch);
+    for (int pixels = font.pixelSize(); pixels > 4 && !fits(); --pixels) font.setPixelSize(pixels - 1);
     painter.setFont(font);
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(QColor(255, 255, 0));
     painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
     painter.setPen(QColor(192, 0, 0));
-    painter.drawText(box, Qt::AlignCenter, text);
+    painter.drawText(box, Qt::AlignCenter | Qt::TextSingleLine, text);
 }
 
 }  // namespace kararion::ui

@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -39,57 +40,73 @@ DataWindow::DataWindow(const session::History& history) : history_(history) {
     setFont(DefaultFont());
     setAccessibleName(QStringLiteral("データ"));
 
-    auto* layout = new QVBoxLayout(this);
-    graph_ = new CoinGraph(this);
+    // Everything in one page that scrolls where the window is smaller than
+    // the text: the graph gives up its room first.
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    outer->addWidget(scroll_);
+    page_ = new QWidget;
+    scroll_->setWidget(page_);
+    auto* layout = new QVBoxLayout(page_);
+    graph_ = new CoinGraph(page_);
     graph_->setFont(GothicFont(9));
     NameControl(graph_, QStringLiteral("CoinGraph"), QStringLiteral("差枚数グラフ"));
-    graph_->setMinimumSize(Px(6600), Px(3600));
+    graph_->setMinimumSize(Px(3300), Px(2400));
     layout->addWidget(graph_, 1);
 
+    // The figures in one grid: the captions in the first column, the
+    // figures right-aligned in the next three, so that every column of
+    // figures lines up; a note after a figure takes the columns beyond it.
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(Px(240));
     layout->addLayout(grid);
-    Caption(grid, QStringLiteral("ゲーム数："), 0, 0);
-    games_ = Figure(grid, QStringLiteral("ゲーム数"), 0, 1);
-    Caption(grid, QStringLiteral("アタリ数："), 0, 2);
-    wins_ = Figure(grid, QStringLiteral("アタリ数"), 0, 3);
-    Caption(grid, QStringLiteral("使用枚数："), 1, 0);
-    staked_ = Figure(grid, QStringLiteral("使用枚数"), 1, 1);
-    Caption(grid, QStringLiteral("配当枚数："), 1, 2);
-    paid_ = Figure(grid, QStringLiteral("配当枚数"), 1, 3);
-    Caption(grid, QStringLiteral("出玉率："), 2, 0);
-    return_ = Figure(grid, QStringLiteral("出玉率"), 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("（配当枚数 ÷ 使用枚数）")), 2, 2, 1, 2);
-    grid->setColumnStretch(4, 1);  // spare width to the right, the figures by their captions
+    int row = 0;
+    auto session = [&](const QString& caption, const QString& name) {
+        Caption(grid, caption + QStringLiteral("："), row, 0);
+        return Figure(grid, name, row++, 1);
+    };
+    games_ = session(QStringLiteral("ゲーム数"), QStringLiteral("ゲーム数"));
+    wins_ = session(QStringLiteral("アタリ数"), QStringLiteral("アタリ数"));
+    staked_ = session(QStringLiteral("使用枚数"), QStringLiteral("使用枚数"));
+    paid_ = session(QStringLiteral("配当枚数"), QStringLiteral("配当枚数"));
+    return_ = session(QStringLiteral("出玉率"), QStringLiteral("出玉率"));
+    grid->addWidget(new QLabel(QStringLiteral("（配当枚数 ÷ 使用枚数）")), row - 1, 2, 1, 3);
 
     // The machine's true odds, one column a bet.
-    auto* odds = new QGridLayout;
-    odds->setHorizontalSpacing(Px(240));
-    layout->addSpacing(Px(120));
-    layout->addLayout(odds);
-    Caption(odds, QStringLiteral("理論値"), 0, 0)->setFont(GothicFont(9, true));
-    for (int bet = 1; bet <= 3; ++bet) Caption(odds, QStringLiteral("Bet %1").arg(bet), 0, bet);
-    Caption(odds, QStringLiteral("機械割："), 1, 0);
-    Caption(odds, QStringLiteral("アタリ確率："), 2, 0);
-    Caption(odds, QStringLiteral("リプレイ確率："), 3, 0);
-    odds->setColumnStretch(4, 1);
+    grid->setRowMinimumHeight(row++, Px(120));
+    auto* heading = Caption(grid, QStringLiteral("理論値"), row, 0);
+    heading->setObjectName(QStringLiteral("OddsHeading"));  // named: its own font zooms
+    heading->setFont(GothicFont(9, true));
+    for (int bet = 1; bet <= 3; ++bet)
+        Caption(grid, QStringLiteral("Bet %1").arg(bet), row, bet)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const int odds = ++row;
+    Caption(grid, QStringLiteral("機械割："), odds, 0);
+    Caption(grid, QStringLiteral("アタリ確率："), odds + 1, 0);
+    Caption(grid, QStringLiteral("リプレイ確率："), odds + 2, 0);
+    grid->setColumnStretch(4, 1);  // spare width to the right, the figures by their captions
     for (int bet = 1; bet <= 3; ++bet) {
         const std::size_t b = static_cast<std::size_t>(bet - 1);
-        theoretical_[b] = Figure(odds, QStringLiteral("機械割 Bet %1").arg(bet), 1, bet);
-        hit_[b] = Figure(odds, QStringLiteral("アタリ確率 Bet %1").arg(bet), 2, bet);
-        replay_[b] = Figure(odds, QStringLiteral("リプレイ確率 Bet %1").arg(bet), 3, bet);
+        theoretical_[b] = Figure(grid, QStringLiteral("機械割 Bet %1").arg(bet), odds, bet);
+        hit_[b] = Figure(grid, QStringLiteral("アタリ確率 Bet %1").arg(bet), odds + 1, bet);
+        replay_[b] = Figure(grid, QStringLiteral("リプレイ確率 Bet %1").arg(bet), odds + 2, bet);
     }
-    auto* explain = new QLabel(
-        QStringLiteral("機械割：リールが無作為に止まったときの理論値。リプレイで得たゲームの配当を含みます。"), this);
-    explain->setWordWrap(true);
-    layout->addWidget(explain);
+    // Two lines of its own, not wrapped: a wrapping label would hold the page
+    // at its full height, so that it scrolled before the graph gave way.
+    layout->addWidget(new QLabel(
+        QStringLiteral("機械割：リールが無作為に止まったときの理論値。\nリプレイで得たゲームの配当を含みます。"),
+        page_));
     Refresh();
 }
 
 DataWindow::~DataWindow() = default;
 
+QSize DataWindow::NaturalSize() const { return page_->sizeHint(); }
+
 QLabel* DataWindow::Figure(QGridLayout* grid, const QString& name, int row, int column) {
-    auto* label = new QLabel(this);
+    auto* label = new QLabel(page_);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(label, row, column);

@@ -11,6 +11,7 @@
 
 class QGridLayout;
 class QLabel;
+class QScrollArea;
 
 namespace kararion::ui {
 
@@ -27,6 +28,9 @@ public:
     void Refresh();
     // What a screen reader hears of the graph.
     QString Summary() const;
+    // Its inside with the graph at its natural size for the zoom; given less,
+    // the graph shrinks first, then the page scrolls.
+    QSize NaturalSize() const;
 
 private:
     QLabel* Figure(QGridLayout* grid, const QString& name, int row, int column);
@@ -34,6 +38,8 @@ private:
 
     const session::History& history_;
     std::uint64_t shown_ = 0;
+    QScrollArea* scroll_ = nullptr;
+    QWidget* page_ = nullptr;
     CoinGraph* graph_ = nullptr;
     QLabel* games_ = nullptr;
     QLabel* wins_ = nullptr;

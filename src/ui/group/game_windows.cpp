@@ -149,6 +149,7 @@ void GameWindows::Start() {
     wantedZoom_ = std::find(std::begin(kZoomSteps), std::end(kZoomSteps), chosen) != std::end(kZoomSteps)
                       ? chosen
                       : ZoomPercent();
+    ZoomPopups();
     for (QWidget* window :
          {static_cast<QWidget*>(main_.get()), static_cast<QWidget*>(info_), static_cast<QWidget*>(menu_)})
         ApplyZoom(window);
@@ -183,20 +184,19 @@ void GameWindows::FitScreen() {
     if (ended_) return;
     ShowAtZoom(FittingZoom(ZoomChoices(), wantedZoom_));
     Dock();
+    PlaceSideWindows();
 }
 
 void GameWindows::PlaceGroup() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
     // Frames are not known before the windows are shown; the docking then
-    // adds them on, so the group stays centred to within a frame's width.
-    const QRect area = screen->availableGeometry();
+    // adds them on.
     const int width = info_->frameGeometry().width() + main_->frameGeometry().width() + menu_->frameGeometry().width();
     const int height =
         std::max({info_->frameGeometry().height(), main_->frameGeometry().height(), menu_->frameGeometry().height()});
-    const int left = area.left() + std::max(0, (area.width() - width) / 2) + info_->frameGeometry().width();
-    const int top = area.top() + std::max(0, (area.height() - height) / 2);
-    main_->move(left, top);
+    main_->move(GroupStart(QSize(width, height), screen->availableGeometry()) +
+                QPoint(info_->frameGeometry().width(), 0));
 }
 
 void GameWindows::Send(const machine::Order& order) {
@@ -238,6 +238,7 @@ void GameWindows::SetZoom(int percent) {
 void GameWindows::ShowAtZoom(int percent) {
     if (percent == ZoomPercent()) return;
     SetZoomPercent(percent);
+    ZoomPopups();
     for (QWidget* window : {static_cast<QWidget*>(main_.get()), static_cast<QWidget*>(info_),
                             static_cast<QWidget*>(menu_), static_cast<QWidget*>(save_), static_cast<QWidget*>(load_),
                             static_cast<QWidget*>(version_), static_cast<QWidget*>(data_.get())}) {
@@ -248,10 +249,25 @@ void GameWindows::ShowAtZoom(int percent) {
         help_->resize(Zoomed(kHelpSize));
         help_->Rebuild();
     }
-    // The main window keeps its corner; the group docks to it and stays on the screen.
+    // The main window keeps its corner, unless the group would leave the
+    // screen there: then it is centred.
+    const QRect info = DeviceFrame(info_);
+    const QRect main = DeviceFrame(main_.get());
+    const QRect group(main.topLeft() - QPoint(info.width(), 0),
+                      QSize(info.width() + main.width() + DeviceFrame(menu_).width(),
+                            std::max({info.height(), main.height(), DeviceFrame(menu_).height()})));
+    const QRect fitted = GroupAfterZoom(group, DeviceArea(main_.get()));
+    if (fitted != group) MoveFrame(main_.get(), fitted.topLeft() + QPoint(info.width(), 0));
     Dock();
-    if (data_ && data_->isVisible()) PlaceBesideGroup(data_.get());
-    if (help_ && help_->isVisible()) PlaceBesideGroup(help_.get());
+    PlaceSideWindows();
+}
+
+void GameWindows::PlaceSideWindows() {
+    // The one the player moved stays; the data window chooses first.
+    const bool data = data_ && data_->isVisible() && !MovedByPlayer(data_.get());
+    const bool help = help_ && help_->isVisible() && !MovedByPlayer(help_.get());
+    if (data) PlaceDataWindow(help ? nullptr : help_.get(), help);
+    if (help) PlaceHelpWindow();
 }
 
 void GameWindows::StepZoom(int direction) {
@@ -281,25 +297,22 @@ void GameWindows::OpenHelpWindow() {
     ApplyZoom(help_.get());
     if (fresh) help_->resize(Zoomed(kHelpSize));
     help_->Rebuild();
-    if (fresh || !help_->isVisible()) PlaceBesideGroup(help_.get());
+    if (fresh || !help_->isVisible()) PlaceHelpWindow();
     help_->show();
     help_->raise();
     help_->activateWindow();
+    // Put right once the window manager has framed it.
+    if (fresh) WhenFramed(help_.get(), [this] { PlaceHelpWindow(); });
 }
 
-void GameWindows::PlaceBesideGroup(QWidget* window) {
-    // Whole on the screen first: at a large zoom the text scrolls instead.
-    const QRect area = DeviceArea(main_.get());
-    const qreal ratio = main_->devicePixelRatioF();
-    const QSize room(qRound(area.width() / ratio) - 40, qRound(area.height() / ratio) - 60);
-    window->resize(window->size().boundedTo(room));
-    const QRect group = DeviceFrame(info_) | DeviceFrame(main_.get()) | DeviceFrame(menu_);
-    const QSize frame = window->testAttribute(Qt::WA_WState_Created)
-                            ? DeviceFrame(window).size()
-                            : QSize(qRound(window->width() * ratio), qRound(window->height() * ratio)) +
-                                  (DeviceFrame(main_.get()).size() - main_->size() * ratio);
-    MoveFrame(window, BesideGroup(frame, group, area));
+void GameWindows::PlaceHelpWindow() {
+    // Room kept for the data window where it is closed.
+    const QSize data = data_ ? data_->NaturalSize() * 100 / ZoomPercent() : QSize();
+    PlaceBeside(help_.get(), Zoomed(kHelpSize), kHelpSize, GroupFrame(), data_.get(), main_.get(),
+                data_ && data_->isVisible() ? QSize() : data);
 }
+
+QRect GameWindows::GroupFrame() const { return DeviceFrame(info_) | DeviceFrame(main_.get()) | DeviceFrame(menu_); }
 
 void GameWindows::RefreshAll() {
     // Said before the redraw tells the bus of every counter and lamp it
@@ -370,7 +383,7 @@ void GameWindows::OpenDataWindow() {
         keys_->Watch(data_.get());
     }
     ApplyZoom(data_.get());
-    PlaceDataWindow(fresh);
+    if (fresh || !data_->isVisible()) PlaceDataWindow(help_.get(), false);
     // Worked out each time it opens, from the strips the reels spin on.
     data_->SetOdds(session::WorkOutOdds(session::SheetOfGame(game_.reels())));
     data_->Refresh();
@@ -379,24 +392,16 @@ void GameWindows::OpenDataWindow() {
     data_->activateWindow();
     // Its frame is known once the window manager has framed it: a place
     // reckoned with a guessed frame is put right then.
-    if (fresh) QTimer::singleShot(100, data_.get(), [this] { PlaceDataWindow(false); });
+    if (fresh) WhenFramed(data_.get(), [this] { PlaceDataWindow(help_.get(), false); });
 }
 
-void GameWindows::PlaceDataWindow(bool fresh) {
-    // Clear of the three game windows, where they stand now; a place the
-    // player gave it stays as long as it covers none of them.
-    const QRect group = DeviceFrame(info_) | DeviceFrame(main_.get()) | DeviceFrame(menu_);
-    if (!fresh && !DeviceFrame(data_.get()).intersects(group)) return;
-    QSize frame = DeviceFrame(data_.get()).size();
-    if (!data_->testAttribute(Qt::WA_WState_Created)) {
-        // Not yet on the screen: its size to be, in a frame like the main window's.
-        data_->adjustSize();
-        const qreal ratio = main_->devicePixelRatioF();
-        const QSize mainInside(qRound(main_->width() * ratio), qRound(main_->height() * ratio));
-        frame = QSize(qRound(data_->width() * ratio), qRound(data_->height() * ratio)) +
-                (DeviceFrame(main_.get()).size() - mainInside);
-    }
-    MoveFrame(data_.get(), BesideGroup(frame, group, DeviceArea(main_.get())));
+void GameWindows::PlaceDataWindow(const QWidget* other, bool helpToCome) {
+    // Its size at 100% is its natural size unzoomed: the text scales with the zoom.
+    const QSize natural = data_->NaturalSize();
+    // Room kept for the help where it is closed or placed next.
+    const bool helpOpen = help_ && help_->isVisible() && !helpToCome;
+    PlaceBeside(data_.get(), natural, natural * 100 / ZoomPercent(), GroupFrame(), other, main_.get(),
+                helpOpen ? QSize() : kHelpSize);
 }
 
 void GameWindows::EndProgram() {

@@ -122,12 +122,16 @@ private:
     void ShowAtZoom(int percent);
     void Dock();
     void PlaceGroup();
-    // Puts the data window clear of the group: always when `fresh`, else only where it covers it.
-    void PlaceDataWindow(bool fresh);
+    // Puts the data window clear of the group and of `other`, with room for
+    // the help when that is closed or `helpToCome` (placed next).
+    void PlaceDataWindow(const QWidget* other, bool helpToCome);
+    void PlaceHelpWindow();
+    // The data and help windows where they are open and the player has not moved them.
+    void PlaceSideWindows();
+    // The three game windows' frames together, in device pixels.
+    QRect GroupFrame() const;
     void ShowModal(QDialog* dialog);
     void AddContextMenu();
-    // Puts a window of its own clear of the group, whole on the screen.
-    void PlaceBesideGroup(QWidget* window);
 
     Game& game_;
     session::SessionRecord record_{game_.events(), game_.counters()};  // the data counter: hears of every judged game

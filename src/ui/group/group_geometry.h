@@ -4,9 +4,11 @@
 // whole group on the screen. Reckoned in device pixels, the window system's
 // own units: at a fractional scale a logical pixel has no exact place on the
 // screen, and docked edges worked out in logical pixels round apart.
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <functional>
 
 class QWidget;
 
@@ -32,12 +34,35 @@ struct GroupPlaces {
 // main window's corner first, with the information window hanging off the left.
 GroupPlaces DockedGroup(const GroupFrames& frames, QPoint mainAt, const QRect& area);
 
-// Where a window whose frame is `size` stands clear of the docked group whose
-// frames span `group`: to its right, else its left, else below it, else above
-// it, wherever the area has room for it whole, level with the group's top (or
-// left) edge as far as the area allows. With no such room it keeps to the side
-// that lacks the least, pushed whole onto the area over the group's edge.
-QPoint BesideGroup(QSize size, const QRect& group, const QRect& area);
+// What a window of its own beside the group (the data window, the help)
+// asks of the screen, in device pixels.
+struct SideWindowSizes {
+    QSize natural;   // its inside at the zoom, all at its ease
+    QSize least;     // its inside at 100%: below that it would rather overlap
+    QMargins frame;  // the window manager's frame round the inside, title bar included
+};
+
+// Where such a window's frame goes: whole on `area` (the screen's available
+// area), clear of the group's frames (`group`) and of the other side window
+// (`other`, empty when it is closed). At its natural size where there is
+// room, else as large as the largest free rectangle lets it be, down to its
+// size at 100%; where there is a choice, one that leaves room for a window
+// of `leave` (the other side window's frame at 100%, when it is closed),
+// then the largest, then the one nearest the group (beside it to the right,
+// left, below, above, level with its edge). Below its size at 100% it keeps
+// that size and overlaps the others the least it can.
+QRect PlaceSideWindow(const SideWindowSizes& sizes, const QRect& area, const QRect& group, const QRect& other = {},
+                      QSize leave = {});
+
+// Where the program starts the group whose frames span `size`: in the top
+// left of `area`, leaving the rest of the screen in one piece for the data
+// and help windows.
+QPoint GroupStart(QSize size, const QRect& area);
+
+// Where the group's frames go after a zoom step has made them `group`, the
+// main window's corner kept: where it stands when it is whole on `area`,
+// else centred on the area (as far as the area allows).
+QRect GroupAfterZoom(const QRect& group, const QRect& area);
 
 // A top-level window's frame on the screen, in device pixels.
 QRect DeviceFrame(const QWidget* window);
@@ -45,5 +70,17 @@ QRect DeviceFrame(const QWidget* window);
 QRect DeviceArea(const QWidget* window);
 // Puts the window's frame at `topLeft` (device pixels); nothing when it is there.
 void MoveFrame(QWidget* window, QPoint topLeft);
+
+// Sizes and puts a side window as PlaceSideWindow says, on the screen of
+// `main`, clear of the group's frames `group` and of `other` where that is
+// open, leaving room for an inside of `leave` where it can. `natural`,
+// `least` and `leave` are insides in logical pixels.
+void PlaceBeside(QWidget* window, QSize natural, QSize least, const QRect& group, const QWidget* other,
+                 const QWidget* main, QSize leave = {});
+// Runs `then` once the window manager has framed the window (a place
+// reckoned with a guessed frame is put right then), or after two seconds.
+void WhenFramed(QWidget* window, std::function<void()> then);
+// Whether the player has moved the window since PlaceBeside put it.
+bool MovedByPlayer(const QWidget* window);
 
 }  // namespace kararion::ui

@@ -5,7 +5,9 @@
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
 
 #include "ui/controls/look.h"
@@ -22,11 +24,25 @@ void QtEffects::MessageBox(const std::string& text, const std::string& title) {
     // No owner: the box blocks every window of the game alike, while the main
     // window's timers go on ticking in its event loop.
     QMessageBox box;
-    box.setFont(DefaultFont());
+    box.setFont(Zoomed(DefaultFont()));
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(QString::fromStdString(title));
     box.setText(QString::fromStdString(text));
     box.setStandardButtons(QMessageBox::Ok);
+    // Centred on the window the player is looking at: the dialog that asked
+    // (「完了」 after a save), else the game's active window.
+    QWidget* over = QApplication::activeModalWidget();
+    if (over == nullptr) over = QApplication::activeWindow();
+    if (over != nullptr) {
+        const auto centre = [&box, over = QPointer<QWidget>(over)] {
+            if (over == nullptr) return;
+            box.move(over->frameGeometry().center() - QRect(QPoint(0, 0), box.frameGeometry().size()).center());
+        };
+        box.adjustSize();
+        centre();
+        // Once shown, with the size it took for its text.
+        QTimer::singleShot(0, &box, centre);
+    }
     box.exec();
 }
 

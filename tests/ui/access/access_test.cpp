@@ -17,6 +17,7 @@
 #include "paytable/paytable.h"
 #include "ui/access/accessibility.h"
 #include "ui/controls/controls.h"
+#include "ui/controls/look.h"
 #include "ui/controls/win_frame.h"
 #include "ui/dialogs/file_dialog.h"
 #include "ui/dialogs/version_window.h"
@@ -97,6 +98,8 @@ private slots:
     void eachActionIsSaidOnce();
     void whatMovesIsToldOnlyAtRest();
     void aWinIsFramedUntilTheNextBet();
+    void theWinBadgeHoldsItsWordOnOneLine();
+    void tabFromAnyGameWindowFramesTheMenu();
 };
 
 void AccessTest::keysActAsTheirClicks() {
@@ -235,7 +238,7 @@ void AccessTest::aScreenReaderFindsAndPressesTheControls() {
         QAccessibleInterface* control = Accessible(e.window, e.control);
         QVERIFY2(control != nullptr, e.control);
         QCOMPARE(control->text(QAccessible::Name), QString::fromUtf8(e.name));
-        QCOMPARE(control->role(), e.role);
+        QVERIFY2(control->role() == e.role, e.control);
     }
     QAccessibleInterface* coins = Accessible(game.info(), "Coin");
     QVERIFY(coins->state().readOnly);
@@ -418,6 +421,70 @@ void AccessTest::aWinIsFramedUntilTheNextBet() {
     QCOMPARE(frame->line(), 0);
     QCOMPARE(frame->paid(), QStringLiteral("リプレイ"));
     QVERIFY(!FramedAt(main, edge("Slot2(1)")));
+}
+
+void AccessTest::theWinBadgeHoldsItsWordOnOneLine() {
+    // The badge on a bare grey window the main window's size: its red text
+    // shows on the yellow badge alone, never across its border or beyond.
+    for (int percent : kZoomSteps) {
+        SetZoomPercent(percent);
+        QWidget window;
+        window.setFixedSize(Zoomed(TwipSize(2880, 2100)));
+        window.setPalette(QPalette(QColor(192, 192, 192)));
+        auto* badge = new WinFrame(&window);
+        const QRect box = Zoomed(TwipRect(15, 1590, 450, 480));
+        for (const QString& paid : {QStringLiteral("リプレイ"), QStringLiteral("+200")}) {
+            badge->Show(0, paid);
+            const QImage shot = window.grab().toImage();
+            int inside = 0;
+            int outside = 0;
+            for (int y = 0; y < shot.height(); ++y) {
+                for (int x = 0; x < shot.width(); ++x) {
+                    const QColor c = shot.pixelColor(x, y);
+                    if (c.red() - c.green() < 60 || c.red() - c.blue() < 60) continue;
+                    (box.adjusted(1, 1, -1, -1).contains(x, y) ? inside : outside) += 1;
+                }
+            }
+            const QString what = QStringLiteral("%1 at %2%").arg(paid).arg(percent);
+            QVERIFY2(inside > 0, qPrintable(what));
+            QVERIFY2(outside == 0, qPrintable(what));
+        }
+    }
+    SetZoomPercent(100);
+}
+
+void AccessTest::tabFromAnyGameWindowFramesTheMenu() {
+    UiGame game;
+    Game& g = game.g();
+    // At rest "スタート" cannot be pressed: Tab passes it by.
+    auto framed = [&game]() -> QString {
+        auto* entry = qobject_cast<CaptionLabel*>(QApplication::focusWidget());
+        return entry != nullptr && entry->TabbedTo() && entry->window() == game.menu() ? entry->objectName()
+                                                                                       : QString();
+    };
+    for (QWidget* from : {game.main(), game.info(), game.menu()}) {
+        QApplication::setActiveWindow(from);
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_Tab);
+        QTRY_COMPARE(framed(), QStringLiteral("Save"));
+        // Past the last entry the keyboard goes back to the machine, unframed.
+        for (const char* next : {"Loading", "Version", "Ended"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTRY_COMPARE(framed(), QString::fromLatin1(next));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_VERIFY(game.main()->isActiveWindow());
+        QCOMPARE(framed(), QString());
+    }
+    // Shift+Tab from the machine frames the last entry; Escape takes the frame away.
+    QTest::keyClick(game.main(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QTRY_COMPARE(framed(), QStringLiteral("Ended"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(framed(), QString());
+    // Space is the machine's click again.
+    const int step = g.clickStep;
+    QTest::keyClick(game.menu(), Qt::Key_Space);
+    QCOMPARE(g.clickStep, step + 1);
 }
 
 QTEST_MAIN(AccessTest)

@@ -118,7 +118,7 @@ void DataWindowTest::opensFromTheContextMenuAndTheDKeyBesideTheClickCycle() {
     ClickAt(game.main(), kBareBackground);
     QCOMPARE(Figure(data, "ゲーム数"), QStringLiteral("1"));
     QCOMPARE(Figure(data, "使用枚数"), QStringLiteral("3"));
-    auto* graph = data->findChild<CoinGraph*>();
+    auto* graph = data->findChild<CoinGraph*>(QStringLiteral("CoinGraph"));
     QVERIFY(graph != nullptr);
     QVERIFY2(graph->accessibleDescription().contains(QStringLiteral("1ゲーム。差枚数 -3枚")),
              qPrintable(graph->accessibleDescription()));

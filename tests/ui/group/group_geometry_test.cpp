@@ -1,5 +1,8 @@
 // Where the docked group goes on screens of every size and scale.
 #include <QTest>
+#include <algorithm>
+#include <tuple>
+#include <vector>
 
 #include "ui/group/group_geometry.h"
 
@@ -32,7 +35,9 @@ private slots:
     void staysWhereTheMainWindowPutsIt();
     void shiftsAwayFromEveryEdge();
     void keepsTheMainWindowAndMenuOnASmallScreen();
-    void putsTheDataWindowClearOfTheGroup();
+    void putsTheSideWindowsClearOfTheGroupOnEveryScreen();
+    void placesBesideTheGroupFirst();
+    void recentresAGroupPushedOffTheScreen();
 };
 
 void GroupGeometryTest::staysWhereTheMainWindowPutsIt() {
@@ -92,45 +97,128 @@ void GroupGeometryTest::keepsTheMainWindowAndMenuOnASmallScreen() {
     QCOMPARE(at.main, QPoint(0, 0));
 }
 
-void GroupGeometryTest::putsTheDataWindowClearOfTheGroup() {
-    // The group and the data window at scale 1 on a 1280x1024 screen and at
-    // scale 2 on a 2560x1600 one, each with a panel on top, wherever the player
-    // drags the group: always whole on the screen, and over none of the three
-    // windows wherever a search of the screen finds a place clear of them.
-    struct Case {
-        QRect area;
-        QSize group;
-        QSize data;
-    };
-    for (const Case& c : {Case{QRect(0, 30, 1280, 994), QSize(471, 161), QSize(466, 420)},
-                          Case{QRect(0, 60, 2560, 1540), QSize(936, 301), QSize(930, 838)}}) {
-        const int areaRight = c.area.left() + c.area.width(), areaBottom = c.area.top() + c.area.height();
-        for (int x = c.area.left(); x + c.group.width() <= areaRight; x += 37) {
-            for (int y = c.area.top(); y + c.group.height() <= areaBottom; y += 41) {
-                const QRect group(QPoint(x, y), c.group);
-                const QRect data(BesideGroup(c.data, group, c.area), c.data);
-                const QString where = QStringLiteral("%1 group at %2,%3").arg(c.area.width()).arg(x).arg(y);
-                QVERIFY2(c.area.contains(data), qPrintable(where));
-                bool clearPlace = false;
-                for (int left = c.area.left(); left + c.data.width() <= areaRight && !clearPlace; left += 16) {
-                    for (int top = c.area.top(); top + c.data.height() <= areaBottom && !clearPlace; top += 16)
-                        clearPlace = !QRect(QPoint(left, top), c.data).intersects(group);
+namespace {
+
+struct Screen {
+    const char* name;
+    QRect area;  // device pixels
+    int scale;
+};
+
+// Whether a window of `size` fits somewhere on `area` clear of every one of
+// `obstacles`: searched in steps, apart from the function under test.
+bool RoomFor(QSize size, const QRect& area, const std::vector<QRect>& obstacles) {
+    const int step = 4;
+    for (int x = area.left(); x + size.width() <= area.left() + area.width(); x += step) {
+        for (int y = area.top(); y + size.height() <= area.top() + area.height(); y += step) {
+            const QRect at(QPoint(x, y), size);
+            if (std::none_of(obstacles.begin(), obstacles.end(), [&at](const QRect& o) { return o.intersects(at); }))
+                return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void GroupGeometryTest::putsTheSideWindowsClearOfTheGroupOnEveryScreen() {
+    // The four screens players use most, the last at scale 2; the windows'
+    // insides scale with the zoom, the window manager's frames do not.
+    const Screen screens[] = {{"1280x1024", QRect(0, 0, 1280, 1024), 1},
+                              {"1366x768", QRect(0, 0, 1366, 768), 1},
+                              {"1920x1080", QRect(0, 0, 1920, 1080), 1},
+                              {"2560x1600@2", QRect(0, 0, 2560, 1600), 2}};
+    const QMargins frame(1, 20, 1, 1);
+    const QSize inside[3] = {QSize(186, 104), QSize(192, 140), QSize(87, 127)};  // information, main, menu at 100%
+    const QSize data(464, 399), help(480, 560);
+    for (const Screen& screen : screens) {
+        const QRect& area = screen.area;
+        auto groupAt = [&](int percent) {
+            QSize group(0, 0);
+            for (const QSize& window : inside) {
+                const QSize framed = (window * screen.scale * percent / 100).grownBy(frame);
+                group = QSize(group.width() + framed.width(), std::max(group.height(), framed.height()));
+            }
+            return group;
+        };
+        // The steps offered, and the default: the largest within half the screen's width.
+        std::vector<int> offered;
+        int defaultZoom = 100;
+        for (int percent : {100, 125, 150, 200, 250, 300}) {
+            const QSize group = groupAt(percent);
+            if (group.width() > area.width() || group.height() > area.height()) continue;
+            offered.push_back(percent);
+            if (group.width() <= area.width() / 2) defaultZoom = percent;
+        }
+        for (int percent : offered) {
+            const QSize group = groupAt(percent);
+            auto at = [&](QSize size) { return size * screen.scale * percent / 100; };
+            // Where the program starts it, and dragged into the middle and each corner.
+            const QPoint starts[] = {GroupStart(group, area),
+                                     QPoint((area.width() - group.width()) / 2, (area.height() - group.height()) / 2),
+                                     QPoint(0, 0),
+                                     QPoint(area.width() - group.width(), area.height() - group.height())};
+            for (const QPoint& start : starts) {
+                const QRect groupRect(start, group);
+                const QString where = QStringLiteral("%1 at %2%, group at %3,%4")
+                                          .arg(QLatin1String(screen.name))
+                                          .arg(percent)
+                                          .arg(start.x())
+                                          .arg(start.y());
+                const SideWindowSizes dataSizes{.natural = at(data), .least = data * screen.scale, .frame = frame};
+                const SideWindowSizes helpSizes{.natural = at(help), .least = help * screen.scale, .frame = frame};
+                // D, then F1.
+                const QRect d = PlaceSideWindow(dataSizes, area, groupRect, {}, helpSizes.least.grownBy(frame));
+                const QRect h = PlaceSideWindow(helpSizes, area, groupRect, d);
+                if (qEnvironmentVariableIsSet("SHOW"))
+                    qInfo("%s: group %d,%d %dx%d data %d,%d %dx%d help %d,%d %dx%d", qPrintable(where), groupRect.x(),
+                          groupRect.y(), groupRect.width(), groupRect.height(), d.x(), d.y(), d.width(), d.height(),
+                          h.x(), h.y(), h.width(), h.height());
+                for (const auto& [placed, sizes, others] :
+                     {std::tuple{d, dataSizes, std::vector<QRect>{groupRect}},
+                      std::tuple{h, helpSizes, std::vector<QRect>{groupRect, d}}}) {
+                    // Whole on the screen, title bar and all.
+                    QVERIFY2(area.contains(placed), qPrintable(where));
+                    const QSize natural = sizes.natural.grownBy(frame).boundedTo(area.size());
+                    const QSize least = sizes.least.grownBy(frame).boundedTo(area.size());
+                    const bool overlaps = std::any_of(others.begin(), others.end(),
+                                                      [&placed](const QRect& o) { return o.intersects(placed); });
+                    // Clear of the others wherever its size at 100% finds room.
+                    if (RoomFor(least, area, others)) QVERIFY2(!overlaps, qPrintable(where));
+                    // Smaller than its natural size only where that finds no room, never below 100%.
+                    QVERIFY2(placed.width() >= least.width() && placed.height() >= least.height(), qPrintable(where));
+                    if (placed.size() != natural) QVERIFY2(!RoomFor(natural, area, others), qPrintable(where));
                 }
-                if (clearPlace) QVERIFY2(!data.intersects(group), qPrintable(where));
+                // Where the program starts the group, at the default zoom: nothing overlaps at all.
+                if (start == starts[0] && percent == defaultZoom) {
+                    QVERIFY2(!d.intersects(groupRect) && !h.intersects(groupRect) && !h.intersects(d),
+                             qPrintable(where));
+                }
             }
         }
     }
-    const QRect area(0, 30, 1280, 994);
+}
+
+void GroupGeometryTest::placesBesideTheGroupFirst() {
+    const QRect area(0, 0, 1280, 1024);
+    const SideWindowSizes sizes{.natural = QSize(400, 300), .least = QSize(400, 300), .frame = QMargins(1, 20, 1, 1)};
     // Room on the right: beside the menu, level with the group's top.
-    QCOMPARE(BesideGroup(QSize(466, 420), QRect(300, 200, 471, 161), area), QPoint(771, 200));
-    // Against the right edge: beside the information window, slid up onto the screen.
-    QCOMPARE(BesideGroup(QSize(466, 420), QRect(809, 800, 471, 161), area), QPoint(343, 1024 - 420));
-    // Neither side has room but below has: under the group, from its left edge.
-    QCOMPARE(BesideGroup(QSize(466, 420), QRect(400, 100, 471, 161), QRect(0, 0, 1000, 800)), QPoint(400, 261));
-    // No room anywhere: whole on the screen, over the side that lacks the least.
-    const QRect small(0, 0, 800, 600);
-    const QPoint forced = BesideGroup(QSize(466, 420), QRect(200, 150, 471, 161), small);
-    QCOMPARE(forced, QPoint(200, 180));  // below lacks 131, above 270, the sides 337 and 266
+    QCOMPARE(PlaceSideWindow(sizes, area, QRect(300, 200, 471, 161)), QRect(771, 200, 402, 321));
+    // The right taken by the other window: on the left, level with the top.
+    QCOMPARE(PlaceSideWindow(sizes, area, QRect(500, 200, 471, 161), QRect(971, 200, 402, 321)),
+             QRect(98, 200, 402, 321));
+    // Too little room on either side of a wide group: below it, from its left edge.
+    QCOMPARE(PlaceSideWindow(sizes, area, QRect(300, 200, 700, 161)), QRect(300, 361, 402, 321));
+    // In the bottom right corner: above the group, from its left edge, rather
+    // than beside it pushed up.
+    QCOMPARE(PlaceSideWindow(sizes, area, QRect(809, 900, 471, 124)), QRect(809, 579, 402, 321));
+}
+
+void GroupGeometryTest::recentresAGroupPushedOffTheScreen() {
+    const QRect area(0, 0, 1280, 1024);
+    QCOMPARE(GroupAfterZoom(QRect(600, 300, 600, 200), area), QRect(600, 300, 600, 200));
+    QCOMPARE(GroupAfterZoom(QRect(800, 300, 600, 200), area), QRect(340, 412, 600, 200));
+    QCOMPARE(GroupAfterZoom(QRect(-1, 300, 600, 200), area), QRect(340, 412, 600, 200));
 }
 
 QTEST_MAIN(GroupGeometryTest)
