@@ -102,6 +102,7 @@ for _ in $(seq 600); do
   [ "$(now_ms | cut -d. -f1)" -ge "$until_ms" ] && break
   sleep 0.05
 done
+pactl list sink-inputs >"$folder/sink-inputs.txt" 2>&1 || true  # what the game holds open, for a kept session
 kill "${pids[1]}"
 wait "${pids[1]}" 2>/dev/null || true
 "$checker" "$folder/heard.raw" "$(cat "$folder/start_ms")" "$log" "$(dirname "$game_exe")/data/se"
