@@ -50,7 +50,10 @@ now_ms | awk -v size="$(stat -c %s "$folder/heard.raw")" '{ printf "%.3f\n", $1 
 
 log=$folder/sounds.log
 : >"$log"
-(cd "$folder" && KARARION_SOUND_LOG=$log exec "$game_exe" >"$folder/game.log" 2>&1) &
+# Settings of its own: sound on, at the volume KARARION_SOUND_VOLUME asks (100% unless told).
+mkdir -p "$folder/config/kararion"
+printf '[sound]\non=true\nvolume=%s\n' "${KARARION_SOUND_VOLUME:-100}" >"$folder/config/kararion/kararion.conf"
+(cd "$folder" && XDG_CONFIG_HOME=$folder/config KARARION_SOUND_LOG=$log exec "$game_exe" >"$folder/game.log" 2>&1) &
 pids+=($!)
 
 # shellcheck source=tools/find_window.sh
