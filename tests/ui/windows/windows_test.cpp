@@ -378,7 +378,8 @@ void WindowsTest::theHelpListsEveryPayoutOfTheTable() {
         const auto row = std::find(lines.begin(), lines.end(), name);
         QVERIFY2(row != lines.end() && row + 1 != lines.end() && (row + 1)->startsWith(coins), qPrintable(name));
     }
-    for (const char* key : {"F1", "Ctrl + 0", "Ctrl + S", "Escape"}) QVERIFY2(help->Text().contains(key), key);
+    for (const char* key : {"F1", "Ctrl + 0", "Ctrl + S", "Ctrl + ↑", "Escape"})
+        QVERIFY2(help->Text().contains(QString::fromUtf8(key)), key);
 }
 
 // The volume in steps of ten, by Ctrl+Up and Ctrl+Down and by the right-click
