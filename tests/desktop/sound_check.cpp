@@ -196,9 +196,10 @@ int main(int argc, char** argv) {
             g.missed += note;
         }
     }
-    if (!lags.empty())
+    if (!lags.empty()) {
         std::printf("output delay %.0f ms (median), %.0f to %.0f ms; ", lags[lags.size() / 2], lags.front(),
                     lags.back());
+    }
     std::printf("recording %.1f s\n", static_cast<double>(recorded.size()) / kOutputRate);
     bool ok = games.size() >= 8;
     for (std::size_t n = 0; n < games.size(); ++n) {

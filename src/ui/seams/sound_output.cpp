@@ -36,7 +36,7 @@ public:
     // In the output's thread.
     bool Open(const QAudioDevice& device, const QAudioFormat& format) {
         sink_ = std::make_unique<QAudioSink>(device, format);
-        sink_->setBufferSize(static_cast<qsizetype>(format.bytesForDuration(kBufferMs * 1000)));
+        sink_->setBufferSize(static_cast<qsizetype>(format.bytesForDuration(qint64{kBufferMs} * 1000)));
         rest_ = std::make_unique<QTimer>();
         rest_->setSingleShot(true);
         QObject::connect(rest_.get(), &QTimer::timeout, this, [this] { Rest(); });
@@ -53,7 +53,7 @@ public:
             default: break;
         }
     }
-    void Close() {
+    void Shut() {
         rest_.reset();
         if (sink_) sink_->stop();
         sink_.reset();
@@ -98,7 +98,7 @@ protected:
         silentSamples_ += static_cast<qint64>(wanted - given);
         // Rested outside the sink's own call.
         if (sound_ == nullptr && silentSamples_ >= kSilenceBeforeRest && !rest_->isActive()) rest_->start(0);
-        return static_cast<qint64>(wanted * sizeof(std::int16_t));
+        return static_cast<qint64>(wanted) * qint64{sizeof(std::int16_t)};
     }
     qint64 writeData(const char* /*data*/, qint64 /*maxSize*/) override { return -1; }
 
@@ -130,7 +130,7 @@ SoundOutput::SoundOutput() = default;
 SoundOutput::~SoundOutput() {
     if (!feed_) return;
     QMetaObject::invokeMethod(
-        feed_.get(), [this] { feed_->Close(); }, Qt::BlockingQueuedConnection);
+        feed_.get(), [this] { feed_->Shut(); }, Qt::BlockingQueuedConnection);
     thread_.quit();
     thread_.wait();
 }

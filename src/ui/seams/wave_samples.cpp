@@ -3,6 +3,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 
 namespace kararion::ui {
@@ -22,7 +23,7 @@ double Frame(const char* at, const PcmFormat& format) {
     double sum = 0;
     for (int c = 0; c < format.channels; ++c) {
         if (format.bits == 16) {
-            sum += static_cast<qint16>(U16(at + 2 * c));
+            sum += static_cast<qint16>(U16(at + std::ptrdiff_t{2} * c));
         } else {
             sum += (static_cast<unsigned char>(at[c]) - 128) * 256;
         }
