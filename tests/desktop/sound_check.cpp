@@ -34,7 +34,8 @@ constexpr double kRate = static_cast<double>(kOutputRate) / kDecimate;
 constexpr double kTemplateMs = 90;
 constexpr double kRoomMs = 100;     // what a sound needs before the next cuts it off
 constexpr double kSearchMs = 1000;  // how late after its request a sound may begin
-constexpr double kEarlyMs = 150;    // how late the recording may have begun after START_MS
+constexpr double kEarlyMs = 250;    // how much sooner than the reels' sound a sound may be delayed
+constexpr double kAlignMs = 1500;   // how far the recording's clock may be off at first
 constexpr double kApartMs = 50;     // two sounds found no closer than this
 constexpr double kMatch = 0.7;      // correlation that counts as the sound itself
 
@@ -143,6 +144,29 @@ int main(int argc, char** argv) {
     // output delays them by its buffer, more or less, but never reorders them,
     // and one sound in the recording answers one request only.
     std::vector<double> lags;
+    // Where the recording stands against the log: START_MS is only as good as
+    // the recorder's first write. The reels' sound comes once a game, seconds
+    // apart, so it is found without doubt; its median delay sets the clock.
+    std::vector<double> roundLags;
+    for (const Request& r : requests) {
+        if (r.file != "round.wav" || r.ms < kAlignMs) continue;
+        const auto from = static_cast<std::size_t>((r.ms - kAlignMs) * kRate / 1000);
+        const auto to = static_cast<std::size_t>((r.ms + kAlignMs) * kRate / 1000);
+        for (const std::vector<double>& pattern : patterns[r.file]) {
+            const Peak peak = FirstPeak(signal, from, to, pattern);
+            if (peak.match >= kMatch) {
+                roundLags.push_back(static_cast<double>(peak.at) * 1000 / kRate - r.ms);
+                break;
+            }
+        }
+    }
+    double shift = 0;
+    if (!roundLags.empty()) {
+        std::sort(roundLags.begin(), roundLags.end());
+        shift = roundLags[roundLags.size() / 2];
+    }
+    for (Request& r : requests) r.ms += shift;
+
     double taken = -kSearchMs;  // where the last sound found begins, ms into the recording
     for (std::size_t i = 0; i < requests.size(); ++i) {
         Request& r = requests[i];
@@ -197,7 +221,7 @@ int main(int argc, char** argv) {
         }
     }
     if (!lags.empty()) {
-        std::printf("output delay %.0f ms (median), %.0f to %.0f ms; ", lags[lags.size() / 2], lags.front(),
+        std::printf("clock set by %.0f ms; delays %.0f to %.0f ms beside the reels' sound; ", shift, lags.front(),
                     lags.back());
     }
     std::printf("recording %.1f s\n", static_cast<double>(recorded.size()) / kOutputRate);
