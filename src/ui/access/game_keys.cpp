@@ -51,6 +51,8 @@ bool GameKeys::ViewKey(QKeyEvent* event) {
             windows_.StepZoom(-1);
         } else if (key == Qt::Key_0) {
             windows_.SetZoom(kZoomSteps[0]);
+        } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            windows_.StepVolume(key == Qt::Key_Up ? +1 : -1);
         } else {
             return false;
         }

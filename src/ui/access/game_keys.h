@@ -10,8 +10,8 @@
 //   D                  opens (or raises) the data window; no click
 //   S                  says the whole state: coins, stake, games, the nine symbols
 //   Ctrl+S, O, Q       the menu's "セーブ", "ロード", "終了"
-// and the player's own view: M sound on or off, F1 the help, Ctrl++ (Ctrl+=),
-// Ctrl+- and Ctrl+0 the zoom.
+// and the player's own view: M sound on or off, Ctrl+Up and Ctrl+Down the
+// volume, F1 the help, Ctrl++ (Ctrl+=), Ctrl+- and Ctrl+0 the zoom.
 // The data window, when open, hears the same keys, and Escape closes it.
 #include <QHash>
 #include <QObject>

@@ -47,6 +47,14 @@ GroupPlaces Docking(const QWidget* main, const QWidget* info, const QWidget* men
 
 const QString kZoomKey = QStringLiteral("view/zoom");
 const QString kSoundKey = QStringLiteral("sound/on");
+const QString kVolumeKey = QStringLiteral("sound/volume");
+
+// A volume as a step of the scale, within it.
+int VolumeStep(int percent) {
+    const int step = (std::clamp(percent, 0, 100) + kVolumeStep / 2) / kVolumeStep * kVolumeStep;
+    return std::min(step, 100);
+}
+
 // The help window's size at 100%; the text scrolls within it.
 constexpr QSize kHelpSize(480, 560);
 
@@ -119,6 +127,19 @@ void GameWindows::AddContextMenu() {
     QObject::connect(sound, &QAction::triggered, owner, [this](bool on) { SetSoundOn(on); });
     soundAction_ = sound;
 
+    auto* volumeMenu = new QMenu(owner);
+    auto* volume = new QAction(QStringLiteral("音量"), owner);
+    volume->setMenu(volumeMenu);
+    auto* volumeSteps = new QActionGroup(volumeMenu);
+    for (int percent = 0; percent <= 100; percent += kVolumeStep) {
+        QAction* step = volumeMenu->addAction(QStringLiteral("%1%").arg(percent));
+        step->setCheckable(true);
+        step->setChecked(percent == volume_);
+        volumeSteps->addAction(step);
+        QObject::connect(step, &QAction::triggered, owner, [this, percent] { SetVolume(percent); });
+        volumeSteps_.push_back(step);
+    }
+
     auto* help = new QAction(QStringLiteral("遊び方"), owner);
     QObject::connect(help, &QAction::triggered, owner, [this] { OpenHelpWindow(); });
 
@@ -127,7 +148,7 @@ void GameWindows::AddContextMenu() {
     surfaces.append(owner);
     for (QWidget* surface : surfaces) {
         if (qobject_cast<QMenu*>(surface) != nullptr) continue;
-        surface->addActions({showData, zoom, sound, help});
+        surface->addActions({showData, zoom, sound, volume, help});
         surface->setContextMenuPolicy(Qt::ActionsContextMenu);
     }
 }
@@ -156,6 +177,10 @@ void GameWindows::Start() {
     soundOn_ = settings ? settings->value(kSoundKey, true).toBool() : true;
     soundAction_->setChecked(soundOn_);
     if (soundSwitch_) soundSwitch_(soundOn_);
+    volume_ = VolumeStep(settings.value(kVolumeKey, 100).toInt());
+    for (std::size_t i = 0; i < volumeSteps_.size(); ++i)
+        volumeSteps_[i]->setChecked(static_cast<int>(i) * kVolumeStep == volume_);
+    if (volumeSwitch_) volumeSwitch_(volume_);
     PlaceGroup();
     menu_->show();
     info_->show();
@@ -289,6 +314,20 @@ void GameWindows::SetSoundOn(bool on) {
     if (const auto settings = OpenSettings()) settings->setValue(kSoundKey, on);
     if (soundSwitch_) soundSwitch_(on);
 }
+
+void GameWindows::SetVolume(int percent) {
+    volume_ = VolumeStep(percent);
+    volumeSteps_[static_cast<std::size_t>(volume_ / kVolumeStep)]->setChecked(true);
+    Settings().setValue(kVolumeKey, volume_);
+    if (volumeSwitch_) volumeSwitch_(volume_);
+    // In kana: the stock voice reads the kanji of 音量 as a mere "Chinese letter".
+    QString words = QStringLiteral("おんりょう %1%").arg(volume_);
+    if (!soundOn_) words += QStringLiteral("、サウンド オフ");
+    announcer_->Say(words);
+    announcer_->Flush();
+}
+
+void GameWindows::StepVolume(int direction) { SetVolume(volume_ + (direction > 0 ? kVolumeStep : -kVolumeStep)); }
 
 void GameWindows::OpenHelpWindow() {
     if (ended_) return;

@@ -88,6 +88,13 @@ public:
     // Sound on or off in the sound device alone: the rules ask for every sound either way.
     void SetSoundOn(bool on) override;
     void SetSoundSwitch(std::function<void(bool)> soundSwitch) { soundSwitch_ = std::move(soundSwitch); }
+    int Volume() const override { return volume_; }
+    // To the nearest step within 0 to 100%; remembered and said aloud. The
+    // sound stays on or off as it was: M brings back the volume set.
+    void SetVolume(int percent) override;
+    // The next step up (+1) or down (-1), no further than 0 or 100%.
+    void StepVolume(int direction) override;
+    void SetVolumeSwitch(std::function<void(int)> volumeSwitch) { volumeSwitch_ = std::move(volumeSwitch); }
     // At once, without a question: all timers stop, all windows close.
     void EndProgram() override;
     bool Ended() const override { return ended_; }
@@ -147,6 +154,9 @@ private:
     std::function<void(bool)> soundSwitch_;
     bool soundOn_ = true;
     QAction* soundAction_ = nullptr;  // the context menu's "サウンド", owned by the main window
+    std::function<void(int)> volumeSwitch_;
+    int volume_ = 100;
+    std::vector<QAction*> volumeSteps_;  // the context menu's "音量", 0% first
     std::function<void()> onEnd_;
     std::function<std::string()> saveFolderCheck_;
     bool ended_ = false;

@@ -12,6 +12,7 @@ RealGame::RealGame(std::string programDir) : game_(effects_, timers_, std::move(
     timers_.SetAfterTick([this] { windows_.RefreshAll(); });
     effects_.SetBeforeModal([this] { windows_.Redraw(); });
     windows_.SetSoundSwitch([this](bool on) { effects_.SetSoundOn(on); });
+    windows_.SetVolumeSwitch([this](int percent) { effects_.SetVolume(percent); });
 }
 
 void RealGame::Start() {

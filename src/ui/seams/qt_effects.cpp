@@ -1,21 +1,29 @@
 #include "ui/seams/qt_effects.h"
 
 #include <QApplication>
+#include <QAudio>
 #include <QAudioDevice>
+#include <QFile>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QMessageBox>
 #include <QPointer>
-#include <QSoundEffect>
 #include <QTimer>
-#include <QUrl>
+#include <chrono>
+#include <cstdlib>
 
 #include "ui/controls/look.h"
 
 namespace kararion::ui {
 
-QtEffects::QtEffects() = default;
-QtEffects::~QtEffects() = default;
+QtEffects::QtEffects() {
+    if (const char* log = std::getenv("KARARION_SOUND_LOG"); log != nullptr && *log != '\0')
+        playLog_ = std::fopen(log, "we");
+}
+
+QtEffects::~QtEffects() {
+    if (playLog_ != nullptr) std::fclose(playLog_);
+}
 
 void QtEffects::Beep() { QApplication::beep(); }
 
@@ -49,15 +57,14 @@ void QtEffects::MessageBox(const std::string& text, const std::string& title) {
 bool QtEffects::HaveAudioOutput() {
     // Asked once: without a sound card (a server, a test run) the game stays
     // silent instead of filling the log with the audio layer's complaints.
-    if (audioOutput_ < 0) audioOutput_ = QMediaDevices::audioOutputs().isEmpty() ? 0 : 1;
+    if (audioOutput_ < 0) audioOutput_ = !QMediaDevices::audioOutputs().isEmpty() && output_.Open() ? 1 : 0;
     return audioOutput_ == 1;
 }
 
 namespace {
 
-// Only a regular file that we may read is handed to the loader. Its thread
-// would wait for ever in open() on a FIFO, or read a device without end, and
-// the program could not end while it does; so anything else counts as missing.
+// Only a regular file that we may read is read. open() would wait for ever on
+// a FIFO, or read a device without end; so anything else counts as missing.
 bool IsSoundFile(const QString& path) {
     const QFileInfo file(path);
     return file.isFile() && file.isReadable();
@@ -65,15 +72,18 @@ bool IsSoundFile(const QString& path) {
 
 }  // namespace
 
-QSoundEffect* QtEffects::Prepare(const std::string& path) {
+const WaveSamples* QtEffects::Prepare(const std::string& path) {
     if (path.empty()) return nullptr;
-    if (auto found = sounds_.find(path); found != sounds_.end()) return found->second.get();
-    if (!IsSoundFile(QString::fromStdString(path)) || !HaveAudioOutput()) return nullptr;
-    auto sound = std::make_unique<QSoundEffect>();
-    sound->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
-    QSoundEffect* raw = sound.get();
-    sounds_.emplace(path, std::move(sound));
-    return raw;
+    if (auto found = sounds_.find(path); found != sounds_.end()) return found->second ? &*found->second : nullptr;
+    const QString name = QString::fromStdString(path);
+    if (!IsSoundFile(name) || !HaveAudioOutput()) return nullptr;
+    QFile file(name);
+    std::optional<WaveSamples> samples;
+    if (file.open(QIODevice::ReadOnly)) samples = DecodeWave(file.readAll());
+    // A file that is no wave of ours stays silent, and is not read again.
+    auto& kept = sounds_[path];
+    kept = std::move(samples);
+    return kept ? &*kept : nullptr;
 }
 
 void QtEffects::Preload(const std::vector<std::string>& paths) {
@@ -81,7 +91,7 @@ void QtEffects::Preload(const std::vector<std::string>& paths) {
 }
 
 void QtEffects::SoundCloseAll() {
-    if (open_ != nullptr) open_->stop();
+    output_.Stop();
     open_ = nullptr;
     openPath_.clear();
 }
@@ -93,14 +103,31 @@ void QtEffects::SoundOpen(const std::string& path) {
 
 void QtEffects::SetSoundOn(bool on) {
     soundOn_ = on;
-    if (!on && open_ != nullptr) open_->stop();
+    if (!on) output_.Stop();
+}
+
+void QtEffects::SetVolume(int percent) {
+    volume_ = std::clamp(percent, 0, 100);
+    // In steps the ear hears as even: the output's gain on a logarithmic scale.
+    const double gain = volume_ == 0 ? 0.0
+                                     : QAudio::convertVolume(static_cast<float>(volume_) / 100.0F,
+                                                             QAudio::LogarithmicVolumeScale, QAudio::LinearVolumeScale);
+    output_.SetGain(gain);
 }
 
 void QtEffects::SoundPlay(const std::string& path) {
     if (open_ == nullptr || path != openPath_ || !soundOn_) return;
     // From the beginning, also when the same sound is still playing.
-    open_->stop();
-    open_->play();
+    output_.Play(open_);
+    LogPlay(path);
+}
+
+void QtEffects::LogPlay(const std::string& path) {
+    if (playLog_ == nullptr) return;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    const double ms = std::chrono::duration<double, std::milli>(now).count();
+    std::fprintf(playLog_, "%.3f %s\n", ms, QFileInfo(QString::fromStdString(path)).fileName().toUtf8().constData());
+    std::fflush(playLog_);
 }
 
 }  // namespace kararion::ui

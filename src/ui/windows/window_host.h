@@ -12,6 +12,8 @@ class InfoWindow;
 class MenuWindow;
 class DataWindow;
 
+inline constexpr int kVolumeStep = 10;
+
 class WindowHost {
 public:
     virtual ~WindowHost() = default;
@@ -43,6 +45,11 @@ public:
     virtual void StepZoom(int direction) = 0;
     virtual bool SoundOn() const = 0;
     virtual void SetSoundOn(bool on) = 0;
+    // The volume in percent, 0 to 100 in steps of kVolumeStep, apart from the
+    // sound's being on or off.
+    virtual int Volume() const = 0;
+    virtual void SetVolume(int percent) = 0;
+    virtual void StepVolume(int direction) = 0;
 
     // Docking: the main window leads, the side windows follow.
     virtual void MainWindowMoved() = 0;

@@ -1,12 +1,15 @@
 // Start-up, clicks reaching the rules (and only the right ones), hover colours.
 #include <QFontMetricsF>
 #include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTest>
 
 #include "core/counters.h"
 #include "paytable/paytable.h"
+#include "ui/access/accessibility.h"
 #include "ui/controls/controls.h"
 #include "ui/controls/symbol_art.h"
 #include "ui/dialogs/help_window.h"
@@ -62,6 +65,7 @@ private slots:
     void closingTheMainWindowEndsTheProgram();
     void theApplicationQuittingEndsTheProgram();
     void theHelpListsEveryPayoutOfTheTable();
+    void theVolumeStepsByKeysAndMenuAndOutlivesMuteAndRestart();
 };
 
 void WindowsTest::startUpShowsTheGameAtRest() {
@@ -376,7 +380,62 @@ void WindowsTest::theHelpListsEveryPayoutOfTheTable() {
         const auto row = std::find(lines.begin(), lines.end(), name);
         QVERIFY2(row != lines.end() && row + 1 != lines.end() && (row + 1)->startsWith(coins), qPrintable(name));
     }
-    for (const char* key : {"F1", "Ctrl + 0", "Ctrl + S", "Escape"}) QVERIFY2(help->Text().contains(key), key);
+    for (const char* key : {"F1", "Ctrl + 0", "Ctrl + S", "Ctrl + ↑", "Escape"})
+        QVERIFY2(help->Text().contains(QString::fromUtf8(key)), key);
+}
+
+// The volume in steps of ten, by Ctrl+Up and Ctrl+Down and by the right-click
+// menu's "音量"; M silences and brings back the volume set, 0% is silent
+// without being off, and the next start remembers it.
+void WindowsTest::theVolumeStepsByKeysAndMenuAndOutlivesMuteAndRestart() {
+    QSettings(QStringLiteral("kararion"), QStringLiteral("kararion")).remove(QStringLiteral("sound"));
+    int output = -1;  // what the sound device was given last
+    bool on = false;
+    {
+        UiGame game;
+        game.windows.SetVolumeSwitch([&](int percent) { output = percent; });
+        game.windows.SetSoundSwitch([&](bool sound) { on = sound; });
+        QCOMPARE(game.windows.Volume(), 100);
+        auto volumeKey = [&](Qt::Key key) { QTest::keyClick(game.main(), key, Qt::ControlModifier); };
+        volumeKey(Qt::Key_Up);  // already full
+        QCOMPARE(game.windows.Volume(), 100);
+        for (int i = 0; i < 3; ++i) volumeKey(Qt::Key_Down);
+        QCOMPARE(game.windows.Volume(), 70);
+        QCOMPARE(output, 70);
+        QCOMPARE(game.windows.announcer()->lastWords(), QStringLiteral("おんりょう 70%"));
+        QCOMPARE(FieldText(game, "Bet"), QStringLiteral("0"));  // the stake is not the volume
+
+        QTest::keyClick(game.main(), Qt::Key_M);
+        QVERIFY(!game.windows.SoundOn());
+        volumeKey(Qt::Key_Up);  // set while silent, heard once the sound is back
+        QVERIFY(!game.windows.SoundOn());
+        QCOMPARE(game.windows.announcer()->lastWords(), QStringLiteral("おんりょう 80%、サウンド オフ"));
+        QTest::keyClick(game.main(), Qt::Key_M);
+        QVERIFY(game.windows.SoundOn() && on);
+        QCOMPARE(game.windows.Volume(), 80);
+
+        for (int i = 0; i < 10; ++i) volumeKey(Qt::Key_Down);
+        QCOMPARE(game.windows.Volume(), 0);
+        QCOMPARE(output, 0);
+        QVERIFY(game.windows.SoundOn());  // silent, not off
+
+        // The right-click menu's "音量": one entry a step, the one set checked.
+        QMenu* volume = nullptr;
+        for (QAction* entry : game.main()->actions()) {
+            if (entry->text() == QStringLiteral("音量")) volume = entry->menu();
+        }
+        QVERIFY(volume != nullptr);
+        const QList<QAction*> steps = volume->actions();
+        QCOMPARE(steps.size(), 11);
+        QVERIFY(steps.front()->isChecked());
+        steps[5]->trigger();
+        QCOMPARE(game.windows.Volume(), 50);
+        QCOMPARE(output, 50);
+        QVERIFY(steps[5]->isChecked() && !steps.front()->isChecked());
+    }
+    UiGame again;
+    QCOMPARE(again.windows.Volume(), 50);
+    QVERIFY(again.windows.SoundOn());
 }
 
 QTEST_MAIN(WindowsTest)
