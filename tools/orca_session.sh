@@ -94,7 +94,7 @@ for n in $(seq 10); do
   done
   sleep 1.5
   # A replay spins again by itself: stop it the same way.
-  while heard_since "$(tail -1 "$out/keys.log" | cut -d' ' -f1)" | grep -q "リプレイ [上中下右]"; do
+  while heard_since "$(tail -1 "$out/keys.log" | cut -d' ' -f1)" | grep -qE "リプレイ (じょうだん|ちゅうだん|げだん|みぎ)"; do
     sleep 0.5
     for reel in 1 2 3; do sleep 0.4; key "$reel"; done
     sleep 1.5
@@ -140,7 +140,7 @@ for l in floods[:5]:
     print("  ", l)
 # The result of each game, timed from the last stop key: as the script
 # pressed it, and as Orca heard it (its echo of the key).
-results = re.compile(r"ハズレ|\d+枚 |リプレイ [上中下右]")
+results = re.compile(r"ハズレ|\d+まい |リプレイ (じょうだん|ちゅうだん|げだん|みぎ)")
 from_key, from_echo = [], []
 for t, what in keys:
     if what.strip() != "3":

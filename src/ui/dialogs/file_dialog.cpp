@@ -137,6 +137,7 @@ FileDialog::FileDialog(WindowHost& windows, const FileDialogKind& kind, QWidget*
     auto pick = [this](const QListWidgetItem* item) {
         if (item == nullptr) return;
         windows_.Act([this, file = FileNameOf(item)](Game& g) { kind_.rules(g).PickFile(file); });
+        windows_.Say(QStringLiteral("%1 を えらびました").arg(ShownName(State().FileName)));
     };
     // `clicked` comes once for a double click too: its second press is no click.
     connect(files_, &QListWidget::itemClicked, this, pick);
@@ -158,6 +159,7 @@ FileDialog::FileDialog(WindowHost& windows, const FileDialogKind& kind, QWidget*
     }
     // The folder may have gone (or gone bad) since the dialog opened.
     connect(action_, &CaptionLabel::clicked, this, [this] {
+        SayNameProblem();
         if (windows_.SaveFolderReady()) windows_.Act(kind_.clickAction);
     });
     connect(action_, &CaptionLabel::hovered, this, [this] { windows_.Act(kind_.hoverAction); });
@@ -172,6 +174,17 @@ FileDialog::FileDialog(WindowHost& windows, const FileDialogKind& kind, QWidget*
         setTabOrder(files_, fileName_);
     } else {
         setTabOrder(fileName_, files_);
+    }
+}
+
+void FileDialog::SayNameProblem() {
+    // The rules refuse such a name with a beep or a message that gives no
+    // reason; a player who cannot see the field hears it first.
+    const std::string& name = State().FileName;
+    if (name.empty()) {
+        windows_.Say(QStringLiteral("ファイルめいが ありません"));
+    } else if (name == "." || name == ".." || name.find_first_of(std::string("/\\\0", 3)) != std::string::npos) {
+        windows_.Say(QStringLiteral("この ファイルめいは つかえません。スラッシュや ドットだけの なまえは だめです"));
     }
 }
 

@@ -69,6 +69,8 @@ private:
     const save::FileDialogRules& State() const;
     // Runs one of the dialog's own rules through the windows.
     void ActOnDialog(void (*rule)(save::FileDialogRules&));
+    // Says why the typed name cannot be used, when it cannot.
+    void SayNameProblem();
 
     WindowHost& windows_;
     const FileDialogKind& kind_;

@@ -1,15 +1,18 @@
 #include "ui/group/game_windows.h"
 
 #include <algorithm>
+#include <memory>
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
+#include <QWindow>
 
 #include "machine/machine.h"
 #include "menu/menu_entries.h"
@@ -148,6 +151,28 @@ void GameWindows::Start() {
     main_->show();
     Dock();
     main_->activateWindow();
+    Greet();
+}
+
+void GameWindows::Greet() {
+    // Once the machine has the keyboard: a screen reader names the window
+    // it comes to first, and a greeting before that would be cut off.
+    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    auto greet = [this] {
+        Say(QStringLiteral("カラリオン。コイン %1。エフワンで あそびかた、エスで じょうたい、エンターで スタート")
+                .arg(QString::fromStdString(game_.counters.Coin)));
+    };
+    if (app == nullptr || QGuiApplication::focusWindow() == main_->windowHandle()) {
+        greet();
+        return;
+    }
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(app, &QGuiApplication::focusWindowChanged, main_.get(),
+                                   [this, connection, greet](QWindow* window) {
+                                       if (window != main_->windowHandle()) return;
+                                       QObject::disconnect(*connection);
+                                       greet();
+                                   });
 }
 
 void GameWindows::PlaceGroup() {
@@ -196,6 +221,7 @@ void GameWindows::SetZoom(int percent) {
     const std::vector<int> choices = ZoomChoices();
     if (std::find(choices.begin(), choices.end(), percent) == choices.end()) return;
     Settings().setValue(kZoomKey, percent);
+    const auto said = qScopeGuard([this] { Say(QStringLiteral("ひょうじ %1パーセント").arg(ZoomPercent())); });
     if (percent == ZoomPercent()) return;
     SetZoomPercent(percent);
     for (QWidget* window : {static_cast<QWidget*>(main_.get()), static_cast<QWidget*>(info_),
@@ -219,8 +245,13 @@ void GameWindows::StepZoom(int direction) {
     const auto at = std::find(choices.begin(), choices.end(), ZoomPercent());
     if (at == choices.end()) return;
     const auto next = at - choices.begin() + direction;
-    if (next >= 0 && next < static_cast<std::ptrdiff_t>(choices.size()))
+    if (next >= 0 && next < static_cast<std::ptrdiff_t>(choices.size())) {
         SetZoom(choices[static_cast<std::size_t>(next)]);
+    } else {
+        Say(QStringLiteral("ひょうじ %1パーセント、%2")
+                .arg(ZoomPercent())
+                .arg(direction > 0 ? QStringLiteral("いちばん おおきい") : QStringLiteral("いちばん ちいさい")));
+    }
 }
 
 void GameWindows::SetSoundOn(bool on) {
@@ -228,6 +259,7 @@ void GameWindows::SetSoundOn(bool on) {
     soundAction_->setChecked(on);
     Settings().setValue(kSoundKey, on);
     if (soundSwitch_) soundSwitch_(on);
+    Say(on ? QStringLiteral("サウンド オン") : QStringLiteral("サウンド オフ"));
 }
 
 void GameWindows::OpenHelpWindow() {
@@ -266,6 +298,11 @@ void GameWindows::RefreshAll() {
 
 void GameWindows::SayState() {
     outcome_->SayState();
+    announcer_->Flush();
+}
+
+void GameWindows::Say(const QString& words) {
+    announcer_->Say(words);
     announcer_->Flush();
 }
 

@@ -56,6 +56,7 @@ public:
     void Redraw();
     // Says the whole state on the player's asking.
     void SayState() override;
+    void Say(const QString& words) override;
 
     // The menu's commands. The dialogs are created on first use and shown modally.
     // Neither opens, nor does a save or load run, while the save folder
@@ -113,6 +114,8 @@ public:
     Announcer* announcer() const { return announcer_.get(); }
 
 private:
+    // Greets the player: the coins and the three keys to begin with.
+    void Greet();
     void Dock();
     void PlaceGroup();
     // Puts the data window clear of the group: always when `fresh`, else only where it covers it.

@@ -6,6 +6,8 @@
 
 #include "machine/game_fwd.h"
 
+class QString;
+
 namespace kararion::ui {
 
 class MainWindow;
@@ -27,6 +29,8 @@ public:
     virtual void RefreshAll() = 0;
     // Says the whole state on the player's asking.
     virtual void SayState() = 0;
+    // Says a few words of the player's own doing ("サウンド オフ") at once.
+    virtual void Say(const QString& words) = 0;
 
     // The menu's commands.
     virtual void OpenSaveDialog() = 0;
