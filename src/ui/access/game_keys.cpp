@@ -1,9 +1,7 @@
 #include "ui/access/game_keys.h"
 
-#include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QKeyEvent>
-#include <QTimer>
+#include <QMenu>
 
 #include "ui/controls/controls.h"
 #include "ui/controls/look.h"
@@ -57,14 +55,18 @@ bool GameKeys::Handle(QKeyEvent* event) {
 }
 
 void GameKeys::OpenContextMenu() {
-    // As the right button would, in the middle of the machine; after the key
-    // has been handled, since the menu runs an event loop of its own.
+    // The machine's right-click entries, in the middle of the machine, with
+    // the first entry under the keys so that a screen reader names it.
     QWidget* main = windows_.mainWindow();
-    QTimer::singleShot(0, main, [main] {
-        const QPoint middle = main->rect().center();
-        QContextMenuEvent menu(QContextMenuEvent::Keyboard, middle, main->mapToGlobal(middle));
-        QCoreApplication::sendEvent(main, &menu);
-    });
+    auto* menu = new QMenu(main);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addActions(main->actions());
+    if (menu->actions().isEmpty()) {
+        delete menu;
+        return;
+    }
+    menu->popup(main->mapToGlobal(main->rect().center()));
+    menu->setActiveAction(menu->actions().first());
 }
 
 bool GameKeys::Repeats(QKeyEvent* press) {

@@ -133,7 +133,8 @@ void DataWindow::Refresh() {
 }
 
 void DataWindow::ReadAloud() {
-    reader_->SetLines(Summary().split(QStringLiteral("。"), Qt::SkipEmptyParts) + LineReader::LabelLines(this));
+    // The summary whole first: it is what a screen reader says as the window opens.
+    reader_->SetLines(QStringList{Summary()} + LineReader::LabelLines(this));
 }
 
 QString DataWindow::Summary() const {

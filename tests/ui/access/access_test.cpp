@@ -559,7 +559,7 @@ void AccessTest::everyKeyAnswersAndTheWindowsReadByLine() {
     auto* data = game.windows.dataWindow()->findChild<LineReader*>();
     QVERIFY(data != nullptr);
     QCOMPARE(data->window()->focusWidget(), data);
-    QCOMPARE(data->Lines().first(), QStringLiteral("このセッションのゲームはまだありません"));
+    QCOMPARE(data->Lines().first(), QStringLiteral("このセッションのゲームはまだありません。"));
     QTest::keyClick(data, Qt::Key_Down);  // reads, does not lower the stake
     QVERIFY(data->textCursor().blockNumber() == 1);
     QCOMPARE(said.size(), before);
