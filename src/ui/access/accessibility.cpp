@@ -4,7 +4,6 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <QDialog>
 #include <QKeySequence>
 
@@ -114,11 +113,8 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
 // Whoever listened before us (a test's recorder), else the platform's bridge to the bus.
 QAccessible::UpdateHandler nextHandler = nullptr;
 
-// A control whose own description the announcer is putting back.
-const QObject* restoring = nullptr;
-
 void PassOn(QAccessibleEvent* event) {
-    if (IsHushed(event->object()) || (restoring != nullptr && event->object() == restoring)) return;
+    if (IsHushed(event->object())) return;
     if (nextHandler != nullptr) {
         nextHandler(event);
     } else if (QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility()) {
@@ -155,25 +151,6 @@ Notice::Notice(QWidget* parent) : QWidget(parent) {
 
 Announcer::Announcer(QWidget* parent) {
     for (Notice*& notice : notices_) notice = new Notice(parent);
-    // Measured against the notifications (tools/orca_session.sh): the line
-    // as a change of the focused object's description, which Orca speaks
-    // without a role word.
-    byDescription_ = qEnvironmentVariable("KARARION_ANNOUNCE") == QStringLiteral("description");
-}
-
-bool Announcer::SayByDescription() {
-    QWidget* target = QApplication::focusWidget();
-    if (target == nullptr) target = QApplication::activeWindow();
-    if (target == nullptr) return false;
-    // The same line twice is a change too; the spoken words are the same.
-    toggle_ = !toggle_;
-    const QString old = target->accessibleDescription();
-    target->setAccessibleDescription(toggle_ ? last_ + QLatin1Char(' ') : last_);
-    // Back to its own description without a word on the bus.
-    restoring = target;
-    target->setAccessibleDescription(old);
-    restoring = nullptr;
-    return true;
 }
 
 void Announcer::Say(const QString& words, bool urgent) {
@@ -186,7 +163,6 @@ void Announcer::Flush() {
     last_ = ForEar((urgent_ + pending_).join(QStringLiteral("。")));
     urgent_.clear();
     pending_.clear();
-    if (byDescription_ && SayByDescription()) return;
     Notice* notice = notices_[next_];
     next_ = (next_ + 1) % kNotices;
     // Showing a notification is what screen readers speak, whatever has the focus.

@@ -41,9 +41,6 @@ private:
     static constexpr std::size_t kNotices = 8;
     std::array<Notice*, kNotices> notices_{};
     std::size_t next_ = 0;
-    bool byDescription_ = false;
-    bool toggle_ = false;
-    bool SayByDescription();
     QStringList urgent_;
     QStringList pending_;
     QString last_;
