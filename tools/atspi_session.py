@@ -176,7 +176,7 @@ class Session:
 
     def file_action(self, entry, title, action, name):
         dialog = self.dialog(entry, title)
-        field = find(dialog, "ファイル名", pyatspi.ROLE_TEXT)
+        field = find(dialog, "ファイルめい", pyatspi.ROLE_TEXT)
         field.queryEditableText().setTextContents(name)
         pump(0.1)
         say("  %s: name field %r, list %s" % (title.strip(), text(field),
@@ -227,7 +227,7 @@ def main():
         say("loaded:", loaded)
         if {k: v for k, v in loaded.items() if k != "ベット"} != {k: v for k, v in saved.items() if k != "ベット"}:
             raise SystemExit("atspi: the load did not bring back the saved counters %s" % saved)
-        press(find(s.menu, "終了", pyatspi.ROLE_PUSH_BUTTON))
+        press(find(s.menu, "しゅうりょう", pyatspi.ROLE_PUSH_BUTTON))
         game.wait(timeout=10)
         say("the game ended through 終了; everything heard:", heard)
         return 0
