@@ -115,22 +115,22 @@ class Session:
         self.main = wait_for(lambda: window("カラリオン"))
         if self.main is None:
             raise SystemExit("atspi: the game's main window is not on the bus")
-        self.info = window("情報")
+        self.info = window("じょうほう")
         self.menu = window("メニュー")
-        self.bet_up = find(self.info, "ベットを上げる", pyatspi.ROLE_PUSH_BUTTON)
+        self.bet_up = find(self.info, "ベットをあげる", pyatspi.ROLE_PUSH_BUTTON)
         self.start = find(self.menu, "スタート", pyatspi.ROLE_PUSH_BUTTON)
-        self.stops = [find(self.main, "リール%d 停止" % n, pyatspi.ROLE_PUSH_BUTTON) for n in (1, 2, 3)]
+        self.stops = [find(self.main, "リール%d ていし" % n, pyatspi.ROLE_PUSH_BUTTON) for n in (1, 2, 3)]
 
     def counter(self, name):
         return int(text(find(self.info, name, pyatspi.ROLE_TEXT)))
 
     def counters(self):
-        names = ["コイン数", "使用枚数", "ベット", "回転数", "配当枚数", "アタリ数", "ハズレ数"]
+        names = ["コインすう", "しようまいすう", "ベット", "かいてんすう", "はいとうまいすう", "アタリすう", "ハズレすう"]
         return {name: self.counter(name) for name in names}
 
     def bet_three(self):
         end = time.time() + PATIENCE
-        while self.counter("ベット") < 3 and self.counter("コイン数") > 0:
+        while self.counter("ベット") < 3 and self.counter("コインすう") > 0:
             if time.time() > end:
                 raise SystemExit("atspi: the bet stuck at %d" % self.counter("ベット"))
             press(self.bet_up)
@@ -183,7 +183,7 @@ class Session:
 
     def file_action(self, entry, title, action, name):
         dialog = self.dialog(entry, title)
-        field = find(dialog, "ファイル名", pyatspi.ROLE_TEXT)
+        field = find(dialog, "ファイルめい", pyatspi.ROLE_TEXT)
         field.queryEditableText().setTextContents(name)
         pump(0.1)
         say("  %s: name field %r, list %s" % (title.strip(), text(field),
@@ -212,8 +212,8 @@ def main():
             words = s.play()
             say("game %d: heard %r" % (n, words))
             result = words.split("。")[0]  # the result first, then the last reel's symbols
-            if "枚" in result:
-                coins = int(result.split()[1].rstrip("枚"))
+            if "まい" in result:  # "ベル 25まい ちゅうだん、コイン 122"
+                coins = int(result.split()[1].rstrip("まい"))
                 if not wait_for(lambda: s.counter("ベット") == 0):
                     raise SystemExit("atspi: the win was never counted up")
                 say("  counted up: +%d coins -> %s" % (coins, s.counters()))
@@ -240,7 +240,7 @@ def main():
         say("loaded:", loaded)
         if {k: v for k, v in loaded.items() if k != "ベット"} != {k: v for k, v in saved.items() if k != "ベット"}:
             raise SystemExit("atspi: the load did not bring back the saved counters %s" % saved)
-        press(find(s.menu, "終了", pyatspi.ROLE_PUSH_BUTTON))
+        press(find(s.menu, "しゅうりょう", pyatspi.ROLE_PUSH_BUTTON))
         game.wait(timeout=PATIENCE)
         say("the game ended through 終了; everything heard:", heard)
         return 0

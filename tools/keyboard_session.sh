@@ -29,7 +29,7 @@ trap 'kill "$game" 2>/dev/null || true; wait "$game" 2>/dev/null || true' EXIT
 counters() {
   /usr/bin/python3 - <<'PY'
 import pyatspi
-names = ["コイン数", "使用枚数", "ベット", "回転数", "配当枚数", "アタリ数", "ハズレ数"]
+names = ["コインすう", "しようまいすう", "ベット", "かいてんすう", "はいとうまいすう", "アタリすう", "ハズレすう"]
 def walk(acc, found):
     for child in acc:
         if child is None:

@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Plays a session by keys with Orca listening, and reports what Orca said:
-# ten games (Up x3, Enter, 1 2 3), a save of two names with Ctrl+S, a load with
+# Plays a session by keys with Orca listening, and reports what Orca said and
+# what the voice really got through: the greeting, ten games (Up x3, Enter,
+# 1 2 3) with the next game's first key 1.5 s after the last stop, the sound
+# and zoom keys, the help (F1) and the data window (D) read by the arrows, the
+# right-click menu by Shift+F10, a save of two names with Ctrl+S, a load with
 # Ctrl+O picking a file by arrows, the whole state with S, the end with Ctrl+Q.
-# Orca speaks through its own speech-dispatcher into a silent PulseAudio sink;
-# its debug log, stamped line by line, is kept in the output folder
-# (orca.log) beside the key times (keys.log) and the summary (report.txt).
+# Orca speaks through its own speech-dispatcher (Japanese espeak-ng, log level
+# 4: each message's start, end or cut) into a silent PulseAudio sink; its debug
+# log, stamped line by line, is kept in the output folder (orca.log) beside
+# speech-dispatcher's (speechd/), the key times (keys.log) and the summary
+# (report.txt).
 #
 # Run it on a private desktop (it needs orca, speech-dispatcher, pulseaudio
 # and xdotool):
@@ -31,6 +36,13 @@ HOME=$work/home pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit
   >"$out/pulseaudio.log" 2>&1 &
 pids+=($!)
 sleep 1
+
+# Speech-dispatcher as installed, but Japanese and telling when each message
+# starts, ends or is cut off.
+mkdir -p "$work/home/.config" "$out/speechd"
+cp -r /etc/speech-dispatcher "$work/home/.config/speech-dispatcher"
+sed -i -e 's/^LogLevel .*/LogLevel 4/' -e "s|^LogDir .*|LogDir \"$out/speechd\"|" \
+  -e 's/^# DefaultLanguage .*/DefaultLanguage "ja"/' "$work/home/.config/speech-dispatcher/speechd.conf"
 
 # Orca as installed, with its debug log written a line at a time, each line
 # stamped with the time (s since the epoch). It neither replaces nor refuses
@@ -85,6 +97,7 @@ sleep 1.5
 
 heard_since() { awk -v t="$1" '$1 >= t && /SPEECH OUTPUT/' "$out/orca.log"; }
 
+sleep 6  # the greeting
 for n in $(seq 10); do
   key Up; sleep 0.5; key Up; sleep 0.5; key Up; sleep 0.8
   key Return; sleep 0.6
@@ -92,15 +105,27 @@ for n in $(seq 10); do
     sleep "0.$((RANDOM % 4 + 3))"
     key "$reel"
   done
-  sleep 1.5
+  sleep 1.5  # the pace: the result line has this long before the next key
   # A replay spins again by itself: stop it the same way.
-  while heard_since "$(tail -1 "$out/keys.log" | cut -d' ' -f1)" | grep -q "リプレイ [上中下右]"; do
+  while heard_since "$(tail -1 "$out/keys.log" | cut -d' ' -f1)" | grep -qE "リプレイ (じょうだん|ちゅうだん|げだん|みぎ)"; do
     sleep 0.5
     for reel in 1 2 3; do sleep 0.4; key "$reel"; done
     sleep 1.5
   done
-  sleep 2.5  # the longest payout counted up
 done
+sleep 3
+
+# The view's keys, the help and the data window read by the arrows, the menu.
+key m; sleep 2; key m; sleep 2
+key ctrl+minus; sleep 2.5; key ctrl+0; sleep 2.5
+key F1; sleep 5
+for _ in 1 2 3 4; do key Down; sleep 2.5; done
+key Escape; sleep 2
+xdotool windowfocus --sync "$(window "$main")"; sleep 1
+key d; sleep 8
+for _ in 1 2 3; do key Down; sleep 2.5; done
+key Escape; sleep 2
+key shift+F10; sleep 3; key Escape; sleep 2
 
 key s; sleep 4
 # Two saves: a name typed over the suggested one, Tab over the list to セーブ.
@@ -120,7 +145,7 @@ key ctrl+q
 for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
 sleep 1
 
-/usr/bin/python3 - "$out/orca.log" "$out/keys.log" >"$out/report.txt" <<'PY'
+/usr/bin/python3 - "$out/orca.log" "$out/keys.log" "$out/speechd" >"$out/report.txt" <<'PY'
 import re, statistics, sys
 log = [l.rstrip("\n") for l in open(sys.argv[1], encoding="utf-8", errors="replace")]
 keys = [l.split(" ", 1) for l in open(sys.argv[2], encoding="utf-8")]
@@ -140,7 +165,7 @@ for l in floods[:5]:
     print("  ", l)
 # The result of each game, timed from the last stop key: as the script
 # pressed it, and as Orca heard it (its echo of the key).
-results = re.compile(r"ハズレ|\d+枚 |リプレイ [上中下右]")
+results = re.compile(r"ハズレ|\d+まい |リプレイ (じょうだん|ちゅうだん|げだん|みぎ)")
 from_key, from_echo = [], []
 for t, what in keys:
     if what.strip() != "3":
@@ -156,6 +181,43 @@ for t, what in keys:
         from_echo.append(later[0][0] - echo[0])
     print("result %4.0f ms after the key (%4.0f ms after Orca's echo of it): %s"
           % (1000 * from_key[-1], 1000 * from_echo[-1] if from_echo else -1, later[0][1]))
+# What the voice got through: speech-dispatcher starts a message ("Module
+# speak!"), plays it to its end ("reporting end") or is stopped ("Module
+# stop!"). For each result: the messages started from Orca's result line until
+# the next key, and whether the last of them (the line's own words) ended.
+import datetime, glob
+def sd_stamp(line):
+    m = re.match(r"\[(\w+ \w+ +\d+ [\d:]+ \d+) : (\d+)\]", line)
+    if not m:
+        return None
+    when = datetime.datetime.strptime(m.group(1), "%a %b %d %H:%M:%S %Y").replace(tzinfo=datetime.timezone.utc)
+    return when.timestamp() + int(m.group(2)) / 1e6
+sd = []
+for path in glob.glob(sys.argv[3] + "/speech-dispatcher.log") if len(sys.argv) > 3 else []:
+    for l in open(path, encoding="utf-8", errors="replace"):
+        kind = "start" if "Module speak!" in l else "end" if "reporting end" in l else "cut" if "Module stop!" in l else None
+        if kind and sd_stamp(l) is not None:
+            sd.append((sd_stamp(l), kind))
+key_times = sorted(float(t) for t, _ in keys)
+heard_whole, heard_cut = 0, 0
+for t, text in speech:
+    if not results.search(text) or text.startswith("notification コイン"):
+        continue
+    next_key = next((k for k in key_times if k > t + 0.05), t + 30)
+    starts = [s for s, kind in sd if kind == "start" and t - 0.05 <= s < next_key]
+    if not starts:
+        continue
+    last = starts[-1]
+    fate = next(((s, kind) for s, kind in sd if s > last and kind in ("end", "cut")), (None, "?"))
+    if fate[1] == "end":
+        heard_whole += 1
+    else:
+        heard_cut += 1
+    print("result line %-40s next key after %.2f s: its words %s after %.2f s (%d messages before them)"
+          % (text[:40], next_key - t, "ENDED" if fate[1] == "end" else "CUT", (fate[0] or last) - last,
+             len(starts) - 1))
+if sd:
+    print("result lines heard to the end before the next key: %d, cut off: %d" % (heard_whole, heard_cut))
 for name, delays in (("the key as pressed", from_key), ("Orca's echo of the key", from_echo)):
     if delays:
         print("from %s to the result: median %.0f ms, worst %.0f ms, over %d games"

@@ -9,6 +9,7 @@
 
 #include "ui/controls/controls.h"
 #include "ui/controls/hush.h"
+#include "ui/controls/spoken.h"
 #include "ui/controls/win_frame.h"
 #include "ui/dialogs/file_dialog.h"
 #include "ui/windows/info_window.h"
@@ -159,7 +160,7 @@ void Announcer::Say(const QString& words, bool urgent) {
 
 void Announcer::Flush() {
     if (urgent_.isEmpty() && pending_.isEmpty()) return;
-    last_ = (urgent_ + pending_).join(QStringLiteral("。"));
+    last_ = ForEar((urgent_ + pending_).join(QStringLiteral("。")));
     urgent_.clear();
     pending_.clear();
     Notice* notice = notices_[next_];

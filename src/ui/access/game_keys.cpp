@@ -1,119 +1,80 @@
 #include "ui/access/game_keys.h"
 
 #include <QKeyEvent>
+#include <QMenu>
 
 #include "ui/access/menu_focus.h"
+
 #include "ui/controls/controls.h"
 #include "ui/controls/look.h"
 #include "ui/dialogs/data_window.h"
 #include "ui/windows/info_window.h"
+#include "ui/windows/key_table.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/menu_window.h"
 #include "ui/windows/window_host.h"
 
 namespace kararion::ui {
-namespace {
-
-CaptionLabel* Button(QWidget* window, const char* name) {
-    return window->findChild<CaptionLabel*>(QString::fromLatin1(name));
-}
-
-// What a screen reader says about a keyed control: its key.
-void NameKey(QWidget* control, const QString& keys) {
-    if (control != nullptr) control->setAccessibleDescription(QStringLiteral("キー：") + keys);
-}
-
-}  // namespace
 
 GameKeys::GameKeys(WindowHost& windows) : windows_(windows) {
-    QWidget* main = windows.mainWindow();
-    for (QWidget* window :
-         {main, static_cast<QWidget*>(windows.infoWindow()), static_cast<QWidget*>(windows.menuWindow())})
+    for (QWidget* window : {static_cast<QWidget*>(windows.mainWindow()), static_cast<QWidget*>(windows.infoWindow()),
+                            static_cast<QWidget*>(windows.menuWindow())})
         window->installEventFilter(this);
     // The menu's entries take Tab themselves otherwise, round and round their window.
     for (CaptionLabel* entry : windows.menuWindow()->findChildren<CaptionLabel*>()) {
         if (entry->focusPolicy() & Qt::TabFocus) entry->installEventFilter(this);
     }
-    for (int reel = 1; reel <= 3; ++reel)
-        NameKey(Button(main, qPrintable(QStringLiteral("Stop%1").arg(reel))), QString::number(reel));
-    NameKey(Button(windows.infoWindow(), "BetUp"), QStringLiteral("↑ または +"));
-    NameKey(Button(windows.infoWindow(), "BetDown"), QStringLiteral("↓ または -"));
+    // What a screen reader says about a keyed control: its key.
+    for (const KeyRow& row : KeyTable()) {
+        if (CaptionLabel* control = Control(row)) control->setAccessibleDescription(KeyDescription(row));
+    }
 }
 
-bool GameKeys::ViewKey(QKeyEvent* event) {
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
-    const int key = event->key();
-    if (modifiers == Qt::ControlModifier) {
-        // Ctrl+= is Ctrl++ on a keyboard whose + needs Shift.
-        if (key == Qt::Key_Plus || key == Qt::Key_Equal) {
-            windows_.StepZoom(+1);
-        } else if (key == Qt::Key_Minus) {
-            windows_.StepZoom(-1);
-        } else if (key == Qt::Key_0) {
-            windows_.SetZoom(kZoomSteps[0]);
-        } else if (key == Qt::Key_Up || key == Qt::Key_Down) {
-            windows_.StepVolume(key == Qt::Key_Up ? +1 : -1);
-        } else {
-            return false;
-        }
-        return true;
-    }
-    if (modifiers != Qt::NoModifier || (key != Qt::Key_M && key != Qt::Key_F1)) return false;
-    if (Repeats(event)) return true;
-    if (key == Qt::Key_M) {
-        windows_.SetSoundOn(!windows_.SoundOn());
-    } else {
-        windows_.OpenHelpWindow();
-    }
-    return true;
-}
-
-CaptionLabel* GameKeys::MenuCommand(QKeyEvent* event) const {
-    if ((event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != Qt::ControlModifier)
-        return nullptr;
-    switch (event->key()) {
-        case Qt::Key_S: return Button(windows_.menuWindow(), "Save");
-        case Qt::Key_O: return Button(windows_.menuWindow(), "Loading");
-        case Qt::Key_Q: return Button(windows_.menuWindow(), "Ended");
-        default: return nullptr;
-    }
+CaptionLabel* GameKeys::Control(const KeyRow& row) const {
+    if (row.does != KeyDoes::Click) return nullptr;
+    QWidget* window = row.window == KeyWindow::Info   ? static_cast<QWidget*>(windows_.infoWindow())
+                      : row.window == KeyWindow::Menu ? static_cast<QWidget*>(windows_.menuWindow())
+                                                      : static_cast<QWidget*>(windows_.mainWindow());
+    return window->findChild<CaptionLabel*>(QString::fromLatin1(row.control));
 }
 
 bool GameKeys::Handle(QKeyEvent* event) {
-    if (ViewKey(event)) return true;
-    if (CaptionLabel* entry = MenuCommand(event)) {
-        if (!Repeats(event)) entry->Press();
-        return true;
-    }
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-    CaptionLabel* button = nullptr;
-    bool machine = false;
-    switch (event->key()) {
-        case Qt::Key_Space: machine = true; break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter: button = Button(windows_.menuWindow(), "Start"); break;
-        case Qt::Key_1: button = Button(windows_.mainWindow(), "Stop1"); break;
-        case Qt::Key_2: button = Button(windows_.mainWindow(), "Stop2"); break;
-        case Qt::Key_3: button = Button(windows_.mainWindow(), "Stop3"); break;
-        case Qt::Key_Up:
-        case Qt::Key_Plus: button = Button(windows_.infoWindow(), "BetUp"); break;
-        case Qt::Key_Down:
-        case Qt::Key_Minus: button = Button(windows_.infoWindow(), "BetDown"); break;
-        case Qt::Key_D:
-        case Qt::Key_S: break;
-        default: return false;
-    }
-    if (Repeats(event)) return true;
-    if (event->key() == Qt::Key_D) {
-        windows_.OpenDataWindow();
-    } else if (event->key() == Qt::Key_S) {
-        windows_.SayState();
-    } else if (machine) {
-        windows_.mainWindow()->BackgroundClick();
-    } else if (button != nullptr) {
-        button->Press();
+    const KeyRow* row = FindKey(event->key(), event->modifiers() & ~Qt::KeypadModifier);
+    if (row == nullptr || row->does == KeyDoes::None) return false;
+    if (Repeats(event) && !row->repeats) return true;
+    switch (row->does) {
+        case KeyDoes::Click:
+            if (CaptionLabel* control = Control(*row)) control->Press();
+            break;
+        case KeyDoes::Machine: windows_.mainWindow()->BackgroundClick(); break;
+        case KeyDoes::DataWindow: windows_.OpenDataWindow(); break;
+        case KeyDoes::SayState: windows_.SayState(); break;
+        case KeyDoes::Sound: windows_.SetSoundOn(!windows_.SoundOn()); break;
+        case KeyDoes::VolumeUp: windows_.StepVolume(+1); break;
+        case KeyDoes::VolumeDown: windows_.StepVolume(-1); break;
+        case KeyDoes::Help: windows_.OpenHelpWindow(); break;
+        case KeyDoes::ZoomIn: windows_.StepZoom(+1); break;
+        case KeyDoes::ZoomOut: windows_.StepZoom(-1); break;
+        case KeyDoes::ZoomReset: windows_.SetZoom(kZoomSteps[0]); break;
+        case KeyDoes::ContextMenu: OpenContextMenu(); break;
+        case KeyDoes::None: break;
     }
     return true;
+}
+
+void GameKeys::OpenContextMenu() {
+    // The machine's right-click entries, in the middle of the machine, with
+    // the first entry under the keys so that a screen reader names it.
+    QWidget* main = windows_.mainWindow();
+    auto* menu = new QMenu(main);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addActions(main->actions());
+    if (menu->actions().isEmpty()) {
+        delete menu;
+        return;
+    }
+    menu->popup(main->mapToGlobal(main->rect().center()));
+    menu->setActiveAction(menu->actions().first());
 }
 
 bool GameKeys::Repeats(QKeyEvent* press) {

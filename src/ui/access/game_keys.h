@@ -1,18 +1,9 @@
 #pragma once
-// The keys of the game, the same in the main, information and menu windows:
-// each one acts as a click on its control, through that control, so a
-// control that takes no click takes no key either.
-//   Space              a click on the machine (the next step of the cycle)
-//   Enter              the menu's "スタート" (a control framed by Tab takes it first)
-//   1, 2, 3            "■" of reel 1, 2, 3 (top row or keypad)
-//   Up, +              "↑"
-//   Down, -            "↓"
-//   D                  opens (or raises) the data window; no click
-//   S                  says the whole state: coins, stake, games, the nine symbols
-//   Ctrl+S, O, Q       the menu's "セーブ", "ロード", "終了"
-// and the player's own view: M sound on or off, Ctrl+Up and Ctrl+Down the
-// volume, F1 the help, Ctrl++ (Ctrl+=), Ctrl+- and Ctrl+0 the zoom.
-// The data window, when open, hears the same keys, and Escape closes it.
+// The keys of the game, the same in the main, information and menu windows,
+// as the key table (ui/windows/key_table.h) has them: each one that presses a
+// control acts as a click on it, through that control, so a control that
+// takes no click takes no key either. The data window, when open, hears the
+// same keys, and Escape closes it.
 #include <QHash>
 #include <QObject>
 
@@ -23,6 +14,7 @@ namespace kararion::ui {
 
 class WindowHost;
 class CaptionLabel;
+struct KeyRow;
 
 class GameKeys : public QObject {
 public:
@@ -53,10 +45,10 @@ private:
         unsigned long releasedAt = 0;
     };
     bool Repeats(QKeyEvent* press);
-    // The keys of the view and the sound: true when `event` was one.
-    bool ViewKey(QKeyEvent* event);
-    // The menu entry a command key presses, or nullptr.
-    CaptionLabel* MenuCommand(QKeyEvent* event) const;
+    // The control a row's key presses, or nullptr.
+    CaptionLabel* Control(const KeyRow& row) const;
+    // The machine's right-click menu, as Shift+F10 and the Menu key open it.
+    void OpenContextMenu();
 
     WindowHost& windows_;
     QHash<int, KeyState> keys_;

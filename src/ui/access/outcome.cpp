@@ -53,8 +53,6 @@ OutcomeWatch::OutcomeWatch(const GameEvents& events, const Counters& counters, c
     });
     stopped_ =
         events.reelStopped.Connect([this](const ReelStop& stop) { announcer_.Say(ReelWords(stop.reel, stop.cells)); });
-    paid_ = events.payoutFinished.Connect(
-        [this](kararion::Count coins) { announcer_.Say(QStringLiteral("コイン %1").arg(Count(coins))); });
     replaced_ = events.countersReplaced.Connect([this](const Restored& restored) {
         announcer_.Say(QStringLiteral("コイン %1、ゲーム %2").arg(Count(restored.coins), Count(restored.games)));
     });
@@ -62,11 +60,9 @@ OutcomeWatch::OutcomeWatch(const GameEvents& events, const Counters& counters, c
 }
 
 void OutcomeWatch::Judged(const Judgement& j) {
-    // Before the last reel's symbols: the result is what the player waits for.
-    constexpr bool kFirst = true;
     if (!j.Won()) {
         frame_.Clear();
-        announcer_.Say(QStringLiteral("ハズレ"), kFirst);
+        Result(QStringLiteral("ハズレ"));
         return;
     }
     frame_.Show(j.line, j.replay      ? QStringLiteral("リプレイ")
@@ -74,16 +70,29 @@ void OutcomeWatch::Judged(const Judgement& j) {
                                       : QString());
     const QString name = j.symbol ? QString::fromUtf8(paytable::SpokenName(*j.symbol)) : QString();
     if (j.replay) {
-        announcer_.Say(QStringLiteral("リプレイ %1").arg(LineWord(j.line)), kFirst);
+        Result(QStringLiteral("リプレイ %1").arg(LineWord(j.line)));
     } else if (j.coins > 0) {
-        announcer_.Say(QStringLiteral("%1 %2枚 %3").arg(name).arg(j.coins).arg(LineWord(j.line)), kFirst);
+        // The coins the payout will leave in hand, said now: the count-up
+        // that brings them says nothing, and a line after it would be lost
+        // to the player's next key.
+        Result(QStringLiteral("%1 %2枚 %3、コイン %4").arg(name).arg(j.coins).arg(LineWord(j.line), Count(j.coinsAfter)));
     } else {
-        announcer_.Say(QStringLiteral("%1 %2").arg(name, LineWord(j.line)), kFirst);
+        Result(QStringLiteral("%1 %2").arg(name, LineWord(j.line)));
     }
 }
 
+void OutcomeWatch::Result(const QString& words) {
+    lastResult_ = words;
+    // Before the last reel's symbols: the result is what the player waits for.
+    announcer_.Say(words, true);
+}
+
+void OutcomeWatch::Refused(const QString& reason) { announcer_.Say(reason, true); }
+
 void OutcomeWatch::SayState() {
     QStringList words;
+    // The last result first: what a player asking has most likely missed.
+    if (!lastResult_.isEmpty()) words << lastResult_;
     words << QStringLiteral("コイン %1、ベット %2、ゲーム %3")
                  .arg(Count(counters_.Coin()), Count(counters_.Bet()), Count(counters_.Run()));
     for (int reel = 1; reel <= 3; ++reel) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "ui/controls/look.h"
+#include "ui/controls/spoken.h"
 #include "ui/controls/symbol_art.h"
 
 namespace kararion::ui {
@@ -200,7 +201,7 @@ void ReelCell::SetSymbol(std::optional<Symbol> symbol) {
 }
 
 void ReelCell::Describe(bool spinning) {
-    const QString words = spinning ? QStringLiteral("回転中") : SymbolName(symbol_);
+    const QString words = ForEar(spinning ? QStringLiteral("回転中") : SymbolName(symbol_));
     if (accessibleDescription() != words) setAccessibleDescription(words);
 }
 

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/controls/spoken.h"
+
 namespace kararion::ui {
 namespace {
 
@@ -194,7 +196,7 @@ QSize BaseSize(const QWidget* window) {
 
 void NameControl(QWidget* widget, const QString& systemName, const QString& spoken) {
     widget->setObjectName(systemName);
-    widget->setAccessibleName(spoken);
+    widget->setAccessibleName(ForEar(spoken));
 }
 
 void NameDecoration(QWidget* widget, const QString& systemName) { widget->setObjectName(systemName); }

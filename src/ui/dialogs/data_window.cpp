@@ -8,7 +8,9 @@
 #include <cmath>
 
 #include "ui/controls/coin_graph.h"
+#include "ui/controls/line_reader.h"
 #include "ui/controls/look.h"
+#include "ui/controls/spoken.h"
 
 namespace kararion::ui {
 namespace {
@@ -98,6 +100,8 @@ DataWindow::DataWindow(const session::History& history) : history_(history) {
     layout->addWidget(new QLabel(
         QStringLiteral("機械割：リールが無作為に止まったときの理論値。\nリプレイで得たゲームの配当を含みます。"),
         page_));
+    reader_ = new LineReader(this, QStringLiteral("データ"));
+    LabelsForEar(this);
     Refresh();
 }
 
@@ -125,6 +129,7 @@ void DataWindow::SetOdds(const session::MachineOdds& odds) {
         SetFigure(hit_[b], OneIn(odds.bets[b].hitRate));
         SetFigure(replay_[b], OneIn(odds.bets[b].replayRate));
     }
+    ReadAloud();
 }
 
 void DataWindow::Refresh() {
@@ -140,15 +145,22 @@ void DataWindow::Refresh() {
     SetFigure(staked_, QString::number(h.Staked(), 'f', 0));
     SetFigure(paid_, QString::number(h.Paid(), 'f', 0));
     SetFigure(return_, h.Return() ? Percent(*h.Return()) : QStringLiteral("－"));
-    graph_->setAccessibleDescription(Summary());
+    graph_->setAccessibleDescription(ForEar(Summary()));
+    ReadAloud();
+}
+
+void DataWindow::ReadAloud() {
+    // The summary whole first: it is what a screen reader says as the window opens.
+    reader_->SetLines(QStringList{Summary()} + LineReader::LabelLines(this));
 }
 
 QString DataWindow::Summary() const {
     const session::History& h = history_;
     if (h.Games() == 0) return QStringLiteral("このセッションのゲームはまだありません。");
     // One sentence a figure: heard one at a time.
-    return QStringLiteral("%1ゲーム。差枚数 %2枚。最高 %3枚、%4ゲーム目。最低 %5枚、%6ゲーム目。")
+    return QStringLiteral("%1ゲーム、アタリ %2。差枚数 %3枚。最高 %4枚、%5ゲーム目。最低 %6枚、%7ゲーム目。")
         .arg(h.Games())
+        .arg(h.Wins())
         .arg(Signed(h.Last()))
         .arg(Signed(h.Highest().coins))
         .arg(h.HighestGame())

@@ -16,6 +16,7 @@ class QScrollArea;
 namespace kararion::ui {
 
 class CoinGraph;
+class LineReader;
 
 class DataWindow : public QWidget {
 public:
@@ -35,12 +36,15 @@ public:
 private:
     QLabel* Figure(QGridLayout* grid, const QString& name, int row, int column);
     void SetFigure(QLabel* label, const QString& text);
+    // The summary and the figures, a line each, for the reader.
+    void ReadAloud();
 
     const session::History& history_;
     std::uint64_t shown_ = 0;
     QScrollArea* scroll_ = nullptr;
     QWidget* page_ = nullptr;
     CoinGraph* graph_ = nullptr;
+    LineReader* reader_ = nullptr;  // the same figures, a line at a time for the ear
     QLabel* games_ = nullptr;
     QLabel* wins_ = nullptr;
     QLabel* staked_ = nullptr;

@@ -131,6 +131,7 @@ FileDialog::FileDialog(WindowHost& windows, const FileDialogKind& kind, QWidget*
     auto pick = [this](const QListWidgetItem* item) {
         if (item == nullptr) return;
         Send(machine::Order::Kind::PickFile, FileNameOf(item));
+        windows_.Say(QStringLiteral("%1 を えらびました").arg(ShownName(State().FileName())));
     };
     // `clicked` comes once for a double click too: its second press is no click.
     connect(files_, &QListWidget::itemClicked, this, pick);
@@ -152,6 +153,7 @@ FileDialog::FileDialog(WindowHost& windows, const FileDialogKind& kind, QWidget*
     }
     // The folder may have gone (or gone bad) since the dialog opened.
     connect(action_, &CaptionLabel::clicked, this, [this] {
+        SayNameProblem();
         if (windows_.SaveFolderReady()) Send(machine::Order::Kind::ClickDialogAction);
     });
     connect(action_, &CaptionLabel::hovered, this, [this] { Send(machine::Order::Kind::HoverDialogAction); });
@@ -165,6 +167,17 @@ FileDialog::FileDialog(WindowHost& windows, const FileDialogKind& kind, QWidget*
         setTabOrder(files_, fileName_);
     } else {
         setTabOrder(fileName_, files_);
+    }
+}
+
+void FileDialog::SayNameProblem() {
+    // The rules refuse such a name with a beep or a message that gives no
+    // reason; a player who cannot see the field hears it first.
+    const std::string& name = State().FileName();
+    if (name.empty()) {
+        windows_.Say(QStringLiteral("ファイルめいが ありません"));
+    } else if (name == "." || name == ".." || name.find_first_of(std::string("/\\\0", 3)) != std::string::npos) {
+        windows_.Say(QStringLiteral("この ファイルめいは つかえません。スラッシュや ドットだけの なまえは だめです"));
     }
 }
 

@@ -67,6 +67,8 @@ private:
     const save::FileDialogRules& State() const;
     // Sends one of the dialog's own commands through the windows.
     void Send(machine::Order::Kind kind, std::string text = {});
+    // Says why the typed name cannot be used, when it cannot.
+    void SayNameProblem();
 
     WindowHost& windows_;
     const FileDialogKind& kind_;

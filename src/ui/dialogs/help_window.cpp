@@ -6,39 +6,13 @@
 #include <QVBoxLayout>
 
 #include "paytable/paytable.h"
+#include "ui/controls/line_reader.h"
 #include "ui/controls/look.h"
 #include "ui/controls/symbol_art.h"
+#include "ui/windows/key_table.h"
 
 namespace kararion::ui {
 namespace {
-
-struct KeyLine {
-    const char* keys;
-    const char* action;
-};
-
-// Every key of the game, in the order a player meets them.
-constexpr KeyLine kKeys[] = {
-    {"Space", "マシンのクリック（次の一手：ベット、スタート、停止）"},
-    {"Enter", "スタート"},
-    {"1、2、3", "リール1、2、3の「■」（停止）"},
-    {"↑ または +", "「↑」（ベットを上げる）"},
-    {"↓ または -", "「↓」（ベットを下げる）"},
-    {"D", "データ表示"},
-    {"S", "いまの状態を読み上げる"},
-    {"M", "サウンドのオン・オフ"},
-    {"Ctrl + ↑、Ctrl + ↓", "音量を10%上げる・下げる（0〜100%）"},
-    {"F1", "遊び方（この画面）"},
-    {"Ctrl + +（または Ctrl + =）", "表示を大きく"},
-    {"Ctrl + -", "表示を小さく"},
-    {"Ctrl + 0", "表示サイズを100%に"},
-    {"Ctrl + S", "セーブ"},
-    {"Ctrl + O", "ロード"},
-    {"Ctrl + Q", "終了"},
-    {"Tab、Shift + Tab", "メニューの項目や、ダイアログのリスト・ファイル名・ボタンへ枠を移す"},
-    {"枠のある項目で Space または Enter", "その項目のクリック（リストでは枠のあるファイルを選ぶ）"},
-    {"Escape", "セーブ・ロードのダイアログを閉じる（キャンセル）、バージョン情報・データ・遊び方を閉じる"},
-};
 
 QString Escaped(const char* text) { return QString::fromUtf8(text).toHtmlEscaped(); }
 
@@ -58,13 +32,16 @@ HelpWindow::HelpWindow() {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(DefaultFont());
-    setAccessibleName(QStringLiteral("遊び方"));
+    setAccessibleName(QStringLiteral("あそびかた"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     text_ = new QTextBrowser(this);
     NameControl(text_, QStringLiteral("HelpText"), QStringLiteral("遊び方"));
     text_->setFont(GothicFont(10));
+    // The reader below has the keyboard: the same help, a line at a time, in words the voice can say.
+    text_->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(text_);
+    reader_ = new LineReader(this, QStringLiteral("あそびかた"));
     Rebuild();
 }
 
@@ -73,8 +50,9 @@ void HelpWindow::Rebuild() {
     const int side = Zoomed(28);
     const qreal ratio = devicePixelRatioF();
     QString html = QStringLiteral("<h3>キー</h3><table cellspacing=\"0\" cellpadding=\"3\">");
-    for (const KeyLine& key : kKeys)
-        html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>").arg(Escaped(key.keys), Escaped(key.action));
+    for (const KeyRow& key : KeyTable())
+        html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                    .arg(Escaped(key.shownKeys), Escaped(key.shownAction));
     html += QStringLiteral("</table>");
 
     html += QStringLiteral(
@@ -108,6 +86,33 @@ void HelpWindow::Rebuild() {
         "ダブルクリックは2回のクリックです。</p>"
         "<p>右クリックのメニュー：データ表示、表示サイズ、サウンド、音量、遊び方。</p>");
     text_->setHtml(html);
+    reader_->SetLines(SpokenLines());
+}
+
+QStringList HelpWindow::SpokenLines() {
+    QStringList lines{QStringLiteral("あそびかた。うえと したの やじるしで 1ぎょうずつ よめます"),
+                      QStringLiteral("キー")};
+    for (const KeyRow& key : KeyTable())
+        lines << QStringLiteral("%1、%2").arg(QString::fromUtf8(key.spokenKeys), QString::fromUtf8(key.spokenAction));
+    lines << QStringLiteral("はいとう。かけた ラインに おなじ えがらが 3つ ならぶと はいとうが あります");
+    for (const paytable::Payout& payout : paytable::PayoutTable()) {
+        const std::string_view name = paytable::SpokenName(payout.symbol);
+        lines << QStringLiteral("%1、%2").arg(QString::fromUtf8(name.data(), static_cast<int>(name.size())),
+                                              payout.coins == paytable::kReplayPayout
+                                                  ? QStringLiteral("リプレイ、もう いっかい")
+                                                  : QStringLiteral("%1まい").arg(payout.coins));
+    }
+    lines << QStringLiteral("ベットと ライン");
+    for (int stake = 1; stake <= 3; ++stake)
+        lines << QStringLiteral("ベット %1まい、%2").arg(stake).arg(LineNames(stake));
+    lines << QStringLiteral("いくつ あたっても、はいとうは さいしょの ライン ひとつです")
+          << QStringLiteral(
+                 "マシンの なにもない ところを クリックするたびに、ベット 3かい、スタート、リール1、2、3の ていしを "
+                 "じゅんに くりかえします")
+          << QStringLiteral(
+                 "みぎクリックの メニュー、または シフト エフ10で、データ ひょうじ、ひょうじ "
+                 "サイズ、サウンド、あそびかた");
+    return lines;
 }
 
 QString HelpWindow::Text() const { return text_->toPlainText(); }

@@ -33,7 +33,7 @@ const char* const kContact =
 VersionWindow::VersionWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral(" - バ ー ジ ョ ン 情 報 - "));
     // The title's letters stand apart; read out, they would be spelt one by one.
-    setAccessibleName(QStringLiteral("バージョン情報"));
+    setAccessibleName(QStringLiteral("バージョンじょうほう"));
     setObjectName(QStringLiteral("Form4"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFont(DefaultFont());

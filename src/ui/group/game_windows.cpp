@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -189,6 +191,7 @@ void GameWindows::Start() {
     Dock();
     main_->activateWindow();
     WatchScreen();
+    Greet();
 }
 
 void GameWindows::WatchScreen() {
@@ -210,6 +213,27 @@ void GameWindows::FitScreen() {
     ShowAtZoom(FittingZoom(ZoomChoices(), wantedZoom_));
     Dock();
     PlaceSideWindows();
+}
+
+void GameWindows::Greet() {
+    // Once the machine has the keyboard: a screen reader names the window
+    // it comes to first, and a greeting before that would be cut off.
+    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    auto greet = [this] {
+        Say(QStringLiteral("カラリオン。コイン %1。エフワンで あそびかた、エスで じょうたい、エンターで スタート")
+                .arg(game_.counters().Coin()));
+    };
+    if (app == nullptr || QGuiApplication::focusWindow() == main_->windowHandle()) {
+        greet();
+        return;
+    }
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(app, &QGuiApplication::focusWindowChanged, main_.get(),
+                                   [this, connection, greet](QWindow* window) {
+                                       if (window != main_->windowHandle()) return;
+                                       QObject::disconnect(*connection);
+                                       greet();
+                                   });
 }
 
 void GameWindows::PlaceGroup() {
@@ -257,6 +281,7 @@ void GameWindows::SetZoom(int percent) {
     if (std::find(choices.begin(), choices.end(), percent) == choices.end()) return;
     wantedZoom_ = percent;
     if (const auto settings = OpenSettings()) settings->setValue(kZoomKey, percent);
+    const auto said = qScopeGuard([this] { Say(QStringLiteral("ひょうじ %1パーセント").arg(ZoomPercent())); });
     ShowAtZoom(percent);
 }
 
@@ -301,11 +326,15 @@ void GameWindows::StepZoom(int direction) {
     const int now = ZoomPercent();
     if (direction > 0) {
         const auto above = std::find_if(choices.begin(), choices.end(), [now](int percent) { return percent > now; });
-        if (above != choices.end()) SetZoom(*above);
+        if (above != choices.end()) return SetZoom(*above);
     } else {
         const auto below = std::find_if(choices.rbegin(), choices.rend(), [now](int percent) { return percent < now; });
-        if (below != choices.rend()) SetZoom(*below);
+        if (below != choices.rend()) return SetZoom(*below);
     }
+    // No step further that way: said, so that the key is not met with silence.
+    Say(QStringLiteral("ひょうじ %1パーセント、%2")
+            .arg(ZoomPercent())
+            .arg(direction > 0 ? QStringLiteral("いちばん おおきい") : QStringLiteral("いちばん ちいさい")));
 }
 
 void GameWindows::SetSoundOn(bool on) {
@@ -313,6 +342,7 @@ void GameWindows::SetSoundOn(bool on) {
     soundAction_->setChecked(on);
     if (const auto settings = OpenSettings()) settings->setValue(kSoundKey, on);
     if (soundSwitch_) soundSwitch_(on);
+    Say(on ? QStringLiteral("サウンド オン") : QStringLiteral("サウンド オフ"));
 }
 
 void GameWindows::SetVolume(int percent) {
@@ -362,6 +392,11 @@ void GameWindows::RefreshAll() {
 
 void GameWindows::SayState() {
     outcome_->SayState();
+    announcer_->Flush();
+}
+
+void GameWindows::Say(const QString& words) {
+    announcer_->Say(words);
     announcer_->Flush();
 }
 

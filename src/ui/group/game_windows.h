@@ -55,6 +55,7 @@ public:
     void Redraw();
     // Says the whole state on the player's asking.
     void SayState() override;
+    void Say(const QString& words) override;
 
     // The menu's commands. The dialogs are created on first use and shown modally.
     // Neither opens, nor does a save or load run, while the save folder
@@ -127,6 +128,8 @@ private:
     void FitScreen();
     // Scales every window to `percent`, docked, on the screen.
     void ShowAtZoom(int percent);
+    // Greets the player: the coins and the three keys to begin with.
+    void Greet();
     void Dock();
     void PlaceGroup();
     // Puts the data window clear of the group and of `other`, with room for

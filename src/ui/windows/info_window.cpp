@@ -35,7 +35,7 @@ void SetText(CounterField* field, const std::string& text) { field->SetCount(QSt
 InfoWindow::InfoWindow(WindowHost& windows, QWidget* owner)
     : SideWindow(windows, owner, machine::Order::Kind::HoverBetBackground) {
     setWindowTitle(QStringLiteral(" - 情報 -"));
-    setAccessibleName(QStringLiteral("情報"));
+    setAccessibleName(QStringLiteral("じょうほう"));
     setObjectName(QStringLiteral("Form6"));
     setFixedSize(TwipSize(2796, 1560));
 

@@ -7,6 +7,7 @@
 #include "machine/machine.h"
 #include "ui/controls/controls.h"
 #include "ui/controls/look.h"
+#include "ui/controls/spoken.h"
 #include "ui/windows/window_host.h"
 
 namespace kararion::ui {
@@ -34,7 +35,8 @@ const QString kRowNames[3] = {QStringLiteral("上段"), QStringLiteral("中段")
 
 QString Lit(bool lit) { return lit ? QStringLiteral("点灯") : QStringLiteral("消灯"); }
 
-void Describe(QWidget* widget, const QString& text) {
+void Describe(QWidget* widget, const QString& shown) {
+    const QString text = ForEar(shown);
     if (widget->accessibleDescription() != text) widget->setAccessibleDescription(text);
 }
 

@@ -5,6 +5,8 @@
 #include "machine/game_fwd.h"
 #include "machine/orders.h"
 
+class QString;
+
 namespace kararion::ui {
 
 class MainWindow;
@@ -28,6 +30,8 @@ public:
     virtual void RefreshAll() = 0;
     // Says the whole state on the player's asking.
     virtual void SayState() = 0;
+    // Says a few words of the player's own doing ("サウンド オフ") at once.
+    virtual void Say(const QString& words) = 0;
 
     // The menu's commands.
     virtual void OpenSaveDialog() = 0;

@@ -120,7 +120,7 @@ void DataWindowTest::opensFromTheContextMenuAndTheDKeyBesideTheClickCycle() {
     QCOMPARE(Figure(data, "使用枚数"), QStringLiteral("3"));
     auto* graph = data->findChild<CoinGraph*>(QStringLiteral("CoinGraph"));
     QVERIFY(graph != nullptr);
-    QVERIFY2(graph->accessibleDescription().contains(QStringLiteral("1ゲーム。差枚数 -3枚")),
+    QVERIFY2(graph->accessibleDescription().contains(QStringLiteral("1ゲーム、アタリ 0。さまいすう -3まい")),
              qPrintable(graph->accessibleDescription()));
     QCOMPARE(graph->Line(), (std::vector<QPointF>{QPointF(0, 0), QPointF(1, -3)}));
     QCOMPARE(graph->Highest().game, 1);

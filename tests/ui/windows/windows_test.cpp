@@ -105,9 +105,9 @@ void WindowsTest::everyControlCarriesItsName() {
     const char* const infoNames[] = {"Coin", "UsedCoin", "Bet",     "Run",       "WinCoin", "Win",
                                      "Lost", "BetUp",    "BetDown", "Label4(2)", "Label2",  "Label3"};
     for (const char* name : infoNames) QVERIFY2(Control(game.info(), name) != nullptr, name);
-    QCOMPARE(Control(game.info(), "Coin")->accessibleName(), QStringLiteral("コイン数"));
-    QCOMPARE(Control(game.info(), "Lost")->accessibleName(), QStringLiteral("ハズレ数"));
-    QCOMPARE(Control(game.main(), "Slot1(2)")->accessibleName(), QStringLiteral("リール1 中段"));
+    QCOMPARE(Control(game.info(), "Coin")->accessibleName(), QStringLiteral("コインすう"));
+    QCOMPARE(Control(game.info(), "Lost")->accessibleName(), QStringLiteral("ハズレすう"));
+    QCOMPARE(Control(game.main(), "Slot1(2)")->accessibleName(), QStringLiteral("リール1 ちゅうだん"));
     for (const char* name : {"Start", "Save", "Loading", "Version", "Ended"})
         QVERIFY2(Control(game.menu(), name) != nullptr, name);
     QCOMPARE(Label(game.menu(), "Version")->text(), QStringLiteral("バージョン"));
