@@ -151,7 +151,7 @@ void DataWindow::Refresh() {
 
 void DataWindow::ReadAloud() {
     // The summary whole first: it is what a screen reader says as the window opens.
-    reader_->SetLines(QStringList{Summary()} + LineReader::LabelLines(this));
+    reader_->SetLines(QStringList{Summary()} + LineReader::LabelLines(page_));
 }
 
 QString DataWindow::Summary() const {

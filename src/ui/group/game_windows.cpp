@@ -179,7 +179,7 @@ void GameWindows::Start() {
     soundOn_ = settings ? settings->value(kSoundKey, true).toBool() : true;
     soundAction_->setChecked(soundOn_);
     if (soundSwitch_) soundSwitch_(soundOn_);
-    volume_ = VolumeStep(settings.value(kVolumeKey, 100).toInt());
+    volume_ = VolumeStep(settings ? settings->value(kVolumeKey, 100).toInt() : 100);
     for (std::size_t i = 0; i < volumeSteps_.size(); ++i)
         volumeSteps_[i]->setChecked(static_cast<int>(i) * kVolumeStep == volume_);
     if (volumeSwitch_) volumeSwitch_(volume_);
@@ -348,7 +348,7 @@ void GameWindows::SetSoundOn(bool on) {
 void GameWindows::SetVolume(int percent) {
     volume_ = VolumeStep(percent);
     volumeSteps_[static_cast<std::size_t>(volume_ / kVolumeStep)]->setChecked(true);
-    Settings().setValue(kVolumeKey, volume_);
+    if (const auto settings = OpenSettings()) settings->setValue(kVolumeKey, volume_);
     if (volumeSwitch_) volumeSwitch_(volume_);
     // In kana: the stock voice reads the kanji of 音量 as a mere "Chinese letter".
     QString words = QStringLiteral("おんりょう %1%").arg(volume_);
