@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMenu>
+#include <optional>
+#include <string>
 
 #include "ui/access/menu_focus.h"
 
@@ -38,13 +40,32 @@ CaptionLabel* GameKeys::Control(const KeyRow& row) const {
     return window->findChild<CaptionLabel*>(QString::fromLatin1(row.control));
 }
 
+std::optional<machine::Order> GameKeys::GameOrder(const KeyRow& row) {
+    using Kind = machine::Order::Kind;
+    const std::string control = row.control;
+    if (control == "Start") return machine::Order{.kind = Kind::ClickStart};
+    if (control == "BetUp") return machine::Order{.kind = Kind::ClickBetUp};
+    if (control == "BetDown") return machine::Order{.kind = Kind::ClickBetDown};
+    for (int reel = 1; reel <= 3; ++reel)
+        if (control == "Stop" + std::to_string(reel)) return machine::Order::Stop(reel);
+    return std::nullopt;  // the menu's window commands are the windows' own
+}
+
 bool GameKeys::Handle(QKeyEvent* event) {
     const KeyRow* row = FindKey(event->key(), event->modifiers() & ~Qt::KeypadModifier);
     if (row == nullptr || row->does == KeyDoes::None) return false;
     if (Repeats(event) && !row->repeats) return true;
     switch (row->does) {
         case KeyDoes::Click:
-            if (CaptionLabel* control = Control(*row)) control->Press();
+            if (CaptionLabel* control = Control(*row)) {
+                if (control->isEnabled()) {
+                    control->Press();
+                } else if (const std::optional<machine::Order> order = GameOrder(*row)) {
+                    // A greyed control takes no click, but a key deserves an
+                    // answer: the rules refuse the command and say why.
+                    windows_.Send(*order);
+                }
+            }
             break;
         case KeyDoes::Machine: windows_.mainWindow()->BackgroundClick(); break;
         case KeyDoes::DataWindow: windows_.OpenDataWindow(); break;

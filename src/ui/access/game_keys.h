@@ -6,6 +6,9 @@
 // same keys, and Escape closes it.
 #include <QHash>
 #include <QObject>
+#include <optional>
+
+#include "machine/orders.h"
 
 class QKeyEvent;
 class QWidget;
@@ -47,6 +50,8 @@ private:
     bool Repeats(QKeyEvent* press);
     // The control a row's key presses, or nullptr.
     CaptionLabel* Control(const KeyRow& row) const;
+    // The rules' command a keyed control stands for, when it is one.
+    static std::optional<machine::Order> GameOrder(const KeyRow& row);
     // The machine's right-click menu, as Shift+F10 and the Menu key open it.
     void OpenContextMenu();
 

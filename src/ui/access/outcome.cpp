@@ -30,6 +30,28 @@ QString LineWord(int line) {
     return found ? QString::fromUtf8(found->spokenName) : QString();
 }
 
+// Why a key or a click did nothing, in a few words the stock voice can say.
+QString RefusalWords(const Refusal& r) {
+    const bool running = r.phase == Phase::Spinning;
+    switch (r.reason) {
+        case Reason::NotNow:
+            if (r.command == Command::Stop) return QStringLiteral("リールは とまっています");
+            if (running) return QStringLiteral("リールが まわっています");
+            if (r.phase == Phase::PayingOut || r.phase == Phase::Replay) return QStringLiteral("はらいだし ちゅうです");
+            if (r.command == Command::Save || r.command == Command::Load || r.command == Command::StartAfresh)
+                return QStringLiteral("ベットが あるあいだは できません");
+            return {};
+        case Reason::StakeFull: return QStringLiteral("ベットは 3まで です");
+        case Reason::NoCoins: return QStringLiteral("コインが ありません");
+        case Reason::NothingStaked: return QStringLiteral("ベットが ありません");
+        case Reason::CountersFull: return QStringLiteral("これいじょう かぞえられません");
+        case Reason::ReelStopped: return QStringLiteral("その リールは とまっています");
+        case Reason::CoinsLeft: return QStringLiteral("コインが のこっています");
+        case Reason::NoName: return {};  // the dialog says why itself
+    }
+    return {};
+}
+
 }  // namespace
 
 OutcomeWatch::OutcomeWatch(const GameEvents& events, const Counters& counters, const reels::Reels& reels,
@@ -57,6 +79,10 @@ OutcomeWatch::OutcomeWatch(const GameEvents& events, const Counters& counters, c
         announcer_.Say(QStringLiteral("コイン %1、ゲーム %2").arg(Count(restored.coins), Count(restored.games)));
     });
     ranOut_ = events.coinsRanOut.Connect([this] { announcer_.Say(QStringLiteral("コインがありません")); });
+    refused_ = events.refused.Connect([this](const Refusal& refusal) {
+        const QString words = RefusalWords(refusal);
+        if (!words.isEmpty()) Refused(words);
+    });
 }
 
 void OutcomeWatch::Judged(const Judgement& j) {
@@ -75,7 +101,8 @@ void OutcomeWatch::Judged(const Judgement& j) {
         // The coins the payout will leave in hand, said now: the count-up
         // that brings them says nothing, and a line after it would be lost
         // to the player's next key.
-        Result(QStringLiteral("%1 %2枚 %3、コイン %4").arg(name).arg(j.coins).arg(LineWord(j.line), Count(j.coinsAfter)));
+        Result(
+            QStringLiteral("%1 %2枚 %3、コイン %4").arg(name).arg(j.coins).arg(LineWord(j.line), Count(j.coinsAfter)));
     } else {
         Result(QStringLiteral("%1 %2").arg(name, LineWord(j.line)));
     }

@@ -9,8 +9,8 @@
 #include <QAccessibleActionInterface>
 #include <QFile>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <algorithm>
@@ -20,8 +20,8 @@
 #include "paytable/paytable.h"
 #include "ui/access/accessibility.h"
 #include "ui/controls/controls.h"
-#include "ui/controls/look.h"
 #include "ui/controls/line_reader.h"
+#include "ui/controls/look.h"
 #include "ui/controls/spoken.h"
 #include "ui/controls/win_frame.h"
 #include "ui/dialogs/data_window.h"
@@ -127,6 +127,7 @@ private slots:
     void eachActionIsSaidOnce();
     void whatMovesIsToldOnlyAtRest();
     void aWinIsFramedUntilTheNextBet();
+    void theGameRefusesWhatItsPhaseDoesNotAllow();
     void theWinBadgeHoldsItsWordOnOneLine();
     void tabFromAnyGameWindowFramesTheMenu();
     void everySpokenTextIsInWordsTheVoiceCanSay();
@@ -384,9 +385,10 @@ void AccessTest::eachActionIsSaidOnce() {
                  said.last().endsWith(QStringLiteral("。コインがありません")),
              qPrintable(said.last()));
     const qsizetype broke = said.size();
-    Click(Label(game.info(), "BetUp"));  // only beeps
+    Click(Label(game.info(), "BetUp"));  // a beep, and the reason said once
     game.Advance(1000);
-    QCOMPARE(said.size(), broke);
+    QCOMPARE(said.size(), broke + 1);
+    QCOMPARE(said.last(), QStringLiteral("コインが ありません"));
 }
 
 void AccessTest::whatMovesIsToldOnlyAtRest() {
@@ -573,6 +575,38 @@ void AccessTest::everyKeyAnswersAndTheWindowsReadByLine() {
     QTest::keyClick(data, Qt::Key_Down);  // reads, does not lower the stake
     QVERIFY(data->textCursor().blockNumber() == 1);
     QCOMPARE(said.size(), before);
+}
+
+// The faults a player found, by the machine's click, by key and by a screen
+// reader's press: the stake cannot rise once the reels are seen, a closed
+// game offers no スタート, and nothing saves in mid-game.
+void AccessTest::theGameRefusesWhatItsPhaseDoesNotAllow() {
+    UiGame game;
+    Game& g = game.g();
+    QTest::keyClick(game.main(), Qt::Key_Up);
+    QTest::keyClick(game.main(), Qt::Key_Return);
+    QTest::keyClick(game.main(), Qt::Key_1);
+    QTest::keyClick(game.main(), Qt::Key_2);
+    said.clear();
+    QTest::keyClick(game.main(), Qt::Key_Space);  // the machine's click: steps 1 and 2 of the cycle
+    ClickAt(game.main(), QPoint(5, 5));
+    PressAccessibly(Accessible(game.info(), "BetUp"));
+    QCOMPARE(g.counters().Bet(), Count{1});
+    QCOMPARE(g.counters().Coin(), Count{99});
+    QVERIFY(said.contains(QStringLiteral("リールが まわっています")));
+    QVERIFY(!Label(game.menu(), "Save")->isEnabled());
+    QTest::keyClick(game.main(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+
+    game.Setup().ShowPicture(3, 1, PictureOf(Orange));  // no line of three
+    QTest::keyClick(game.main(), Qt::Key_3);
+    QCOMPARE(g.counters().Lost() + g.counters().Win(), Count{1});
+    QVERIFY(!Label(game.menu(), "Start")->isEnabled());
+    QTest::keyClick(game.main(), Qt::Key_Return);
+    PressAccessibly(Accessible(game.menu(), "Start"));
+    QCOMPARE(g.counters().Run(), Count{1});
+    QCOMPARE(said.last(), QStringLiteral("ベットが ありません"));
+    QVERIFY(Label(game.menu(), "Save")->isEnabled());
 }
 
 void AccessTest::theWinBadgeHoldsItsWordOnOneLine() {
