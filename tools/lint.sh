@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Checks that every rules folder includes only the folders it depends on, and
+# Checks that every rules folder includes only the folders it depends on, that
+# the rules hand out no state (tools/check-exposed-state.py), and
 # the sources against .clang-format; fails on the first difference. The
 # layers come from a configured build folder (build/ unless given).
 # clang-tidy runs in the lint tree's build, one source at a time as it
@@ -14,6 +15,7 @@ if [ ! -f "$build/layers.txt" ]; then
 fi
 
 bash tools/check-layers.sh "$build/layers.txt" src
+python3 tools/check-exposed-state.py src
 
 mapfile -t sources < <(find src tests bench fuzz tools -name '*.cpp' -o -name '*.h' | sort)
 clang-format --dry-run --Werror "${sources[@]}"

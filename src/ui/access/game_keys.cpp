@@ -78,6 +78,7 @@ bool GameKeys::Handle(QKeyEvent* event) {
         case KeyDoes::ZoomOut: windows_.StepZoom(-1); break;
         case KeyDoes::ZoomReset: windows_.SetZoom(kZoomSteps[0]); break;
         case KeyDoes::ContextMenu: OpenContextMenu(); break;
+        case KeyDoes::StartAfresh: windows_.Send({.kind = machine::Order::Kind::StartAfresh}); break;
         case KeyDoes::None: break;
     }
     return true;

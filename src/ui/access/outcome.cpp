@@ -79,6 +79,9 @@ OutcomeWatch::OutcomeWatch(const GameEvents& events, const Counters& counters, c
         announcer_.Say(QStringLiteral("コイン %1、ゲーム %2").arg(Count(restored.coins), Count(restored.games)));
     });
     ranOut_ = events.coinsRanOut.Connect([this] { announcer_.Say(QStringLiteral("コインがありません")); });
+    afresh_ = events.startedAfresh.Connect([this](const Restored& restored) {
+        announcer_.Say(QStringLiteral("はじめから。コイン %1").arg(Count(restored.coins)));
+    });
     refused_ = events.refused.Connect([this](const Refusal& refusal) {
         const QString words = RefusalWords(refusal);
         if (!words.isEmpty()) Refused(words);

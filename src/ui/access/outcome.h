@@ -43,7 +43,7 @@ private:
     Announcer& announcer_;
     WinFrame& frame_;
     QString lastResult_;
-    Connection judged_, betChanged_, started_, stopped_, replaced_, ranOut_, refused_;
+    Connection judged_, betChanged_, started_, stopped_, replaced_, ranOut_, refused_, afresh_;
 };
 
 }  // namespace kararion::ui

@@ -145,12 +145,17 @@ void GameWindows::AddContextMenu() {
     auto* help = new QAction(QStringLiteral("遊び方"), owner);
     QObject::connect(help, &QAction::triggered, owner, [this] { OpenHelpWindow(); });
 
+    // The way on once nothing is left to play: the rules offer it only then.
+    afresh_ = new QAction(QStringLiteral("はじめから"), owner);
+    QObject::connect(afresh_, &QAction::triggered, owner,
+                     [this] { Send({.kind = machine::Order::Kind::StartAfresh}); });
+
     // The controls keep their mouse events from the window, so each offers the entries itself.
     QList<QWidget*> surfaces = main_->findChildren<QWidget*>();
     surfaces.append(owner);
     for (QWidget* surface : surfaces) {
         if (qobject_cast<QMenu*>(surface) != nullptr) continue;
-        surface->addActions({showData, zoom, sound, volume, help});
+        surface->addActions({showData, zoom, sound, volume, help, afresh_});
         surface->setContextMenuPolicy(Qt::ActionsContextMenu);
     }
 }
@@ -401,6 +406,7 @@ void GameWindows::Say(const QString& words) {
 }
 
 void GameWindows::Redraw() {
+    afresh_->setEnabled(game_.gamePhase().Allows(Command::StartAfresh) && game_.counters().OutOfCoins());
     main_->Refresh();
     info_->Refresh();
     menu_->Refresh();

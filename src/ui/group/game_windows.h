@@ -156,6 +156,7 @@ private:
     std::unique_ptr<HelpWindow> help_;
     std::function<void(bool)> soundSwitch_;
     bool soundOn_ = true;
+    QAction* afresh_ = nullptr;       // "はじめから", owned by the main window
     QAction* soundAction_ = nullptr;  // the context menu's "サウンド", owned by the main window
     std::function<void(int)> volumeSwitch_;
     int volume_ = 100;

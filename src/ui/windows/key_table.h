@@ -24,6 +24,7 @@ enum class KeyDoes {
     ZoomOut,      // one step smaller
     ZoomReset,    // back to 100%
     ContextMenu,  // the machine's right-click menu
+    StartAfresh,  // はじめから, once nothing is left to play
 };
 
 enum class KeyWindow { Main, Info, Menu };

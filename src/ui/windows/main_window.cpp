@@ -1,6 +1,7 @@
 #include "ui/windows/main_window.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMouseEvent>
 
 #include "machine/game.h"
@@ -95,11 +96,28 @@ MainWindow::MainWindow(WindowHost& windows) : windows_(windows) {
         connect(stop, &CaptionLabel::clicked, this, [this, reel] { windows_.Send(machine::Order::Stop(reel)); });
         stopButtons_[reel - 1] = stop;
     }
+    // With no coin in hand or staked nothing answers a click: the machine says
+    // why, over the reels, and where the way on is.
+    noCoins_ = new QLabel(QStringLiteral("コインがありません\nはじめから：Ctrl+N"), this);
+    NameControl(noCoins_, QStringLiteral("NoCoins"),
+                QStringLiteral("コインがありません。はじめからは コントロール エヌ"));
+    noCoins_->setAlignment(Qt::AlignCenter);
+    noCoins_->setFont(GothicFont(11, true));
+    noCoins_->setAutoFillBackground(true);
+    QPalette notice = noCoins_->palette();
+    notice.setColor(QPalette::Window, Qt::white);
+    notice.setColor(QPalette::WindowText, QColor(0xa0, 0x00, 0x00));  // 7.8:1 on white
+    noCoins_->setPalette(notice);
+    noCoins_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    noCoins_->setGeometry(TwipRect(360, 660, 2175, 660));
+    noCoins_->hide();
     Refresh();
 }
 
 void MainWindow::Refresh() {
     const Game& g = windows_.game();
+    const bool broke = g.counters().OutOfCoins() && g.phase() == Phase::BetweenGames;
+    if (noCoins_->isVisible() != broke) noCoins_->setVisible(broke);
     const reels::Reels& s = g.reels();
     // What moves is described only at rest: a chase, a flash or a spin told
     // to the bus step by step would drown what a screen reader has to say.

@@ -1,5 +1,6 @@
 #pragma once
 // The main window: the reels, the lamps and the stop buttons.
+#include <QLabel>
 #include <QWidget>
 #include <array>
 
@@ -32,6 +33,7 @@ private:
     std::array<std::array<CaptionLabel*, 2>, 3> betLamps_{};
     std::array<CaptionLabel*, 3> stopButtons_{};
     std::array<std::array<ReelCell*, 3>, 3> cells_{};
+    QLabel* noCoins_ = nullptr;  // why nothing more can be played, and the way on
     bool pressed_ = false;
 };
 

@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -128,6 +129,7 @@ private slots:
     void whatMovesIsToldOnlyAtRest();
     void aWinIsFramedUntilTheNextBet();
     void theGameRefusesWhatItsPhaseDoesNotAllow();
+    void outOfCoinsTheMachineSaysSoAndStartsAfresh();
     void theWinBadgeHoldsItsWordOnOneLine();
     void tabFromAnyGameWindowFramesTheMenu();
     void everySpokenTextIsInWordsTheVoiceCanSay();
@@ -553,7 +555,7 @@ void AccessTest::everyKeyAnswersAndTheWindowsReadByLine() {
         });
         closer.start(10);
         QTest::keyClick(game.info(), chord.key(), chord.keyboardModifiers());
-        QTRY_COMPARE(entries, 5);
+        QTRY_COMPARE(entries, 6);
     }
 
     // The help and the data window: a line under the caret at a time.
@@ -607,6 +609,27 @@ void AccessTest::theGameRefusesWhatItsPhaseDoesNotAllow() {
     QCOMPARE(g.counters().Run(), Count{1});
     QCOMPARE(said.last(), QStringLiteral("ベットが ありません"));
     QVERIFY(Label(game.menu(), "Save")->isEnabled());
+}
+
+void AccessTest::outOfCoinsTheMachineSaysSoAndStartsAfresh() {
+    UiGame game;
+    Game& g = game.g();
+    auto* notice = Control<QLabel>(game.main(), "NoCoins");
+    QVERIFY(notice != nullptr && !notice->isVisible());
+    QTest::keyClick(game.main(), Qt::Key_N, Qt::ControlModifier);  // coins left: refused, and said why
+    QCOMPARE(g.counters().Coin(), Count{100});
+    QCOMPARE(said.last(), QStringLiteral("コインが のこっています"));
+    game.Setup().SetCoins(1);
+    BetAndStart(game, 1);
+    StopOn(game, {{Bell, Seven, Star}, {Grapes, Peach, Watermelon}, {Bar, Melon, Orange}});
+    QVERIFY(notice->isVisible());
+    QVERIFY(QAccessible::queryAccessibleInterface(notice)
+                ->text(QAccessible::Name)
+                .startsWith(QStringLiteral("コインがありません")));
+    QTest::keyClick(game.main(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(testing::SavedCounters(g), (testing::Six{100, 0, 0, 0, 0, 0}));
+    QVERIFY(!notice->isVisible());
+    QCOMPARE(said.last(), QStringLiteral("はじめから。コイン 100"));
 }
 
 void AccessTest::theWinBadgeHoldsItsWordOnOneLine() {
