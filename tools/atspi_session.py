@@ -219,7 +219,7 @@ def main():
                 say("  counted up: +%d coins -> %s" % (coins, s.counters()))
                 break
             # Out of coins: the game says so once the game is over.
-            if wait_for(lambda: s.counter("ベット") == 0) and s.counter("コイン数") == 0:
+            if wait_for(lambda: s.counter("ベット") == 0) and s.counter("コインすう") == 0:
                 if not wait_for(lambda: any("コインがありません" in w for w in heard[start:])):
                     raise SystemExit("atspi: the coins ran out and the game did not say so")
                 s.file_action("ロード", "ロード", "ロード", "start")

@@ -50,7 +50,7 @@ field() { counters | cut -d' ' -f"$1"; }  # 1 coins, 3 bet, 5 paid, 6 wins, 7 lo
 stops() {
   /usr/bin/python3 - <<'PY'
 import pyatspi
-names = ["リール1 停止", "リール2 停止", "リール3 停止"]
+names = ["リール1 ていし", "リール2 ていし", "リール3 ていし"]
 def walk(acc, found):
     for child in acc:
         if child is None:

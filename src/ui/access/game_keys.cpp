@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <optional>
-#include <string>
 
 #include "ui/access/menu_focus.h"
 
@@ -34,21 +33,32 @@ GameKeys::GameKeys(WindowHost& windows) : windows_(windows) {
 
 CaptionLabel* GameKeys::Control(const KeyRow& row) const {
     if (row.does != KeyDoes::Click) return nullptr;
-    QWidget* window = row.window == KeyWindow::Info   ? static_cast<QWidget*>(windows_.infoWindow())
-                      : row.window == KeyWindow::Menu ? static_cast<QWidget*>(windows_.menuWindow())
-                                                      : static_cast<QWidget*>(windows_.mainWindow());
-    return window->findChild<CaptionLabel*>(QString::fromLatin1(row.control));
+    switch (row.control) {
+        case KeyControl::Start: return windows_.menuWindow()->EntryLabel(menu::Entry::Start);
+        case KeyControl::Save: return windows_.menuWindow()->EntryLabel(menu::Entry::Save);
+        case KeyControl::Loading: return windows_.menuWindow()->EntryLabel(menu::Entry::Loading);
+        case KeyControl::Ended: return windows_.menuWindow()->EntryLabel(menu::Entry::Ended);
+        case KeyControl::Stop1: return windows_.mainWindow()->StopButton(1);
+        case KeyControl::Stop2: return windows_.mainWindow()->StopButton(2);
+        case KeyControl::Stop3: return windows_.mainWindow()->StopButton(3);
+        case KeyControl::BetUp: return windows_.infoWindow()->BetUpButton();
+        case KeyControl::BetDown: return windows_.infoWindow()->BetDownButton();
+        case KeyControl::None: return nullptr;
+    }
+    return nullptr;
 }
 
 std::optional<machine::Order> GameKeys::GameOrder(const KeyRow& row) {
     using Kind = machine::Order::Kind;
-    const std::string control = row.control;
-    if (control == "Start") return machine::Order{.kind = Kind::ClickStart};
-    if (control == "BetUp") return machine::Order{.kind = Kind::ClickBetUp};
-    if (control == "BetDown") return machine::Order{.kind = Kind::ClickBetDown};
-    for (int reel = 1; reel <= 3; ++reel)
-        if (control == "Stop" + std::to_string(reel)) return machine::Order::Stop(reel);
-    return std::nullopt;  // the menu's window commands are the windows' own
+    switch (row.control) {
+        case KeyControl::Start: return machine::Order{.kind = Kind::ClickStart};
+        case KeyControl::BetUp: return machine::Order{.kind = Kind::ClickBetUp};
+        case KeyControl::BetDown: return machine::Order{.kind = Kind::ClickBetDown};
+        case KeyControl::Stop1: return machine::Order::Stop(1);
+        case KeyControl::Stop2: return machine::Order::Stop(2);
+        case KeyControl::Stop3: return machine::Order::Stop(3);
+        default: return std::nullopt;  // the menu's window commands are the windows' own
+    }
 }
 
 bool GameKeys::Handle(QKeyEvent* event) {

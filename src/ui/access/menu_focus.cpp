@@ -13,10 +13,10 @@ namespace kararion::ui {
 namespace {
 
 // The entries Tab can frame now, top to bottom.
-std::vector<CaptionLabel*> Framable(QWidget* menu) {
+std::vector<CaptionLabel*> Framable(const MenuWindow* menu) {
     std::vector<CaptionLabel*> entries;
-    for (const char* name : {"Start", "Save", "Loading", "Version", "Ended"}) {
-        auto* entry = menu->findChild<CaptionLabel*>(QString::fromLatin1(name));
+    for (menu::Entry which : menu::kEntries) {
+        CaptionLabel* entry = menu->EntryLabel(which);
         if (entry != nullptr && entry->isEnabled() && entry->focusPolicy() & Qt::TabFocus) entries.push_back(entry);
     }
     return entries;
@@ -29,7 +29,7 @@ bool MoveMenuFrame(WindowHost& windows, const QObject* watched, const QKeyEvent*
     const int key = event->key();
     const bool back = key == Qt::Key_Backtab || (key == Qt::Key_Tab && (event->modifiers() & Qt::ShiftModifier));
     if (key != Qt::Key_Tab && key != Qt::Key_Backtab && key != Qt::Key_Escape) return false;
-    QWidget* menu = windows.menuWindow();
+    MenuWindow* menu = windows.menuWindow();
     const bool ours = watched == windows.mainWindow() || watched == windows.infoWindow() || watched == menu ||
                       (watched->isWidgetType() && static_cast<const QWidget*>(watched)->window() == menu);
     if (!ours) return false;

@@ -16,7 +16,8 @@ std::array<int, 3> LineRows(int line) {
     return {payLine->cells[0].row, payLine->cells[1].row, payLine->cells[2].row};
 }
 
-WinFrame::WinFrame(QWidget* mainWindow) : QWidget(mainWindow) {
+WinFrame::WinFrame(QWidget* mainWindow, std::function<QRect(int, int)> cellRect)
+    : QWidget(mainWindow), cellRect_(std::move(cellRect)) {
     setObjectName(QStringLiteral("WinFrame"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
@@ -33,10 +34,7 @@ void WinFrame::Show(int line, const QString& paid) {
 
 void WinFrame::Clear() { Show(0, QString()); }
 
-QRect WinFrame::CellRect(int reel, int row) const {
-    const auto* cell = parentWidget()->findChild<QWidget*>(QStringLiteral("Slot%1(%2)").arg(reel).arg(row));
-    return cell != nullptr ? cell->geometry() : QRect();
-}
+QRect WinFrame::CellRect(int reel, int row) const { return cellRect_ ? cellRect_(reel, row) : QRect(); }
 
 std::array<QRect, 3> WinFrame::FramedCells() const {
     std::array<QRect, 3> cells{};

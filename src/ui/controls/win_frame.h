@@ -7,12 +7,14 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 namespace kararion::ui {
 
 class WinFrame : public QWidget {
 public:
-    explicit WinFrame(QWidget* mainWindow);
+    // `cellRect` gives a reel cell's place in the main window (reel, row from 1).
+    explicit WinFrame(QWidget* mainWindow, std::function<QRect(int, int)> cellRect = {});
 
     // Frames the cells of `line` (1 top, 2 middle, 3 bottom, 4 falling and
     // 5 rising diagonal; 0 frames none) and shows `paid` ("+25", "リプレイ").
@@ -31,6 +33,7 @@ private:
     QRect CellRect(int reel, int row) const;
     QRect PaidRect() const;
 
+    std::function<QRect(int, int)> cellRect_;
     int line_ = 0;
     QString paid_;
 };

@@ -92,7 +92,7 @@ GameWindows::GameWindows(Game& game) : game_(game) {
     info_ = new InfoWindow(*this, main_.get());
     onEnd_ = [] { QCoreApplication::exit(0); };
     keys_ = std::make_unique<GameKeys>(*this);
-    winFrame_ = new WinFrame(main_.get());
+    winFrame_ = new WinFrame(main_.get(), [this](int reel, int row) { return main_->CellGeometry(reel, row); });
     announcer_ = std::make_unique<Announcer>(main_.get());
     outcome_ = std::make_unique<OutcomeWatch>(game_.events(), game_.counters(), game_.reels(), *announcer_, *winFrame_);
 

@@ -14,6 +14,8 @@ class InfoWindow : public SideWindow {
 public:
     InfoWindow(WindowHost& windows, QWidget* owner);
     void Refresh();
+    CaptionLabel* BetUpButton() const { return betUp_; }
+    CaptionLabel* BetDownButton() const { return betDown_; }
 
 private:
     CounterField* Counter(const QString& name, const QString& spoken, QRect geometry);

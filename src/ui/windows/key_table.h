@@ -12,7 +12,7 @@ namespace kararion::ui {
 
 enum class KeyDoes {
     None,         // told in the help only: the focus keys of Qt's own controls
-    Click,        // a click on `control` in `window`
+    Click,        // a click on `control`
     Machine,      // a click on the bare machine
     DataWindow,   // opens the data window
     SayState,     // says the whole state aloud
@@ -27,7 +27,8 @@ enum class KeyDoes {
     StartAfresh,  // はじめから, once nothing is left to play
 };
 
-enum class KeyWindow { Main, Info, Menu };
+// The controls a key presses, reached by reference (ui/access/game_keys.cpp).
+enum class KeyControl { None, Start, Save, Loading, Ended, Stop1, Stop2, Stop3, BetUp, BetDown };
 
 struct KeyChord {
     int key = 0;
@@ -38,9 +39,8 @@ struct KeyChord {
 struct KeyRow {
     KeyDoes does = KeyDoes::None;
     std::vector<KeyChord> chords;
-    KeyWindow window = KeyWindow::Main;
-    const char* control = "";  // the objectName a Click presses
-    bool repeats = false;      // a held key acts again (the zoom); otherwise a held key is one press
+    KeyControl control = KeyControl::None;  // what a Click presses
+    bool repeats = false;                   // a held key acts again (the zoom); otherwise a held key is one press
     const char* shownKeys = "";
     const char* shownAction = "";
     const char* spokenKeys = "";

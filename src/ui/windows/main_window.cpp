@@ -114,6 +114,10 @@ MainWindow::MainWindow(WindowHost& windows) : windows_(windows) {
     Refresh();
 }
 
+QRect MainWindow::CellGeometry(int reel, int row) const {
+    return cells_.at(static_cast<std::size_t>(reel - 1)).at(static_cast<std::size_t>(row - 1))->geometry();
+}
+
 void MainWindow::Refresh() {
     const Game& g = windows_.game();
     const bool broke = g.counters().OutOfCoins() && g.phase() == Phase::BetweenGames;

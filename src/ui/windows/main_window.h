@@ -18,6 +18,9 @@ public:
     void Refresh();
     // A click on the bare machine: the next step of the click cycle.
     void BackgroundClick();
+    // The controls other code reaches, by reference rather than by name.
+    CaptionLabel* StopButton(int reel) const { return stopButtons_.at(static_cast<std::size_t>(reel - 1)); }
+    QRect CellGeometry(int reel, int row) const;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -12,6 +12,7 @@ class MenuWindow : public SideWindow {
 public:
     MenuWindow(WindowHost& windows, QWidget* owner);
     void Refresh();
+    CaptionLabel* EntryLabel(menu::Entry entry) const { return entries_.at(static_cast<std::size_t>(entry)); }
 
 private:
     CaptionLabel* Entry(const QString& name, const QString& text, QRect geometry, menu::Entry which);
