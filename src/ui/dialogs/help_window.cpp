@@ -50,9 +50,10 @@ void HelpWindow::Rebuild() {
     const int side = Zoomed(28);
     const qreal ratio = devicePixelRatioF();
     QString html = QStringLiteral("<h3>キー</h3><table cellspacing=\"0\" cellpadding=\"3\">");
-    for (const KeyRow& key : KeyTable())
+    for (const KeyRow& key : KeyTable()) {
         html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
                     .arg(Escaped(key.shownKeys), Escaped(key.shownAction));
+    }
     html += QStringLiteral("</table>");
 
     html += QStringLiteral(
