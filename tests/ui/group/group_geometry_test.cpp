@@ -170,10 +170,11 @@ void GroupGeometryTest::putsTheSideWindowsClearOfTheGroupOnEveryScreen() {
                 // D, then F1.
                 const QRect d = PlaceSideWindow(dataSizes, area, groupRect, {}, helpSizes.least.grownBy(frame));
                 const QRect h = PlaceSideWindow(helpSizes, area, groupRect, d);
-                if (qEnvironmentVariableIsSet("SHOW"))
+                if (qEnvironmentVariableIsSet("SHOW")) {
                     qInfo("%s: group %d,%d %dx%d data %d,%d %dx%d help %d,%d %dx%d", qPrintable(where), groupRect.x(),
                           groupRect.y(), groupRect.width(), groupRect.height(), d.x(), d.y(), d.width(), d.height(),
                           h.x(), h.y(), h.width(), h.height());
+                }
                 for (const auto& [placed, sizes, others] :
                      {std::tuple{d, dataSizes, std::vector<QRect>{groupRect}},
                       std::tuple{h, helpSizes, std::vector<QRect>{groupRect, d}}}) {
@@ -181,8 +182,10 @@ void GroupGeometryTest::putsTheSideWindowsClearOfTheGroupOnEveryScreen() {
                     QVERIFY2(area.contains(placed), qPrintable(where));
                     const QSize natural = sizes.natural.grownBy(frame).boundedTo(area.size());
                     const QSize least = sizes.least.grownBy(frame).boundedTo(area.size());
-                    const bool overlaps = std::any_of(others.begin(), others.end(),
-                                                      [&placed](const QRect& o) { return o.intersects(placed); });
+                    // A copy: clang before 16 cannot capture a structured binding.
+                    const QRect box = placed;
+                    const bool overlaps =
+                        std::any_of(others.begin(), others.end(), [&box](const QRect& o) { return o.intersects(box); });
                     // Clear of the others wherever its size at 100% finds room.
                     if (RoomFor(least, area, others)) QVERIFY2(!overlaps, qPrintable(where));
                     // Smaller than its natural size only where that finds no room, never below 100%.
