@@ -8,9 +8,9 @@
 #include <cmath>
 
 #include "ui/controls/coin_graph.h"
-#include "ui/controls/line_reader.h"
 #include "ui/controls/look.h"
 #include "ui/controls/spoken.h"
+#include "ui/dialogs/line_reader.h"
 
 namespace kararion::ui {
 namespace {

@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 
 #include "paytable/paytable.h"
-#include "ui/controls/line_reader.h"
 #include "ui/controls/look.h"
 #include "ui/controls/symbol_art.h"
+#include "ui/dialogs/line_reader.h"
 #include "ui/windows/key_table.h"
 
 namespace kararion::ui {

@@ -1,4 +1,4 @@
-#include "ui/controls/line_reader.h"
+#include "ui/dialogs/line_reader.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
