@@ -15,7 +15,7 @@ public:
     FileDialogRules(Ground& ground, SaveFiles& saveFiles);
 
     void Open();                             // "NewData", a fresh list of the data folder
-    void PickFile(const std::string& file);  // the name up to its first dot
+    void PickFile(const std::string& file);  // the name without its final ".dat"
     void TypeName(const std::string& name);  // what the player typed into the name field
     void HoverAction();                      // over "セーブ" or "ロード"
     void HoverCancel();
