@@ -41,7 +41,10 @@ pactl info >/dev/null || { say "the sound server did not start"; exit 1; }
 
 # The monotonic clock (the game's log reads it) now, in ms.
 now_ms() { /usr/bin/python3 -c 'import time; print(f"{time.monotonic() * 1000:.3f}")'; }
-parec -d heard.monitor --raw --format=s16le --rate=44100 --channels=1 >"$folder/heard.raw" &
+# At a low latency: a recorder at the default (2 s) lets the null sink mix
+# that far ahead, and a stream that joins it is heard only a second or more
+# later, which no sound card does.
+parec --latency-msec=20 -d heard.monitor --raw --format=s16le --rate=44100 --channels=1 >"$folder/heard.raw" &
 pids+=($!)
 # The game starts once the recording runs; it began as long ago as it is long.
 for _ in $(seq 200); do [ -s "$folder/heard.raw" ] && break; sleep 0.05; done

@@ -15,7 +15,8 @@ namespace {
 
 // How much the output holds ahead: short, so that a new sound is heard
 // promptly, yet long enough for a busy machine to come back to it in time.
-constexpr int kBufferMs = 150;
+// A whole number of the sink's 20 ms pulls, so that the stream fills up.
+constexpr int kBufferMs = 160;
 // Silence fed after a sound before the output rests: quick bets and stops
 // follow each other without waking it again.
 constexpr qint64 kSilenceBeforeRest = kOutputRate;  // one second
@@ -40,7 +41,9 @@ public:
         rest_ = std::make_unique<QTimer>();
         rest_->setSingleShot(true);
         QObject::connect(rest_.get(), &QTimer::timeout, this, [this] { Rest(); });
-        QIODevice::open(QIODevice::ReadOnly);
+        // Unbuffered: a buffered device reads 16 KiB ahead, and a new sound
+        // would wait behind almost 200 ms of silence already taken.
+        QIODevice::open(QIODevice::ReadOnly | QIODevice::Unbuffered);
         silentSamples_ = kSilenceBeforeRest;  // nothing to play yet: rest at once
         sink_->start(this);
         return sink_->error() == QAudio::NoError;
