@@ -25,46 +25,23 @@ mkdir "$folder/data"
 game=$!
 trap 'kill "$game" 2>/dev/null || true; wait "$game" 2>/dev/null || true' EXIT
 
-# The seven counters, read from the bus: coins used bet run paid wins losses.
-counters() {
-  /usr/bin/python3 - <<'PY'
-import pyatspi
-names = ["コインすう", "しようまいすう", "ベット", "かいてんすう", "はいとうまいすう", "アタリすう", "ハズレすう"]
-def walk(acc, found):
-    for child in acc:
-        if child is None:
-            continue
-        if child.getRole() == pyatspi.ROLE_TEXT and child.name in names:
-            found[child.name] = child.queryText().getText(0, -1)
-        walk(child, found)
-found = {}
-for app in pyatspi.Registry.getDesktop(0):
-    if app is not None and app.name == "kararion":
-        walk(app, found)
-print(" ".join(found.get(n, "?") for n in names))
-PY
+# The seven counters and the stop buttons, read from the bus by one watcher
+# that stays up (tools/bus_watch.py): a question costs milliseconds, not a
+# new Python, however busy the machine.
+# Spoken to through two pipes on fixed descriptors, which every subshell and
+# pipeline inherits (a coprocess's do not reach a pipeline).
+mkfifo "$folder/ask" "$folder/answer"
+/usr/bin/python3 -u tools/bus_watch.py <"$folder/ask" >"$folder/answer" 2>"$folder/bus_watch.log" &
+exec 7>"$folder/ask" 8<"$folder/answer"
+ask() {
+  local answer
+  echo "$1" >&7
+  read -r -t "$patience" answer <&8 || { say "the bus watcher gave no answer" >&2; exit 1; }
+  echo "$answer"
 }
+counters() { ask counters; }  # coins used bet run paid wins losses
 field() { counters | cut -d' ' -f"$1"; }  # 1 coins, 3 bet, 5 paid, 6 wins, 7 losses
-
-# Which of the three stop buttons take a press, read from the bus: "1 0 0".
-stops() {
-  /usr/bin/python3 - <<'PY'
-import pyatspi
-names = ["リール1 ていし", "リール2 ていし", "リール3 ていし"]
-def walk(acc, found):
-    for child in acc:
-        if child is None:
-            continue
-        if child.getRole() == pyatspi.ROLE_PUSH_BUTTON and child.name in names:
-            found[child.name] = "1" if child.getState().contains(pyatspi.STATE_SENSITIVE) else "0"
-        walk(child, found)
-found = {}
-for app in pyatspi.Registry.getDesktop(0):
-    if app is not None and app.name == "kararion":
-        walk(app, found)
-print(" ".join(found.get(n, "?") for n in names))
-PY
-}
+stops() { ask stops; }  # which of the three stop buttons take a press: "1 0 0"
 stop_alive() { [ "$(stops | cut -d' ' -f"$1")" = 1 ]; }  # reel 1, 2 or 3
 
 # until WHAT COMMAND...: waits for COMMAND to succeed; a game stuck for
@@ -100,14 +77,16 @@ say "start: $(counters)   (coins used bet run paid wins losses)"
 # Stops the spinning reels by number, each once its button takes a press, at
 # varied moments as a player's would, and waits until it has stopped; a reel
 # still spinning after a few seconds gets its key again, as a player would press it.
+# The moment is drawn to the millisecond: drawn in tenths of a second, reel 1
+# (a step each 50 ms) would stop on every other symbol only, and the wins
+# that need the others would never come.
 # (xdotool presses Num_Lock around a keypad key, toggling it, so every other
-# KP_2 is released as KP_Down: the game then holds 2 down and takes the next
-# KP_2 for a held key.)
+# KP_2 is let go as KP_Down: the game knows it for the same key.)
 stop_reels() {
   local reel key
   for reel in 1 2 3; do
     until_ "reel $reel to take a stop" stop_alive "$reel"
-    sleep "0.$((RANDOM % 5 + 1))"
+    sleep "$(printf '0.%03d' $((RANDOM % 500 + 100)))"
     key=$reel
     [ "$reel" = 2 ] && key=KP_2
     focus "$main"

@@ -110,7 +110,7 @@ void GameKeys::OpenContextMenu() {
 }
 
 bool GameKeys::Repeats(QKeyEvent* press) {
-    KeyState& key = keys_[press->key()];
+    KeyState& key = keys_[PhysicalKey(press)];
     // A time of 0 is no time: events made up by a program (a test's) carry it.
     const bool sameTime = key.released && press->timestamp() != 0 && key.releasedAt == press->timestamp();
     const bool repeat = press->isAutoRepeat() || key.down || sameTime;
@@ -119,9 +119,16 @@ bool GameKeys::Repeats(QKeyEvent* press) {
     return repeat;
 }
 
+quint32 GameKeys::PhysicalKey(const QKeyEvent* event) {
+    // Scan codes and key codes kept apart by the top bit.
+    constexpr quint32 kScanCode = 1U << 31;
+    if (event->nativeScanCode() != 0) return kScanCode | event->nativeScanCode();
+    return static_cast<quint32>(event->key()) & ~kScanCode;
+}
+
 void GameKeys::Released(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
-    const auto found = keys_.find(event->key());
+    const auto found = keys_.find(PhysicalKey(event));
     if (found == keys_.end()) return;
     found->down = false;
     found->released = true;

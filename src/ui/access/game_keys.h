@@ -48,6 +48,10 @@ private:
         unsigned long releasedAt = 0;
     };
     bool Repeats(QKeyEvent* press);
+    // The key as it sits on the keyboard: keypad 2 pressed with Num Lock on
+    // and let go with it off is one key (2, then Down); events without a
+    // scan code (a program's) go by the key they name.
+    static quint32 PhysicalKey(const QKeyEvent* event);
     // The control a row's key presses, or nullptr.
     CaptionLabel* Control(const KeyRow& row) const;
     // The rules' command a keyed control stands for, when it is one.
@@ -56,7 +60,7 @@ private:
     void OpenContextMenu();
 
     WindowHost& windows_;
-    QHash<int, KeyState> keys_;
+    QHash<quint32, KeyState> keys_;  // by PhysicalKey
 };
 
 }  // namespace kararion::ui

@@ -203,6 +203,14 @@ void Key(QWidget* window, QEvent::Type type, ulong time, bool autoRepeat = false
     QApplication::sendEvent(window, &event);
 }
 
+// The keypad's 2 as X sends it, naming Down or 2 by Num Lock.
+void Keypad2(QWidget* window, QEvent::Type type, ulong time, Qt::Key key) {
+    constexpr quint32 kKeypad2 = 88;
+    QKeyEvent event(type, key, Qt::KeypadModifier, kKeypad2, 0, 0);
+    event.setTimestamp(time);
+    QApplication::sendEvent(window, &event);
+}
+
 }  // namespace
 
 void AccessTest::aHeldKeyIsOnePress() {
@@ -229,6 +237,12 @@ void AccessTest::aHeldKeyIsOnePress() {
     QApplication::sendEvent(main, &away);
     Key(main, QEvent::KeyPress, 9000);
     QCOMPARE(g.counters().Bet(), Count{3});
+    // Keypad 2 pressed as Down, Num Lock turned on while it is held, let go
+    // as 2: the key is up, and the next press is a press.
+    Keypad2(main, QEvent::KeyPress, 10000, Qt::Key_Down);
+    Keypad2(main, QEvent::KeyRelease, 10100, Qt::Key_2);
+    Keypad2(main, QEvent::KeyPress, 10200, Qt::Key_Down);
+    QCOMPARE(g.counters().Bet(), Count{1});
 }
 
 void AccessTest::tabAndSpacePressAMenuEntry() {
