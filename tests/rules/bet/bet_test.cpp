@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "bet/bet.h"
+#include "core/tuning.h"
 #include "lamps/bet_lamps.h"
 #include "machine/machine.h"
 #include "menu/menu_entries.h"
@@ -11,6 +12,7 @@ namespace kararion {
 namespace {
 
 using testing::Machine;
+using tuning::kStartCoins;
 using enum Symbol;
 
 std::array<Colour, 6> Lamps(const Game& g) {
@@ -24,7 +26,7 @@ TEST(Betting, UpAndDownMoveCoinsAndLightTheLinesInPairs) {
     for (int bet = 1; bet <= 3; ++bet) {
         g.ClickBetUp();
         EXPECT_EQ(g.counters().Bet(), bet);
-        EXPECT_EQ(g.counters().Coin(), 100 - bet);
+        EXPECT_EQ(g.counters().Coin(), kStartCoins - bet);
         EXPECT_EQ(g.counters().UsedCoin(), bet);
         for (int line = 1; line <= 3; ++line) {
             const Colour want = line <= bet ? kRed : kDefaultText;
@@ -38,13 +40,13 @@ TEST(Betting, UpAndDownMoveCoinsAndLightTheLinesInPairs) {
     g.ClickBetUp();  // full: a beep, nothing else, Start stays enabled
     EXPECT_EQ(m.fx.beeps, 1);
     EXPECT_EQ(g.counters().Bet(), 3);
-    EXPECT_EQ(g.counters().Coin(), 97);
+    EXPECT_EQ(g.counters().Coin(), kStartCoins - 3);
     EXPECT_TRUE(g.menu().Enabled(menu::Entry::Start));
 
     for (int bet = 2; bet >= 0; --bet) {
         g.ClickBetDown();
         EXPECT_EQ(g.counters().Bet(), bet);
-        EXPECT_EQ(g.counters().Coin(), 100 - bet);
+        EXPECT_EQ(g.counters().Coin(), kStartCoins - bet);
         EXPECT_EQ(g.counters().UsedCoin(), bet);
         EXPECT_EQ(g.betLamps().BetLamp(bet + 1, 0), kBlack);
         EXPECT_EQ(g.betLamps().BetLamp(bet + 1, 1), kBlack);
@@ -58,7 +60,7 @@ TEST(Betting, UpAndDownMoveCoinsAndLightTheLinesInPairs) {
     g.ClickBetDown();  // at 0: a beep alone
     EXPECT_EQ(m.fx.beeps, 1);
     EXPECT_EQ(m.fx.events.size(), 1u);
-    EXPECT_EQ(g.counters().Coin(), 100);
+    EXPECT_EQ(g.counters().Coin(), kStartCoins);
 }
 
 TEST(Betting, CoinsRunningOutStopTheBet) {

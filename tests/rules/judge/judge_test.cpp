@@ -12,6 +12,7 @@ namespace {
 
 using testing::Machine;
 using testing::Rows;
+using tuning::kStartCoins;
 using enum Symbol;
 
 // A window with no three equal symbols on any line.
@@ -167,7 +168,7 @@ TEST(Payout, EverySymbolPaysItsAmountWhateverTheBet) {
             EXPECT_TRUE(g.betting().BetUp().enabled && g.betting().BetDown().enabled);
             for (int line = 1; line <= 3; ++line) EXPECT_EQ(g.betLamps().BetLamp(line, 0), kBlack);
             EXPECT_FALSE(g.betLamps().FlashTimer().Enabled());
-            EXPECT_EQ(g.counters().Coin() + g.counters().UsedCoin() - g.counters().WinCoin(), 100);
+            EXPECT_EQ(g.counters().Coin() + g.counters().UsedCoin() - g.counters().WinCoin(), kStartCoins);
         }
     }
 }
@@ -198,7 +199,7 @@ TEST(Replay, StartsTheNextGameAtOnceWithTheSameBetOnAllLines) {
     EXPECT_FALSE(g.betLamps().FlashTimer().Enabled());
     EXPECT_EQ(g.counters().Run(), 2);
     EXPECT_EQ(g.counters().Bet(), 1);
-    EXPECT_EQ(g.counters().Coin(), 99);
+    EXPECT_EQ(g.counters().Coin(), kStartCoins - 1);
     EXPECT_EQ(g.counters().UsedCoin(), 1);
     EXPECT_EQ(g.counters().WinCoin(), 0);
     EXPECT_EQ(g.phase(), Phase::Spinning);  // the replay's free game
@@ -233,7 +234,7 @@ TEST(Payout, AFailedLookupIsReportedPaysNothingAndStillSoundsTheWin) {
     EXPECT_TRUE(g.judge().WinSoundTimer().Enabled());
     m.Advance(1000);
     EXPECT_EQ(m.Sounds().back(), "Atari");
-    EXPECT_EQ(g.counters().Coin(), 99);
+    EXPECT_EQ(g.counters().Coin(), kStartCoins - 1);
     // The game is closed, so the next one can be bet.
     EXPECT_EQ(g.counters().Bet(), 0);
     EXPECT_EQ(g.phase(), Phase::BetweenGames);
@@ -249,7 +250,7 @@ TEST(Payout, ACountUpWithNothingOwedClosesAtOnceAndPaysNothing) {
     m.Setup().CountUpWithoutAWin();
     m.Advance(10);
     EXPECT_FALSE(g.judge().CountUpTimer().Enabled());
-    EXPECT_EQ(g.counters().Coin(), 99);
+    EXPECT_EQ(g.counters().Coin(), kStartCoins - 1);
     EXPECT_EQ(g.counters().WinCoin(), 0);
     EXPECT_EQ(g.counters().Bet(), 0);
     EXPECT_EQ(g.phase(), Phase::BetweenGames);

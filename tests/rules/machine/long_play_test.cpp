@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bet/bet.h"
+#include "core/tuning.h"
 #include "judge/judge.h"
 #include "machine/machine.h"
 #include "menu/menu_entries.h"
@@ -105,7 +106,7 @@ TEST(LongPlay, HundredThousandRandomGamesKeepTheBooks) {
             [&] { return !g.judge().CountUpTimer().Enabled() && !g.judge().WinSoundTimer().Enabled(); }, 60000));
 
         const Count coin = g.counters().Coin();
-        ASSERT_EQ(coin + g.counters().UsedCoin() - g.counters().WinCoin(), 100) << "game " << games;
+        ASSERT_EQ(coin + g.counters().UsedCoin() - g.counters().WinCoin(), tuning::kStartCoins) << "game " << games;
         ASSERT_EQ(won, g.counters().WinCoin()) << "game " << games;
         ASSERT_EQ(staked, g.counters().UsedCoin()) << "game " << games;
         ASSERT_EQ(g.counters().Run(), g.counters().Lost() + g.counters().Win()) << "game " << games;

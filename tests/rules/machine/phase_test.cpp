@@ -2,12 +2,14 @@
 
 #include <vector>
 
+#include "core/tuning.h"
 #include "support/harness.h"
 
 namespace kararion {
 namespace {
 
 using testing::Machine;
+using tuning::kStartCoins;
 using enum Symbol;
 
 // Everything a player can reach asks the one game phase, whichever way it
@@ -38,7 +40,7 @@ TEST(Phase, EveryCommandAsksThePhaseAndSaysWhyItRefused) {
     g.ClickBackground();
     g.ClickBackground();
     EXPECT_EQ(g.counters().Bet(), 1);
-    EXPECT_EQ(g.counters().Coin(), 99);
+    EXPECT_EQ(g.counters().Coin(), kStartCoins - 1);
     EXPECT_FALSE(g.betting().BetUp().enabled);
     EXPECT_NE(g.betLamps().BetLamp(2, lamps::kLeftLamp), kRed);
     ASSERT_EQ(refusals.size(), 2u);
@@ -78,7 +80,7 @@ TEST(Phase, StartingAfreshOnlyWhenNothingIsLeft) {
     Game& g = m.game;
     std::vector<Restored> afresh;
     Connection heard = g.events().startedAfresh.Connect([&](const Restored& r) { afresh.push_back(r); });
-    g.StartAfresh();  // 100 coins in hand
+    g.StartAfresh();  // the start coins in hand
     EXPECT_TRUE(afresh.empty());
     m.Setup().SetSaved({.coin = 1, .run = 40, .lost = 30, .win = 10, .usedCoin = 120, .winCoin = 21});
     int ranOut = 0;
@@ -87,8 +89,8 @@ TEST(Phase, StartingAfreshOnlyWhenNothingIsLeft) {
     EXPECT_EQ(ranOut, 1);
     g.StartAfresh();
     ASSERT_EQ(afresh.size(), 1u);
-    EXPECT_EQ(afresh[0].coins, 100);
-    EXPECT_EQ(testing::SavedCounters(g), (testing::Six{100, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(afresh[0].coins, kStartCoins);
+    EXPECT_EQ(testing::SavedCounters(g), (testing::Six{kStartCoins, 0, 0, 0, 0, 0}));
     EXPECT_EQ(g.counters().Bet(), 0);
 }
 

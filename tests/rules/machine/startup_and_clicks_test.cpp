@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "bet/bet.h"
+#include "core/tuning.h"
 #include "machine/machine.h"
 #include "menu/menu_entries.h"
 #include "sound/sounds.h"
@@ -12,6 +13,7 @@ namespace {
 
 using testing::AllTimers;
 using testing::Machine;
+using tuning::kStartCoins;
 using enum Symbol;
 using Kind = RecordingEffects::Kind;
 
@@ -39,7 +41,7 @@ TEST(StartUp, CountersFlagsTimersAndLampsAsLoaded) {
     EXPECT_EQ(g.counters().Run(), 0);
     EXPECT_EQ(g.counters().Lost(), 0);
     EXPECT_EQ(g.counters().Win(), 0);
-    EXPECT_EQ(g.counters().Coin(), 100);
+    EXPECT_EQ(g.counters().Coin(), kStartCoins);
     EXPECT_EQ(g.counters().UsedCoin(), 0);
     EXPECT_EQ(g.counters().WinCoin(), 0);
     EXPECT_TRUE(g.betting().BetUp().enabled);
@@ -69,7 +71,7 @@ TEST(ClickCycle, SevenClicksBetStartAndStopInOrderThenBetAgain) {
     Game& g = m.game;
     for (int i = 0; i < 3; ++i) g.ClickBackground();
     EXPECT_EQ(g.counters().Bet(), 3);
-    EXPECT_EQ(g.counters().Coin(), 97);
+    EXPECT_EQ(g.counters().Coin(), kStartCoins - 3);
     EXPECT_TRUE(g.menu().Enabled(menu::Entry::Start));
 
     g.ClickBackground();  // 4: start
@@ -148,7 +150,7 @@ TEST(ClickCycle, AClickIntoACountUpPaysTheRestAtOnceThenTakesItsStep) {
     EXPECT_FALSE(g.judge().CountUpTimer().Enabled());
     EXPECT_EQ(g.counters().WinCoin(), 200);
     EXPECT_EQ(g.counters().Bet(), 1);
-    EXPECT_EQ(g.counters().Coin(), 298);  // 100, less two stakes, and all 200 won
+    EXPECT_EQ(g.counters().Coin(), kStartCoins - 2 + 200);  // less two stakes, and all 200 won
     EXPECT_EQ(g.betLamps().BetLamp(1, 0), kRed);
     EXPECT_TRUE(g.betting().BetUp().enabled);
     m.Advance(5000);  // no closing tick comes later to clear the new stake
@@ -166,7 +168,7 @@ TEST(ClickCycle, AClickIntoACountUpPaysTheRestAtOnceThenTakesItsStep) {
     fast.Play(1, {{Orange, Orange, Orange}, {Bell, Star, Grapes}, {Peach, Watermelon, Melon}});
     fast.Advance(1000);
     EXPECT_EQ(f.counters().WinCoin(), 203);
-    EXPECT_EQ(f.counters().Coin() + f.counters().UsedCoin() - f.counters().WinCoin(), 100);
+    EXPECT_EQ(f.counters().Coin() + f.counters().UsedCoin() - f.counters().WinCoin(), kStartCoins);
 
     // Into a replay's wait: the free game starts at once, all lamps lit.
     Machine replay;

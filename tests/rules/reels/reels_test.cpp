@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "bet/bet.h"
+#include "core/tuning.h"
 #include "lamps/reel_lamps.h"
 #include "machine/machine.h"
 #include "menu/menu_entries.h"
@@ -207,7 +208,7 @@ TEST(Start, FreezesTheBetArmsTheReelsAndTakesNoCoin) {
     g.ClickBetUp();
     m.fx.Clear();
     g.ClickStart();
-    EXPECT_EQ(g.counters().Coin(), 99);
+    EXPECT_EQ(g.counters().Coin(), tuning::kStartCoins - 1);
     EXPECT_EQ(g.counters().Bet(), 1);
     EXPECT_EQ(g.counters().Run(), 1);
     EXPECT_FALSE(g.betting().BetUp().enabled || g.betting().BetDown().enabled || g.menu().Enabled(menu::Entry::Start));

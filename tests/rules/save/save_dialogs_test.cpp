@@ -1,3 +1,4 @@
+#include "core/tuning.h"
 #include "save/dialog_rules.h"
 #include "support/save_support.h"
 
@@ -50,7 +51,7 @@ TEST_F(SaveDialogs, APickedDottedNameIsThatSaveNotAnother) {
     g.PickFile(machine::FileDialogKind::Load, "my.game.dat");
     g.ClickDialogAction(machine::FileDialogKind::Load);
     EXPECT_EQ(fx.Messages().back(), "ロードしました。");
-    EXPECT_EQ(g.counters().Coin(), 100);
+    EXPECT_EQ(g.counters().Coin(), tuning::kStartCoins);
 }
 
 TEST_F(SaveDialogs, AnEmptyNameOnlyBeeps) {
@@ -68,7 +69,7 @@ TEST_F(SaveDialogs, LoadingWithoutPickingUsesNewData) {
     g.OpenDialog(machine::FileDialogKind::Load);
     g.ClickDialogAction(machine::FileDialogKind::Load);  // nothing saved yet
     EXPECT_EQ(fx.Messages(), Strings{"ロード出来ませんでした。"});
-    EXPECT_EQ(g.counters().Coin(), 100);
+    EXPECT_EQ(g.counters().Coin(), tuning::kStartCoins);
 
     m.Setup().SetCoins(77);
     g.OpenDialog(machine::FileDialogKind::Save);

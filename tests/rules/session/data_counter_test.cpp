@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 
+#include "core/tuning.h"
 #include "judge/judge.h"
 #include "machine/machine.h"
 #include "reels/reels.h"
@@ -236,7 +237,7 @@ TEST_F(SessionHistory, CountsEachGameAtItsJudgementAndStartsAfreshAfterALoad) {
 
     // A load: its Coin, not the one before, is the new base.
     LoadFrom(g, "start");
-    ASSERT_EQ(g.counters().Coin(), 100);
+    ASSERT_EQ(g.counters().Coin(), tuning::kStartCoins);
     EXPECT_EQ(history.Games(), 0);
     EXPECT_FALSE(history.Return().has_value());
     m.Play(1, {{Bell, Star, Grapes}, {Peach, Watermelon, Melon}, {Replay, Orange, Seven}});
@@ -263,7 +264,7 @@ TEST_F(SessionHistory, CountsEveryGameOfAPlayerClickingThroughCountUps) {
     EXPECT_EQ(history.Wins(), wins);
     EXPECT_EQ(g.counters().Run(), wins + losses);
     EXPECT_EQ(history.Paid(), g.counters().WinCoin());
-    EXPECT_EQ(g.counters().Coin() + g.counters().UsedCoin() - g.counters().WinCoin(), 100);
+    EXPECT_EQ(g.counters().Coin() + g.counters().UsedCoin() - g.counters().WinCoin(), tuning::kStartCoins);
 }
 
 }  // namespace

@@ -147,7 +147,7 @@ void AccessTest::keysActAsTheirClicks() {
     QTest::keyClick(game.info(), Qt::Key_Down);
     QTest::keyClick(game.main(), Qt::Key_Minus);
     QCOMPARE(g.counters().Bet(), Count{0});
-    QCOMPARE(g.counters().Coin(), Count{100});
+    QCOMPARE(g.counters().Coin(), tuning::kStartCoins);
 
     // Enter is the menu's スタート: with no stake it is grey, and so is its key.
     QTest::keyClick(game.main(), Qt::Key_Return);
@@ -291,7 +291,7 @@ void AccessTest::aScreenReaderFindsAndPressesTheControls() {
     }
     QAccessibleInterface* coins = Accessible(game.info(), "Coin");
     QVERIFY(coins->state().readOnly);
-    QCOMPARE(coins->text(QAccessible::Value), QStringLiteral("100"));
+    QCOMPARE(coins->text(QAccessible::Value), QString::number(tuning::kStartCoins));
     QCOMPARE(Accessible(game.info(), "BetUp")->text(QAccessible::Description),
              QStringLiteral("キー うえ または プラス"));
     QVERIFY(Accessible(game.main(), "Stop1")->text(QAccessible::Description).contains(QStringLiteral("1")));
@@ -338,13 +338,13 @@ void AccessTest::aScreenReaderFindsAndPressesTheControls() {
 void AccessTest::eachActionIsSaidOnce() {
     UiGame game;
     said.clear();  // the greeting
-    auto line = [](const char* words) { return QStringList{QString::fromUtf8(words)}; };
+    auto line = [](const QString& words) { return QStringList{words}; };
 
     // A bet, a start, each stop: one line each.
     QTest::keyClick(game.main(), Qt::Key_Up);
-    QCOMPARE(said, line("ベット 1、コイン 99"));
+    QCOMPARE(said, line(QStringLiteral("ベット 1、コイン %1").arg(tuning::kStartCoins - 1)));
     QTest::keyClick(game.main(), Qt::Key_Return);
-    QCOMPARE(said.mid(1), line("スタート"));
+    QCOMPARE(said.mid(1), line(QStringLiteral("スタート")));
     StopOn(game, {{Bell, Seven, Star}, {Grapes, Peach, Watermelon}, {Bar, Melon, Orange}});
     // The result first, with the last reel's symbols in the same line.
     QCOMPARE(said.mid(2),
@@ -356,13 +356,13 @@ void AccessTest::eachActionIsSaidOnce() {
     said.clear();
     BetAndStart(game, 2);
     StopOn(game, {{Grapes, Peach, Watermelon}, {Bell, Bell, Bell}, {Bar, Melon, Orange}});
-    QVERIFY2(said.last().startsWith(QStringLiteral("ベル %1まい ちゅうだん、コイン %2。リール3 ")
-                                        .arg(tuning::kBellPays)
-                                        .arg(97 + tuning::kBellPays)),
+    const Count afterBell = tuning::kStartCoins - 1 - 2 + tuning::kBellPays;
+    QVERIFY2(said.last().startsWith(
+                 QStringLiteral("ベル %1まい ちゅうだん、コイン %2。リール3 ").arg(tuning::kBellPays).arg(afterBell)),
              qPrintable(said.last()));
     game.Advance(1000);
     QCOMPARE(said.size(), 6);
-    QCOMPARE(game.g().counters().Coin(), Count{97 + tuning::kBellPays});
+    QCOMPARE(game.g().counters().Coin(), afterBell);
 
     // A replay says so; the game it starts by itself says nothing more.
     said.clear();
@@ -376,8 +376,9 @@ void AccessTest::eachActionIsSaidOnce() {
 
     // S says the whole state, the last result first, spinning reels as such.
     QTest::keyClick(game.info(), Qt::Key_S);
-    QCOMPARE(said.last(), QStringLiteral("リプレイ みぎさがり。コイン 119、ベット 3、ゲーム 4。リール1 かいてんちゅう。"
-                                         "リール2 かいてんちゅう。リール3 かいてんちゅう"));
+    QCOMPARE(said.last(), QStringLiteral("リプレイ みぎさがり。コイン %1、ベット 3、ゲーム 4。リール1 かいてんちゅう。"
+                                         "リール2 かいてんちゅう。リール3 かいてんちゅう")
+                              .arg(afterBell - 3));
 
     // A load: the coins and games it brought back.
     StopOn(game, {{Seven, Star, Grapes}, {Grapes, Peach, Watermelon}, {Bar, Melon, Orange}});
@@ -434,7 +435,8 @@ void AccessTest::whatMovesIsToldOnlyAtRest() {
     QVERIFY(!game.g().judge().CountUpTimer().Enabled());
     QCOMPARE(HeardOf(QStringLiteral("Coin")), 1);
     QCOMPARE(HeardOf(QStringLiteral("WinCoin")), 1);
-    QCOMPARE(Accessible(game.info(), "Coin")->text(QAccessible::Value), QStringLiteral("297"));
+    QCOMPARE(Accessible(game.info(), "Coin")->text(QAccessible::Value),
+             QString::number(tuning::kStartCoins - 3 + tuning::kSevenPays));
 }
 
 void AccessTest::aWinIsFramedUntilTheNextBet() {
@@ -541,7 +543,8 @@ void AccessTest::everyKeyAnswersAndTheWindowsReadByLine() {
     // The greeting: the coins and the three keys to begin with.
     QTRY_VERIFY(!said.isEmpty());
     QCOMPARE(said.first(),
-             QStringLiteral("カラリオン。コイン 100。エフワンで あそびかた、エスで じょうたい、エンターで スタート"));
+             QStringLiteral("カラリオン。コイン %1。エフワンで あそびかた、エスで じょうたい、エンターで スタート")
+                 .arg(tuning::kStartCoins));
     // The view's keys say what they did.
     for (int press = 0; press < 2; ++press) {
         QTest::keyClick(game.main(), Qt::Key_M);
@@ -608,7 +611,7 @@ void AccessTest::theGameRefusesWhatItsPhaseDoesNotAllow() {
     ClickAt(game.main(), QPoint(5, 5));
     PressAccessibly(Accessible(game.info(), "BetUp"));
     QCOMPARE(g.counters().Bet(), Count{1});
-    QCOMPARE(g.counters().Coin(), Count{99});
+    QCOMPARE(g.counters().Coin(), tuning::kStartCoins - 1);
     QVERIFY(said.contains(QStringLiteral("リールが まわっています")));
     QVERIFY(!Label(game.menu(), "Save")->isEnabled());
     QTest::keyClick(game.main(), Qt::Key_S, Qt::ControlModifier);
@@ -631,7 +634,7 @@ void AccessTest::outOfCoinsTheMachineSaysSoAndStartsAfresh() {
     auto* notice = Control<QLabel>(game.main(), "NoCoins");
     QVERIFY(notice != nullptr && !notice->isVisible());
     QTest::keyClick(game.main(), Qt::Key_N, Qt::ControlModifier);  // coins left: refused, and said why
-    QCOMPARE(g.counters().Coin(), Count{100});
+    QCOMPARE(g.counters().Coin(), tuning::kStartCoins);
     QCOMPARE(said.last(), QStringLiteral("コインが のこっています"));
     game.Setup().SetCoins(1);
     BetAndStart(game, 1);
@@ -641,9 +644,9 @@ void AccessTest::outOfCoinsTheMachineSaysSoAndStartsAfresh() {
                 ->text(QAccessible::Name)
                 .startsWith(QStringLiteral("コインがありません")));
     QTest::keyClick(game.main(), Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(testing::SavedCounters(g), (testing::Six{100, 0, 0, 0, 0, 0}));
+    QCOMPARE(testing::SavedCounters(g), (testing::Six{tuning::kStartCoins, 0, 0, 0, 0, 0}));
     QVERIFY(!notice->isVisible());
-    QCOMPARE(said.last(), QStringLiteral("はじめから。コイン 100"));
+    QCOMPARE(said.last(), QStringLiteral("はじめから。コイン %1").arg(tuning::kStartCoins));
 }
 
 void AccessTest::theWinBadgeHoldsItsWordOnOneLine() {

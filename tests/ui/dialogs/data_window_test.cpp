@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/tuning.h"
 #include "save/save_file.h"
 #include "ui/controls/coin_graph.h"
 #include "ui/dialogs/data_window.h"
@@ -83,7 +84,7 @@ void DataWindowTest::opensFromTheContextMenuAndTheDKeyBesideTheClickCycle() {
     QVERIFY(data->isVisible());
     QCOMPARE(g.ClickStep(), 1);
     QCOMPARE(g.counters().Bet(), Count{1});
-    QCOMPARE(g.counters().Coin(), Count{99});
+    QCOMPARE(g.counters().Coin(), tuning::kStartCoins - 1);
 
     // The D key on the main window opens the same window again.
     data->hide();
@@ -129,7 +130,7 @@ void DataWindowTest::opensFromTheContextMenuAndTheDKeyBesideTheClickCycle() {
     // A load, the window left open: a fresh session, nothing of the old one drawn.
     LoadFrom(g, "start");
     game.windows.RefreshAll();
-    QCOMPARE(g.counters().Coin(), Count{100});
+    QCOMPARE(g.counters().Coin(), tuning::kStartCoins);
     QCOMPARE(Figure(data, "ゲーム数"), QStringLiteral("0"));
     QCOMPARE(Figure(data, "使用枚数"), QStringLiteral("0"));
     QCOMPARE(graph->Line(), std::vector<QPointF>{QPointF(0, 0)});

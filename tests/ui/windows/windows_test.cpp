@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "core/counters.h"
+#include "core/tuning.h"
 #include "paytable/paytable.h"
 #include "ui/access/accessibility.h"
 #include "ui/controls/controls.h"
@@ -78,7 +79,7 @@ void WindowsTest::startUpShowsTheGameAtRest() {
     QCOMPARE(game.menu()->windowTitle(), QStringLiteral(" - メニュー -"));
     QCOMPARE(game.main()->size(), QSize(192, 140));  // 2880 x 2100 twips
 
-    QCOMPARE(FieldText(game, "Coin"), QStringLiteral("100"));
+    QCOMPARE(FieldText(game, "Coin"), QString::number(tuning::kStartCoins));
     for (const char* name : {"Bet", "Run", "Lost", "Win", "UsedCoin", "WinCoin"})
         QCOMPARE(FieldText(game, name), QStringLiteral("0"));
     QVERIFY(Control<QLineEdit>(game.info(), "Coin")->isReadOnly());
@@ -136,7 +137,7 @@ void WindowsTest::onlyTheBackgroundAndShapesStepTheClickCycle() {
     ClickAt(game.main(), kBareBackground);
     QCOMPARE(g.ClickStep(), 1);
     QCOMPARE(FieldText(game, "Bet"), QStringLiteral("1"));
-    QCOMPARE(FieldText(game, "Coin"), QStringLiteral("99"));
+    QCOMPARE(FieldText(game, "Coin"), QString::number(tuning::kStartCoins - 1));
     QCOMPARE(Label(game.main(), "Line1(0)")->colour(), kRed);
     QVERIFY(Label(game.menu(), "Start")->isEnabled());
 
@@ -175,7 +176,7 @@ void WindowsTest::aDoubleClickIsTwoClicks() {
     CaptionLabel* up = Label(game.info(), "BetUp");
     QTest::mouseDClick(game.info()->windowHandle(), Qt::LeftButton, Qt::NoModifier, InWindow(up));
     QCOMPARE(FieldText(game, "Bet"), QStringLiteral("2"));
-    QCOMPARE(FieldText(game, "Coin"), QStringLiteral("98"));
+    QCOMPARE(FieldText(game, "Coin"), QString::number(tuning::kStartCoins - 2));
 }
 
 void WindowsTest::betButtonsAndStopButtonsReachTheRules() {
@@ -187,7 +188,7 @@ void WindowsTest::betButtonsAndStopButtonsReachTheRules() {
     QCOMPARE(FieldText(game, "UsedCoin"), QStringLiteral("2"));
     Click(Label(game.info(), "BetDown"));
     QCOMPARE(FieldText(game, "Bet"), QStringLiteral("1"));
-    QCOMPARE(FieldText(game, "Coin"), QStringLiteral("99"));
+    QCOMPARE(FieldText(game, "Coin"), QString::number(tuning::kStartCoins - 1));
 
     Click(Label(game.menu(), "Start"));
     QVERIFY(g.reels().ReelTimer(1).Enabled() && g.reels().ReelTimer(2).Enabled() && g.reels().ReelTimer(3).Enabled());
