@@ -75,8 +75,9 @@ until_ "the counters on the bus" counters_read
 say "start: $(counters)   (coins used bet run paid wins losses)"
 
 # Stops the spinning reels by number, each once its button takes a press, at
-# varied moments as a player's would, and waits until it has stopped; a reel
-# still spinning after a few seconds gets its key again, as a player would press it.
+# varied moments as a player's would, and waits until it has stopped. Each
+# key goes in once: a key the game lost is a fault, and a second press that
+# a busy game takes late would stop a reel of the next game (a replay).
 # The moment is drawn to the millisecond: drawn in tenths of a second, reel 1
 # (a step each 50 ms) would stop on every other symbol only, and the wins
 # that need the others would never come.
@@ -91,14 +92,7 @@ stop_reels() {
     [ "$reel" = 2 ] && key=KP_2
     focus "$main"
     keys "$key"
-    again_at=$((SECONDS + 5))  # global: until_ has an end of its own
-    until_ "reel $reel to stop" eval '! stop_alive '"$reel"' || [ "$SECONDS" -ge "$again_at" ]'
-    if stop_alive "$reel"; then
-      say "  reel $reel still spins: $key again"
-      focus "$main"
-      keys "$key"
-      until_ "reel $reel to stop" eval '! stop_alive '"$reel"
-    fi
+    until_ "reel $reel to stop after $key" eval '! stop_alive '"$reel"
   done
 }
 

@@ -56,15 +56,23 @@ if [ -z "${KARARION_DESKTOP_INSIDE:-}" ]; then
   exit $?
 fi
 
-openbox >"$XDG_RUNTIME_DIR/openbox.log" 2>&1 &
-wm=$!
+start_wm() {
+  openbox >>"$XDG_RUNTIME_DIR/openbox.log" 2>&1 &
+  wm=$!
+}
+start_wm
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$XDG_RUNTIME_DIR/atspi.log" 2>&1 &
 bus=$!
 trap 'kill "$wm" "$bus" 2>/dev/null || true; wait "$wm" "$bus" 2>/dev/null || true' EXIT
 # The window manager has taken the screen once it names itself on the root
 # window; the accessibility bus is there once its launcher holds its name on
-# the session bus (asked without starting another launcher).
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+# the session bus (asked without starting another launcher). A window manager
+# that gave up before taking the screen (once seen as "Failed to open the
+# display" with a new server beside others coming and going) is started again.
+wm_running() {
+  kill -0 "$wm" 2>/dev/null || start_wm
+  xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
+}
 atspi_bus() {
   dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
     org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus | grep -q 'boolean true'
