@@ -309,4 +309,37 @@ bool MovedByPlayer(const QWidget* window) {
     return placed.isValid() && window->isVisible() && DeviceFrame(window).topLeft() != placed.toPoint();
 }
 
+QRect GroupFrame(const GroupWindows& group) {
+    return DeviceFrame(group.info) | DeviceFrame(group.main) | DeviceFrame(group.menu);
+}
+
+void PlaceGroupAtStart(const GroupWindows& group) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect info = group.info->frameGeometry();
+    const QRect main = group.main->frameGeometry();
+    const QRect menu = group.menu->frameGeometry();
+    const QSize size(info.width() + main.width() + menu.width(),
+                     std::max({info.height(), main.height(), menu.height()}));
+    group.main->move(GroupStart(size, screen->availableGeometry()) + QPoint(info.width(), 0));
+}
+
+void KeepGroupOnScreen(const GroupWindows& group) {
+    const QRect info = DeviceFrame(group.info);
+    const QRect main = DeviceFrame(group.main);
+    const QRect menu = DeviceFrame(group.menu);
+    const QRect frames(
+        main.topLeft() - QPoint(info.width(), 0),
+        QSize(info.width() + main.width() + menu.width(), std::max({info.height(), main.height(), menu.height()})));
+    const QRect fitted = GroupAfterZoom(frames, DeviceArea(group.main));
+    if (fitted != frames) MoveFrame(group.main, fitted.topLeft() + QPoint(info.width(), 0));
+}
+
+void PlaceBesideGroup(const BesideWindow& placed, const BesideWindow& other, bool otherNext,
+                      const GroupWindows& group) {
+    const bool otherOpen = other.window != nullptr && other.window->isVisible() && !otherNext;
+    PlaceBeside(placed.window, placed.natural, placed.least, GroupFrame(group), otherNext ? nullptr : other.window,
+                group.main, otherOpen ? QSize() : other.least);
+}
+
 }  // namespace kararion::ui

@@ -83,4 +83,33 @@ void WhenFramed(QWidget* window, std::function<void()> then);
 // Whether the player has moved the window since PlaceBeside put it.
 bool MovedByPlayer(const QWidget* window);
 
+// The three game windows, which their owner keeps.
+struct GroupWindows {
+    QWidget* info;
+    QWidget* main;
+    QWidget* menu;
+};
+
+// The three windows' frames together, in device pixels.
+QRect GroupFrame(const GroupWindows& group);
+// Puts the main window where GroupStart says on the primary screen. Frames
+// are not known before the windows are shown; the docking then adds them on.
+void PlaceGroupAtStart(const GroupWindows& group);
+// After a zoom step: the main window keeps its corner, unless the group would
+// leave the screen there; then it is centred (GroupAfterZoom). The side
+// windows are docked afterwards.
+void KeepGroupOnScreen(const GroupWindows& group);
+
+// The data window or the help, as PlaceBeside takes it: none before it first
+// opens; its inside at the zoom and at 100%, in logical pixels.
+struct BesideWindow {
+    QWidget* window = nullptr;
+    QSize natural;
+    QSize least;
+};
+// Puts `placed` beside the group, clear of `other` where that is open, and
+// leaving room for `other` at 100% where it is closed or is placed next
+// (`otherNext`).
+void PlaceBesideGroup(const BesideWindow& placed, const BesideWindow& other, bool otherNext, const GroupWindows& group);
+
 }  // namespace kararion::ui
