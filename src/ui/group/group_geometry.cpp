@@ -223,7 +223,7 @@ QPoint GroupStart(QSize size, const QRect& area) {
 QRect GroupAfterZoom(const QRect& group, const QRect& area) {
     if (area.contains(group)) return group;
     const QPoint centred(area.left() + std::max(0, (area.width() - group.width()) / 2),
-                         area.top() + std::max(0, (area.height() - group.height()) / 2));
+                         Within(group.top(), group.height(), area.top(), area.top() + area.height()));
     return QRect(centred, group.size());
 }
 

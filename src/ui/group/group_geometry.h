@@ -61,7 +61,8 @@ QPoint GroupStart(QSize size, const QRect& area);
 
 // Where the group's frames go after a zoom step has made them `group`, the
 // main window's corner kept: where it stands when it is whole on `area`,
-// else centred on the area (as far as the area allows).
+// else centred across the area, its top kept as far as the area allows (the
+// room below it stays in one piece for the data and help windows).
 QRect GroupAfterZoom(const QRect& group, const QRect& area);
 
 // A top-level window's frame on the screen, in device pixels.
