@@ -17,7 +17,7 @@
 
 #include "bench_env.h"
 #include "session/history.h"
-#include "ui/dialogs/data_window.h"
+#include "ui/reading/data_window.h"
 
 using namespace kararion;
 

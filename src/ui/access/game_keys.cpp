@@ -8,7 +8,7 @@
 
 #include "ui/controls/controls.h"
 #include "ui/controls/look.h"
-#include "ui/dialogs/data_window.h"
+#include "ui/reading/data_window.h"
 #include "ui/windows/info_window.h"
 #include "ui/windows/key_table.h"
 #include "ui/windows/main_window.h"

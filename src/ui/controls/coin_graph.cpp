@@ -215,8 +215,12 @@ void CoinGraph::paintEvent(QPaintEvent*) {
         const bool fitsUnder = under + title.height() <= inside.top() + inside.height();
         int y = above ? (fitsOver || !fitsUnder ? over : under) : (fitsUnder || !fitsOver ? under : over);
         y = std::clamp(y, inside.top(), std::max(inside.top(), inside.top() + inside.height() - title.height()));
+        // On the plot's white: the session's line may run where the label
+        // stands, and would cross its words.
+        const QRect box(left, y, width, title.height());
+        p.fillRect(box, Qt::white);
         p.setPen(colour);
-        p.drawText(QRect(left, y, width, title.height()), Qt::AlignCenter, text);
+        p.drawText(box, Qt::AlignCenter, text);
     };
     mark(highest_, kHigh, QStringLiteral("最高"), true);
     mark(lowest_, kLow, QStringLiteral("最低"), false);

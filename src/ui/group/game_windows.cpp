@@ -1,18 +1,13 @@
 #include "ui/group/game_windows.h"
 
-#include <algorithm>
-#include <chrono>
-#include <memory>
-
-#include <QAction>
-#include <QActionGroup>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QMenu>
 #include <QScopeGuard>
 #include <QScreen>
-#include <QTimer>
 #include <QWindow>
+#include <algorithm>
+#include <memory>
+#include <optional>
 
 #include "machine/machine.h"
 #include "menu/menu_entries.h"
@@ -22,12 +17,14 @@
 #include "ui/access/outcome.h"
 #include "ui/controls/look.h"
 #include "ui/controls/win_frame.h"
-#include "ui/dialogs/data_window.h"
 #include "ui/dialogs/file_dialog.h"
-#include "ui/dialogs/help_window.h"
 #include "ui/dialogs/version_window.h"
+#include "ui/group/context_menu.h"
+#include "ui/group/docking.h"
 #include "ui/group/group_geometry.h"
-#include "ui/platform/settings_file.h"
+#include "ui/group/view_preferences.h"
+#include "ui/reading/data_window.h"
+#include "ui/reading/help_window.h"
 #include "ui/windows/info_window.h"
 #include "ui/windows/main_window.h"
 #include "ui/windows/menu_window.h"
@@ -35,53 +32,8 @@
 namespace kararion::ui {
 namespace {
 
-// A window manager that keeps a side window from its place must not make us
-// fight it without pause: past this many snap-backs in a second we wait for
-// the second to end (or the main window to move) before trying again.
-constexpr int kMaxSnapsPerSecond = 20;
-
-// Where the group belongs, led by where the main window stands now.
-GroupPlaces Docking(const QWidget* main, const QWidget* info, const QWidget* menu) {
-    const QRect at = DeviceFrame(main);
-    return DockedGroup({.info = DeviceFrame(info).size(), .main = at.size(), .menu = DeviceFrame(menu).size()},
-                       at.topLeft(), DeviceArea(main));
-}
-
-const QString kZoomKey = QStringLiteral("view/zoom");
-const QString kSoundKey = QStringLiteral("sound/on");
-const QString kVolumeKey = QStringLiteral("sound/volume");
-
-// A volume as a step of the scale, within it.
-int VolumeStep(int percent) {
-    const int step = (std::clamp(percent, 0, 100) + kVolumeStep / 2) / kVolumeStep * kVolumeStep;
-    return std::min(step, 100);
-}
-
 // The help window's size at 100%; the text scrolls within it.
 constexpr QSize kHelpSize(480, 560);
-
-// The group's width and height at `percent`: the windows scale, their frames do not.
-QSize GroupSize(const QWidget* info, const QWidget* main, const QWidget* menu, int percent) {
-    int width = 0;
-    int height = 0;
-    for (const QWidget* window : {info, main, menu}) {
-        const QSize base = BaseSize(window);
-        const QSize frame = window->frameGeometry().size() - window->size();
-        width += base.width() * percent / 100 + frame.width();
-        height = std::max(height, base.height() * percent / 100 + frame.height());
-    }
-    return QSize(width, height);
-}
-
-// The player's own step where it fits, else the largest below it that does
-// (`choices` rise from the smallest step, which is always there).
-int FittingZoom(const std::vector<int>& choices, int wanted) {
-    int best = choices.front();
-    for (int percent : choices) {
-        if (percent <= wanted) best = percent;
-    }
-    return best;
-}
 
 }  // namespace
 
@@ -95,69 +47,11 @@ GameWindows::GameWindows(Game& game) : game_(game) {
     winFrame_ = new WinFrame(main_.get(), [this](int reel, int row) { return main_->CellGeometry(reel, row); });
     announcer_ = std::make_unique<Announcer>(main_.get());
     outcome_ = std::make_unique<OutcomeWatch>(game_.events(), game_.counters(), game_.reels(), *announcer_, *winFrame_);
-
-    AddContextMenu();
-}
-
-void GameWindows::AddContextMenu() {
-    // The main window's context menu: the data counter, the view, the sound
-    // and the help (each also has its key). The right button never reaches
-    // the click cycle, which takes the left alone.
-    QWidget* owner = main_.get();
-    auto* showData = new QAction(QStringLiteral("データ表示"), owner);
-    QObject::connect(showData, &QAction::triggered, owner, [this] { OpenDataWindow(); });
-
-    auto* zoomMenu = new QMenu(owner);
-    auto* zoom = new QAction(QStringLiteral("表示サイズ"), owner);
-    zoom->setMenu(zoomMenu);
-    // Offered afresh each time: the steps that fit depend on the screen the group is on.
-    QObject::connect(zoomMenu, &QMenu::aboutToShow, owner, [this, zoomMenu] {
-        zoomMenu->clear();
-        auto* steps = new QActionGroup(zoomMenu);
-        for (int percent : ZoomChoices()) {
-            QAction* step = zoomMenu->addAction(QStringLiteral("%1%").arg(percent));
-            step->setCheckable(true);
-            step->setChecked(percent == ZoomPercent());
-            steps->addAction(step);
-            QObject::connect(step, &QAction::triggered, main_.get(), [this, percent] { SetZoom(percent); });
-        }
-    });
-
-    auto* sound = new QAction(QStringLiteral("サウンド"), owner);
-    sound->setCheckable(true);
-    sound->setChecked(soundOn_);
-    QObject::connect(sound, &QAction::triggered, owner, [this](bool on) { SetSoundOn(on); });
-    soundAction_ = sound;
-
-    auto* volumeMenu = new QMenu(owner);
-    auto* volume = new QAction(QStringLiteral("音量"), owner);
-    volume->setMenu(volumeMenu);
-    auto* volumeSteps = new QActionGroup(volumeMenu);
-    for (int percent = 0; percent <= 100; percent += kVolumeStep) {
-        QAction* step = volumeMenu->addAction(QStringLiteral("%1%").arg(percent));
-        step->setCheckable(true);
-        step->setChecked(percent == volume_);
-        volumeSteps->addAction(step);
-        QObject::connect(step, &QAction::triggered, owner, [this, percent] { SetVolume(percent); });
-        volumeSteps_.push_back(step);
-    }
-
-    auto* help = new QAction(QStringLiteral("遊び方"), owner);
-    QObject::connect(help, &QAction::triggered, owner, [this] { OpenHelpWindow(); });
-
-    // The way on once nothing is left to play: the rules offer it only then.
-    afresh_ = new QAction(QStringLiteral("はじめから"), owner);
-    QObject::connect(afresh_, &QAction::triggered, owner,
-                     [this] { Send({.kind = machine::Order::Kind::StartAfresh}); });
-
-    // The controls keep their mouse events from the window, so each offers the entries itself.
-    QList<QWidget*> surfaces = main_->findChildren<QWidget*>();
-    surfaces.append(owner);
-    for (QWidget* surface : surfaces) {
-        if (qobject_cast<QMenu*>(surface) != nullptr) continue;
-        surface->addActions({showData, zoom, sound, volume, help, afresh_});
-        surface->setContextMenuPolicy(Qt::ActionsContextMenu);
-    }
+    preferences_ = std::make_unique<ViewPreferences>(info_, main_.get(), menu_);
+    docking_ = std::make_unique<GroupDocking>(main_.get(), info_, menu_);
+    contextMenu_ = std::make_unique<ContextMenu>(main_.get(), *this, [this] { return ZoomChoices(); });
+    contextMenu_->ShowSound(preferences_->SoundOn());
+    contextMenu_->ShowVolume(preferences_->Volume());
 }
 
 // The game stops its own timers as it goes.
@@ -168,32 +62,19 @@ void GameWindows::Start() {
     game_.StartProgram();
     record_.StartSession();  // the data counter's session starts with the program
     RefreshAll();
-    // Without settings to read, the defaults.
-    const std::unique_ptr<QSettings> settings = OpenSettings();
-    const std::vector<int> choices = ZoomChoices();
-    const int chosen = settings ? settings->value(kZoomKey, 0).toInt() : 0;
-    SetZoomPercent(std::find(choices.begin(), choices.end(), chosen) != choices.end() ? chosen : DefaultZoom());
-    // A step too large for this screen comes back on a screen that has room for it.
-    wantedZoom_ = std::find(std::begin(kZoomSteps), std::end(kZoomSteps), chosen) != std::end(kZoomSteps)
-                      ? chosen
-                      : ZoomPercent();
+    preferences_->Load();
     ZoomPopups();
     for (QWidget* window :
          {static_cast<QWidget*>(main_.get()), static_cast<QWidget*>(info_), static_cast<QWidget*>(menu_)})
         ApplyZoom(window);
-    soundOn_ = settings ? settings->value(kSoundKey, true).toBool() : true;
-    soundAction_->setChecked(soundOn_);
-    if (soundSwitch_) soundSwitch_(soundOn_);
-    volume_ = VolumeStep(settings ? settings->value(kVolumeKey, 100).toInt() : 100);
-    for (std::size_t i = 0; i < volumeSteps_.size(); ++i)
-        volumeSteps_[i]->setChecked(static_cast<int>(i) * kVolumeStep == volume_);
-    if (volumeSwitch_) volumeSwitch_(volume_);
-    PlaceGroup();
+    contextMenu_->ShowSound(preferences_->SoundOn());
+    contextMenu_->ShowVolume(preferences_->Volume());
+    PlaceGroupAtStart(Group());
     menu_->show();
     info_->show();
-    Dock();
+    docking_->Dock();
     main_->show();
-    Dock();
+    docking_->Dock();
     main_->activateWindow();
     WatchScreen();
     Greet();
@@ -204,10 +85,11 @@ void GameWindows::WatchScreen() {
     const auto watch = [this](QScreen* screen) {
         QObject::disconnect(screenWatch_);
         if (screen == nullptr) return;
-        screenWatch_ = QObject::connect(screen, &QScreen::availableGeometryChanged, &queue_, [this] { FitScreen(); });
+        screenWatch_ =
+            QObject::connect(screen, &QScreen::availableGeometryChanged, &screenQueue_, [this] { FitScreen(); });
     };
     watch(window->screen());
-    QObject::connect(window, &QWindow::screenChanged, &queue_, [this, watch](QScreen* screen) {
+    QObject::connect(window, &QWindow::screenChanged, &screenQueue_, [this, watch](QScreen* screen) {
         watch(screen);
         FitScreen();
     });
@@ -215,8 +97,8 @@ void GameWindows::WatchScreen() {
 
 void GameWindows::FitScreen() {
     if (ended_) return;
-    ShowAtZoom(FittingZoom(ZoomChoices(), wantedZoom_));
-    Dock();
+    ShowAtZoom(preferences_->FittingZoom());
+    docking_->Dock();
     PlaceSideWindows();
 }
 
@@ -241,51 +123,19 @@ void GameWindows::Greet() {
                                    });
 }
 
-void GameWindows::PlaceGroup() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) return;
-    // Frames are not known before the windows are shown; the docking then
-    // adds them on.
-    const int width = info_->frameGeometry().width() + main_->frameGeometry().width() + menu_->frameGeometry().width();
-    const int height =
-        std::max({info_->frameGeometry().height(), main_->frameGeometry().height(), menu_->frameGeometry().height()});
-    main_->move(GroupStart(QSize(width, height), screen->availableGeometry()) +
-                QPoint(info_->frameGeometry().width(), 0));
-}
-
 void GameWindows::Send(const machine::Order& order) {
     game_.Perform(order);
     RefreshAll();
 }
 
-std::vector<int> GameWindows::ZoomChoices() const {
-    const QScreen* screen = main_->screen();
-    std::vector<int> choices{kZoomSteps[0]};
-    if (screen == nullptr) return choices;
-    const QSize room = screen->availableGeometry().size();
-    for (int percent : kZoomSteps) {
-        const QSize group = GroupSize(info_, main_.get(), menu_, percent);
-        if (percent > kZoomSteps[0] && group.width() <= room.width() && group.height() <= room.height())
-            choices.push_back(percent);
-    }
-    return choices;
-}
+std::vector<int> GameWindows::ZoomChoices() const { return preferences_->ZoomChoices(); }
 
-int GameWindows::DefaultZoom() const {
-    const QScreen* screen = main_->screen();
-    int best = kZoomSteps[0];
-    if (screen == nullptr) return best;
-    for (int percent : ZoomChoices()) {
-        if (GroupSize(info_, main_.get(), menu_, percent).width() <= screen->geometry().width() / 2) best = percent;
-    }
-    return best;
-}
+int GameWindows::DefaultZoom() const { return preferences_->DefaultZoom(); }
 
 void GameWindows::SetZoom(int percent) {
     const std::vector<int> choices = ZoomChoices();
     if (std::find(choices.begin(), choices.end(), percent) == choices.end()) return;
-    wantedZoom_ = percent;
-    if (const auto settings = OpenSettings()) settings->setValue(kZoomKey, percent);
+    preferences_->ChooseZoom(percent);
     const auto said = qScopeGuard([this] { Say(QStringLiteral("ひょうじ %1パーセント").arg(ZoomPercent())); });
     ShowAtZoom(percent);
 }
@@ -304,16 +154,8 @@ void GameWindows::ShowAtZoom(int percent) {
         help_->resize(Zoomed(kHelpSize));
         help_->Rebuild();
     }
-    // The main window keeps its corner, unless the group would leave the
-    // screen there: then it is centred.
-    const QRect info = DeviceFrame(info_);
-    const QRect main = DeviceFrame(main_.get());
-    const QRect group(main.topLeft() - QPoint(info.width(), 0),
-                      QSize(info.width() + main.width() + DeviceFrame(menu_).width(),
-                            std::max({info.height(), main.height(), DeviceFrame(menu_).height()})));
-    const QRect fitted = GroupAfterZoom(group, DeviceArea(main_.get()));
-    if (fitted != group) MoveFrame(main_.get(), fitted.topLeft() + QPoint(info.width(), 0));
-    Dock();
+    KeepGroupOnScreen(Group());
+    docking_->Dock();
     PlaceSideWindows();
 }
 
@@ -321,48 +163,47 @@ void GameWindows::PlaceSideWindows() {
     // The one the player moved stays; the data window chooses first.
     const bool data = data_ && data_->isVisible() && !MovedByPlayer(data_.get());
     const bool help = help_ && help_->isVisible() && !MovedByPlayer(help_.get());
-    if (data) PlaceDataWindow(help ? nullptr : help_.get(), help);
+    if (data) PlaceDataWindow(help);
     if (help) PlaceHelpWindow();
 }
 
 void GameWindows::StepZoom(int direction) {
-    // From where the zoom stands, even at a step the screen no longer has room for.
-    const std::vector<int> choices = ZoomChoices();
-    const int now = ZoomPercent();
-    if (direction > 0) {
-        const auto above = std::find_if(choices.begin(), choices.end(), [now](int percent) { return percent > now; });
-        if (above != choices.end()) return SetZoom(*above);
-    } else {
-        const auto below = std::find_if(choices.rbegin(), choices.rend(), [now](int percent) { return percent < now; });
-        if (below != choices.rend()) return SetZoom(*below);
-    }
+    if (const std::optional<int> next = preferences_->NextZoom(direction)) return SetZoom(*next);
     // No step further that way: said, so that the key is not met with silence.
     Say(QStringLiteral("ひょうじ %1パーセント、%2")
             .arg(ZoomPercent())
             .arg(direction > 0 ? QStringLiteral("いちばん おおきい") : QStringLiteral("いちばん ちいさい")));
 }
 
+bool GameWindows::SoundOn() const { return preferences_->SoundOn(); }
+
 void GameWindows::SetSoundOn(bool on) {
-    soundOn_ = on;
-    soundAction_->setChecked(on);
-    if (const auto settings = OpenSettings()) settings->setValue(kSoundKey, on);
-    if (soundSwitch_) soundSwitch_(on);
+    preferences_->SetSoundOn(on);
+    contextMenu_->ShowSound(on);
     Say(on ? QStringLiteral("サウンド オン") : QStringLiteral("サウンド オフ"));
 }
 
+void GameWindows::SetSoundSwitch(std::function<void(bool)> soundSwitch) {
+    preferences_->SetSoundSwitch(std::move(soundSwitch));
+}
+
+int GameWindows::Volume() const { return preferences_->Volume(); }
+
 void GameWindows::SetVolume(int percent) {
-    volume_ = VolumeStep(percent);
-    volumeSteps_[static_cast<std::size_t>(volume_ / kVolumeStep)]->setChecked(true);
-    if (const auto settings = OpenSettings()) settings->setValue(kVolumeKey, volume_);
-    if (volumeSwitch_) volumeSwitch_(volume_);
+    preferences_->SetVolume(percent);
+    contextMenu_->ShowVolume(Volume());
     // In kana: the stock voice reads the kanji of 音量 as a mere "Chinese letter".
-    QString words = QStringLiteral("おんりょう %1%").arg(volume_);
-    if (!soundOn_) words += QStringLiteral("、サウンド オフ");
+    QString words = QStringLiteral("おんりょう %1%").arg(Volume());
+    if (!SoundOn()) words += QStringLiteral("、サウンド オフ");
     announcer_->Say(words);
     announcer_->Flush();
 }
 
-void GameWindows::StepVolume(int direction) { SetVolume(volume_ + (direction > 0 ? kVolumeStep : -kVolumeStep)); }
+void GameWindows::StepVolume(int direction) { SetVolume(Volume() + (direction > 0 ? kVolumeStep : -kVolumeStep)); }
+
+void GameWindows::SetVolumeSwitch(std::function<void(int)> volumeSwitch) {
+    preferences_->SetVolumeSwitch(std::move(volumeSwitch));
+}
 
 void GameWindows::OpenHelpWindow() {
     if (ended_) return;
@@ -379,14 +220,20 @@ void GameWindows::OpenHelpWindow() {
     if (fresh) WhenFramed(help_.get(), [this] { PlaceHelpWindow(); });
 }
 
-void GameWindows::PlaceHelpWindow() {
-    // Room kept for the data window where it is closed.
-    const QSize data = data_ ? data_->NaturalSize() * 100 / ZoomPercent() : QSize();
-    PlaceBeside(help_.get(), Zoomed(kHelpSize), kHelpSize, GroupFrame(), data_.get(), main_.get(),
-                data_ && data_->isVisible() ? QSize() : data);
+void GameWindows::PlaceHelpWindow() { PlaceBesideGroup(HelpBeside(), DataBeside(), false, Group()); }
+
+GroupWindows GameWindows::Group() const { return {.info = info_, .main = main_.get(), .menu = menu_}; }
+
+BesideWindow GameWindows::DataBeside() const {
+    // Its size at 100% is its natural size unzoomed: the text scales with the zoom.
+    if (!data_) return {};
+    const QSize natural = data_->NaturalSize();
+    return {.window = data_.get(), .natural = natural, .least = natural * 100 / ZoomPercent()};
 }
 
-QRect GameWindows::GroupFrame() const { return DeviceFrame(info_) | DeviceFrame(main_.get()) | DeviceFrame(menu_); }
+BesideWindow GameWindows::HelpBeside() const {
+    return {.window = help_.get(), .natural = Zoomed(kHelpSize), .least = kHelpSize};
+}
 
 void GameWindows::RefreshAll() {
     // Said before the redraw tells the bus of every counter and lamp it
@@ -406,7 +253,7 @@ void GameWindows::Say(const QString& words) {
 }
 
 void GameWindows::Redraw() {
-    afresh_->setEnabled(game_.gamePhase().Allows(Command::StartAfresh) && game_.counters().OutOfCoins());
+    contextMenu_->OfferAfresh(game_.gamePhase().Allows(Command::StartAfresh) && game_.counters().OutOfCoins());
     main_->Refresh();
     info_->Refresh();
     menu_->Refresh();
@@ -463,7 +310,7 @@ void GameWindows::OpenDataWindow() {
         keys_->Watch(data_.get());
     }
     ApplyZoom(data_.get());
-    if (fresh || !data_->isVisible()) PlaceDataWindow(help_.get(), false);
+    if (fresh || !data_->isVisible()) PlaceDataWindow(false);
     // Worked out each time it opens, from the strips the reels spin on.
     data_->SetOdds(session::WorkOutOdds(session::SheetOfGame(game_.reels())));
     data_->Refresh();
@@ -472,21 +319,15 @@ void GameWindows::OpenDataWindow() {
     data_->activateWindow();
     // Its frame is known once the window manager has framed it: a place
     // reckoned with a guessed frame is put right then.
-    if (fresh) WhenFramed(data_.get(), [this] { PlaceDataWindow(help_.get(), false); });
+    if (fresh) WhenFramed(data_.get(), [this] { PlaceDataWindow(false); });
 }
 
-void GameWindows::PlaceDataWindow(const QWidget* other, bool helpToCome) {
-    // Its size at 100% is its natural size unzoomed: the text scales with the zoom.
-    const QSize natural = data_->NaturalSize();
-    // Room kept for the help where it is closed or placed next.
-    const bool helpOpen = help_ && help_->isVisible() && !helpToCome;
-    PlaceBeside(data_.get(), natural, natural * 100 / ZoomPercent(), GroupFrame(), other, main_.get(),
-                helpOpen ? QSize() : kHelpSize);
-}
+void GameWindows::PlaceDataWindow(bool helpNext) { PlaceBesideGroup(DataBeside(), HelpBeside(), helpNext, Group()); }
 
 void GameWindows::EndProgram() {
     if (ended_) return;
     ended_ = true;
+    docking_->Stop();
     // Nothing is saved and no handler runs again: the timers stop first.
     Send({.kind = machine::Order::Kind::EndProgram});
     for (QWidget* dialog : {static_cast<QWidget*>(save_), static_cast<QWidget*>(load_), static_cast<QWidget*>(version_),
@@ -499,63 +340,12 @@ void GameWindows::EndProgram() {
     if (onEnd_) onEnd_();
 }
 
-bool GameWindows::Docked() const {
-    const GroupPlaces at = Docking(main_.get(), info_, menu_);
-    return DeviceFrame(main_.get()).topLeft() == at.main && DeviceFrame(info_).topLeft() == at.info &&
-           DeviceFrame(menu_).topLeft() == at.menu;
-}
+bool GameWindows::Docked() const { return docking_->Docked(); }
 
-void GameWindows::Dock() {
-    const GroupPlaces at = Docking(main_.get(), info_, menu_);
-    // The main window first: when it has to move, its move docks the others.
-    MoveFrame(main_.get(), at.main);
-    MoveFrame(menu_, at.menu);
-    MoveFrame(info_, at.info);
-}
+void GameWindows::MainWindowMoved() { docking_->MainWindowMoved(); }
 
-void GameWindows::MainWindowMoved() {
-    snapAttempts_ = 0;
-    Dock();
-}
+void GameWindows::MainWindowStateChanged() { docking_->MainWindowStateChanged(); }
 
-void GameWindows::MainWindowStateChanged() {
-    if (ended_) return;
-    if (main_->isMinimized()) {
-        menu_->hide();
-        info_->hide();
-    } else if (main_->isVisible() && !menu_->isVisible()) {
-        menu_->show();
-        info_->show();
-        Dock();
-    }
-}
-
-void GameWindows::SideWindowMoved() {
-    if (ended_ || snapQueued_ || Docked()) return;
-    if (!snapClock_.isValid() || snapClock_.elapsed() > 1000) {
-        snapClock_.start();
-        snapAttempts_ = 0;
-    }
-    if (snapAttempts_ >= kMaxSnapsPerSecond) {
-        // Not for good: once the second is over, the window is put back.
-        if (!snapRetryQueued_) {
-            snapRetryQueued_ = true;
-            const qint64 left = std::max<qint64>(0, 1000 - snapClock_.elapsed()) + 1;
-            QTimer::singleShot(std::chrono::milliseconds(left), &queue_, [this] {
-                snapRetryQueued_ = false;
-                SideWindowMoved();
-            });
-        }
-        return;
-    }
-    // Queued: the window system finishes the move it is reporting before we
-    // put the window back.
-    snapQueued_ = true;
-    QTimer::singleShot(0, &queue_, [this] {
-        snapQueued_ = false;
-        ++snapAttempts_;
-        Dock();
-    });
-}
+void GameWindows::SideWindowMoved() { docking_->SideWindowMoved(); }
 
 }  // namespace kararion::ui

@@ -1,11 +1,11 @@
 #pragma once
 // The game's windows as one set: they own the rules' state, draw it, dock the
-// side windows to the main window and open the dialogs. The clock and the
-// effects come from outside, so tests can drive the real windows on a virtual
-// clock with recording effects.
-#include <QAction>
+// side windows to the main window and open the dialogs. This is where the
+// parts meet: the docking (docking.h), the player's view and sound
+// (view_preferences.h), the places of the windows (group_geometry.h) and the
+// context menu (context_menu.h). The clock and the effects come from outside,
+// so tests can drive the real windows on a virtual clock with recording effects.
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -29,6 +29,11 @@ class GameKeys;
 class Announcer;
 class WinFrame;
 class OutcomeWatch;
+class ContextMenu;
+class GroupDocking;
+class ViewPreferences;
+struct BesideWindow;
+struct GroupWindows;
 
 class GameWindows : public WindowHost {
 public:
@@ -76,7 +81,7 @@ public:
     void OpenHelpWindow() override;
 
     // The player's view and sound, remembered from one session to the next
-    // in the desktop's settings folder.
+    // in the desktop's settings folder (ViewPreferences).
     // The zoom steps (percent) at which the whole group fits the screen.
     std::vector<int> ZoomChoices() const;
     // The largest step that keeps the group within half the screen's width, never below 100%.
@@ -85,17 +90,17 @@ public:
     void SetZoom(int percent) override;
     // The next step up (+1) or down (-1) among the choices.
     void StepZoom(int direction) override;
-    bool SoundOn() const override { return soundOn_; }
+    bool SoundOn() const override;
     // Sound on or off in the sound device alone: the rules ask for every sound either way.
     void SetSoundOn(bool on) override;
-    void SetSoundSwitch(std::function<void(bool)> soundSwitch) { soundSwitch_ = std::move(soundSwitch); }
-    int Volume() const override { return volume_; }
+    void SetSoundSwitch(std::function<void(bool)> soundSwitch);
+    int Volume() const override;
     // To the nearest step within 0 to 100%; remembered and said aloud. The
     // sound stays on or off as it was: M brings back the volume set.
     void SetVolume(int percent) override;
     // The next step up (+1) or down (-1), no further than 0 or 100%.
     void StepVolume(int direction) override;
-    void SetVolumeSwitch(std::function<void(int)> volumeSwitch) { volumeSwitch_ = std::move(volumeSwitch); }
+    void SetVolumeSwitch(std::function<void(int)> volumeSwitch);
     // At once, without a question: all timers stop, all windows close.
     void EndProgram() override;
     bool Ended() const override { return ended_; }
@@ -130,18 +135,17 @@ private:
     void ShowAtZoom(int percent);
     // Greets the player: the coins and the three keys to begin with.
     void Greet();
-    void Dock();
-    void PlaceGroup();
-    // Puts the data window clear of the group and of `other`, with room for
-    // the help when that is closed or `helpToCome` (placed next).
-    void PlaceDataWindow(const QWidget* other, bool helpToCome);
+    GroupWindows Group() const;
+    // The data and help windows as the placement takes them.
+    BesideWindow DataBeside() const;
+    BesideWindow HelpBeside() const;
+    // Puts the data window clear of the group and of the help, with room for
+    // the help when that is closed or `helpNext` (placed next).
+    void PlaceDataWindow(bool helpNext);
     void PlaceHelpWindow();
     // The data and help windows where they are open and the player has not moved them.
     void PlaceSideWindows();
-    // The three game windows' frames together, in device pixels.
-    QRect GroupFrame() const;
     void ShowModal(QDialog* dialog);
-    void AddContextMenu();
 
     Game& game_;
     session::SessionRecord record_{game_.events(), game_.counters()};  // the data counter: hears of every judged game
@@ -154,23 +158,14 @@ private:
     VersionWindow* version_ = nullptr;
     std::unique_ptr<DataWindow> data_;
     std::unique_ptr<HelpWindow> help_;
-    std::function<void(bool)> soundSwitch_;
-    bool soundOn_ = true;
-    QAction* afresh_ = nullptr;       // "はじめから", owned by the main window
-    QAction* soundAction_ = nullptr;  // the context menu's "サウンド", owned by the main window
-    std::function<void(int)> volumeSwitch_;
-    int volume_ = 100;
-    std::vector<QAction*> volumeSteps_;  // the context menu's "音量", 0% first
+    std::unique_ptr<ViewPreferences> preferences_;
+    std::unique_ptr<ContextMenu> contextMenu_;
+    std::unique_ptr<GroupDocking> docking_;
     std::function<void()> onEnd_;
     std::function<std::string()> saveFolderCheck_;
     bool ended_ = false;
-    int wantedZoom_ = 100;  // the player's own step, remembered
     QMetaObject::Connection screenWatch_;
-    bool snapQueued_ = false;
-    bool snapRetryQueued_ = false;  // one more try once a burst of snap-backs is over
-    int snapAttempts_ = 0;
-    QElapsedTimer snapClock_;
-    QObject queue_;  // context of the queued snap-backs
+    QObject screenQueue_;  // context of the screen's signals
 
     // Playing without the mouse or without the lamps.
     std::unique_ptr<GameKeys> keys_;

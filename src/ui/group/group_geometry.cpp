@@ -223,7 +223,7 @@ QPoint GroupStart(QSize size, const QRect& area) {
 QRect GroupAfterZoom(const QRect& group, const QRect& area) {
     if (area.contains(group)) return group;
     const QPoint centred(area.left() + std::max(0, (area.width() - group.width()) / 2),
-                         area.top() + std::max(0, (area.height() - group.height()) / 2));
+                         Within(group.top(), group.height(), area.top(), area.top() + area.height()));
     return QRect(centred, group.size());
 }
 
@@ -307,6 +307,39 @@ void WhenFramed(QWidget* window, std::function<void()> then) {
 bool MovedByPlayer(const QWidget* window) {
     const QVariant placed = window->property(kPlacedAt);
     return placed.isValid() && window->isVisible() && DeviceFrame(window).topLeft() != placed.toPoint();
+}
+
+QRect GroupFrame(const GroupWindows& group) {
+    return DeviceFrame(group.info) | DeviceFrame(group.main) | DeviceFrame(group.menu);
+}
+
+void PlaceGroupAtStart(const GroupWindows& group) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect info = group.info->frameGeometry();
+    const QRect main = group.main->frameGeometry();
+    const QRect menu = group.menu->frameGeometry();
+    const QSize size(info.width() + main.width() + menu.width(),
+                     std::max({info.height(), main.height(), menu.height()}));
+    group.main->move(GroupStart(size, screen->availableGeometry()) + QPoint(info.width(), 0));
+}
+
+void KeepGroupOnScreen(const GroupWindows& group) {
+    const QRect info = DeviceFrame(group.info);
+    const QRect main = DeviceFrame(group.main);
+    const QRect menu = DeviceFrame(group.menu);
+    const QRect frames(
+        main.topLeft() - QPoint(info.width(), 0),
+        QSize(info.width() + main.width() + menu.width(), std::max({info.height(), main.height(), menu.height()})));
+    const QRect fitted = GroupAfterZoom(frames, DeviceArea(group.main));
+    if (fitted != frames) MoveFrame(group.main, fitted.topLeft() + QPoint(info.width(), 0));
+}
+
+void PlaceBesideGroup(const BesideWindow& placed, const BesideWindow& other, bool otherNext,
+                      const GroupWindows& group) {
+    const bool otherOpen = other.window != nullptr && other.window->isVisible() && !otherNext;
+    PlaceBeside(placed.window, placed.natural, placed.least, GroupFrame(group), otherNext ? nullptr : other.window,
+                group.main, otherOpen ? QSize() : other.least);
 }
 
 }  // namespace kararion::ui

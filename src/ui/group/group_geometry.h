@@ -61,7 +61,8 @@ QPoint GroupStart(QSize size, const QRect& area);
 
 // Where the group's frames go after a zoom step has made them `group`, the
 // main window's corner kept: where it stands when it is whole on `area`,
-// else centred on the area (as far as the area allows).
+// else centred across the area, its top kept as far as the area allows (the
+// room below it stays in one piece for the data and help windows).
 QRect GroupAfterZoom(const QRect& group, const QRect& area);
 
 // A top-level window's frame on the screen, in device pixels.
@@ -82,5 +83,34 @@ void PlaceBeside(QWidget* window, QSize natural, QSize least, const QRect& group
 void WhenFramed(QWidget* window, std::function<void()> then);
 // Whether the player has moved the window since PlaceBeside put it.
 bool MovedByPlayer(const QWidget* window);
+
+// The three game windows, which their owner keeps.
+struct GroupWindows {
+    QWidget* info;
+    QWidget* main;
+    QWidget* menu;
+};
+
+// The three windows' frames together, in device pixels.
+QRect GroupFrame(const GroupWindows& group);
+// Puts the main window where GroupStart says on the primary screen. Frames
+// are not known before the windows are shown; the docking then adds them on.
+void PlaceGroupAtStart(const GroupWindows& group);
+// After a zoom step: the main window keeps its corner, unless the group would
+// leave the screen there; then it is centred (GroupAfterZoom). The side
+// windows are docked afterwards.
+void KeepGroupOnScreen(const GroupWindows& group);
+
+// The data window or the help, as PlaceBeside takes it: none before it first
+// opens; its inside at the zoom and at 100%, in logical pixels.
+struct BesideWindow {
+    QWidget* window = nullptr;
+    QSize natural;
+    QSize least;
+};
+// Puts `placed` beside the group, clear of `other` where that is open, and
+// leaving room for `other` at 100% where it is closed or is placed next
+// (`otherNext`).
+void PlaceBesideGroup(const BesideWindow& placed, const BesideWindow& other, bool otherNext, const GroupWindows& group);
 
 }  // namespace kararion::ui

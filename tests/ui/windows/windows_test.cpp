@@ -13,7 +13,7 @@
 #include "ui/access/accessibility.h"
 #include "ui/controls/controls.h"
 #include "ui/controls/symbol_art.h"
-#include "ui/dialogs/help_window.h"
+#include "ui/reading/help_window.h"
 #include "ui_game.h"
 
 using namespace kararion;

@@ -1,4 +1,4 @@
-#include "ui/dialogs/line_reader.h"
+#include "ui/reading/line_reader.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "ui/dialogs/help_window.h"
+#include "ui/reading/help_window.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -8,7 +8,7 @@
 #include "paytable/paytable.h"
 #include "ui/controls/look.h"
 #include "ui/controls/symbol_art.h"
-#include "ui/dialogs/line_reader.h"
+#include "ui/reading/line_reader.h"
 #include "ui/windows/key_table.h"
 
 namespace kararion::ui {

@@ -11,7 +11,7 @@
 #include "core/tuning.h"
 #include "save/save_file.h"
 #include "ui/controls/coin_graph.h"
-#include "ui/dialogs/data_window.h"
+#include "ui/reading/data_window.h"
 #include "ui_game.h"
 
 using namespace kararion;

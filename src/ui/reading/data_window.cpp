@@ -1,4 +1,4 @@
-#include "ui/dialogs/data_window.h"
+#include "ui/reading/data_window.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -10,7 +10,7 @@
 #include "ui/controls/coin_graph.h"
 #include "ui/controls/look.h"
 #include "ui/controls/spoken.h"
-#include "ui/dialogs/line_reader.h"
+#include "ui/reading/line_reader.h"
 
 namespace kararion::ui {
 namespace {
