@@ -96,6 +96,10 @@ xdotool windowfocus --sync "$(window "$main")"
 sleep 1.5
 
 heard_since() { awk -v t="$1" '$1 >= t && /SPEECH OUTPUT/' "$out/orca.log"; }
+last_key() { tail -1 "$out/keys.log" | cut -d' ' -f1; }
+# sleep_until T S: sleeps until S seconds after the time T (s since the epoch),
+# whatever the commands in between took.
+sleep_until() { sleep "$(awk -v t="$1" -v s="$2" -v now="$(date +%s.%N)" 'BEGIN { d = t + s - now; print (d > 0 ? d : 0) }')"; }
 
 sleep 6  # the greeting
 for n in $(seq 10); do
@@ -105,13 +109,17 @@ for n in $(seq 10); do
     sleep "0.$((RANDOM % 4 + 3))"
     key "$reel"
   done
-  sleep 1.5  # the pace: the result line has this long before the next key
-  # A replay spins again by itself: stop it the same way.
-  while heard_since "$(tail -1 "$out/keys.log" | cut -d' ' -f1)" | grep -qE "リプレイ (じょうだん|ちゅうだん|げだん|みぎ)"; do
-    sleep 0.5
+  stopped=$(last_key)
+  # A replay spins again by itself: stop it the same way. Its word comes well
+  # within a second.
+  sleep 1.2
+  while heard_since "$stopped" | grep -qE "リプレイ (じょうだん|ちゅうだん|げだん|みぎ)"; do
+    sleep 0.8
     for reel in 1 2 3; do sleep 0.4; key "$reel"; done
-    sleep 1.5
+    stopped=$(last_key)
+    sleep 1.2
   done
+  sleep_until "$stopped" 1.5  # the pace: the result line has this long before the next key
 done
 sleep 3
 
@@ -208,19 +216,25 @@ for path in glob.glob(sys.argv[3] + "/speech-dispatcher.log") if len(sys.argv) >
         if kind and sd_stamp(l) is not None:
             sd.append((sd_stamp(l), kind))
 # How long the voice takes to reach the end of the result's own words (all
-# that Orca put before the first "。", a role's name included):
+# that Orca put before the first "。", a role's name included): the last
+# sound of them, not the silence the voice leaves after a message.
 # speech-dispatcher runs espeak-ng at espeak-ng's own default rate, so
 # espeak-ng alone tells.
-import io, shutil, subprocess, wave
+import array, io, shutil, subprocess, wave
 def voice_seconds(words):
     if not shutil.which("espeak-ng"):
         return None
     wav = subprocess.run(["espeak-ng", "-v", "ja", "--stdout", words], capture_output=True).stdout
     try:
         with wave.open(io.BytesIO(wav)) as w:  # a header written ahead of a stream: its size is no size
-            return (len(wav) - 44) / (w.getframerate() * w.getsampwidth())
+            rate, width = w.getframerate(), w.getsampwidth()
     except (wave.Error, EOFError):
         return None
+    if width != 2:
+        return None
+    samples = array.array("h", wav[44:44 + (len(wav) - 44) // 2 * 2])
+    loud = [i for i in range(len(samples) - 1, -1, -1) if abs(samples[i]) > 500]  # above -36 dB
+    return (loud[0] + 1) / rate if loud else 0.0
 key_times = sorted(float(t) for t, _ in keys)
 heard_whole, heard_cut, words_heard, words_cut = 0, 0, 0, 0
 for t, text in speech:
