@@ -2,7 +2,8 @@
 """Plays a whole session of the game through the accessibility bus alone, as
 a screen reader would: it finds every control by the name a player hears,
 presses it with its accessibility action, reads the counters as text and
-learns each game's outcome from the notifications the game sends. Bets 3,
+learns each game's outcome from the lines the game says (text added to the
+status line of the window with the keys, or a notification). Bets 3,
 starts, stops the three reels and repeats until a win has been counted up,
 then saves under a typed name, plays on, and loads the save again. Should
 the coins run out first, it loads a save made at the start and plays on.
@@ -60,6 +61,15 @@ def on_showing(event):
         if event.detail1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
             heard.append(event.source.name)
     except Exception:  # the source may be gone already
+        pass
+
+
+def on_inserted(event):
+    """A line the game put in the status line of the window with the keys."""
+    try:
+        if event.source.getRole() == pyatspi.ROLE_STATUS_BAR:
+            heard.append(str(event.any_data).strip())
+    except Exception:
         pass
 
 
@@ -202,6 +212,7 @@ def main():
     game = subprocess.Popen([GAME], cwd=folder, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+        pyatspi.Registry.registerEventListener(on_inserted, "object:text-changed:insert")
         s = Session()
         say("found", s.main.name, "/", s.info.name, "/", s.menu.name, "- counters", s.counters())
         # A save to come back to should the coins run out before a win.

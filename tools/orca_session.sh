@@ -96,6 +96,10 @@ xdotool windowfocus --sync "$(window "$main")"
 sleep 1.5
 
 heard_since() { awk -v t="$1" '$1 >= t && /SPEECH OUTPUT/' "$out/orca.log"; }
+last_key() { tail -1 "$out/keys.log" | cut -d' ' -f1; }
+# sleep_until T S: sleeps until S seconds after the time T (s since the epoch),
+# whatever the commands in between took.
+sleep_until() { sleep "$(awk -v t="$1" -v s="$2" -v now="$(date +%s.%N)" 'BEGIN { d = t + s - now; print (d > 0 ? d : 0) }')"; }
 
 sleep 6  # the greeting
 for n in $(seq 10); do
@@ -105,13 +109,17 @@ for n in $(seq 10); do
     sleep "0.$((RANDOM % 4 + 3))"
     key "$reel"
   done
-  sleep 1.5  # the pace: the result line has this long before the next key
-  # A replay spins again by itself: stop it the same way.
-  while heard_since "$(tail -1 "$out/keys.log" | cut -d' ' -f1)" | grep -qE "リプレイ (じょうだん|ちゅうだん|げだん|みぎ)"; do
-    sleep 0.5
+  stopped=$(last_key)
+  # A replay spins again by itself: stop it the same way. Its word comes well
+  # within a second.
+  sleep 1.2
+  while heard_since "$stopped" | grep -qE "リプレイ (じょうだん|ちゅうだん|げだん|みぎ)"; do
+    sleep 0.8
     for reel in 1 2 3; do sleep 0.4; key "$reel"; done
-    sleep 1.5
+    stopped=$(last_key)
+    sleep 1.2
   done
+  sleep_until "$stopped" 1.5  # the pace: the result line has this long before the next key
 done
 sleep 3
 
@@ -154,11 +162,19 @@ def stamp(line):
         return float(line.split(" ", 1)[0])
     except ValueError:
         return None
+# An utterance with a line break in it runs on over unstamped lines.
 speech = []
-for l in log:
-    m = re.search(r"SPEECH OUTPUT: '(.*?)' ?\{", l)
-    if m and stamp(l) is not None:
-        speech.append((stamp(l), m.group(1)))
+for i, l in enumerate(log):
+    if "SPEECH OUTPUT: '" not in l or stamp(l) is None:
+        continue
+    whole = l
+    for more in log[i + 1:i + 20]:
+        if re.search(r"SPEECH OUTPUT: '(.*?)' ?\[?\{", whole) or stamp(more) is not None:
+            break
+        whole += " " + more.strip()
+    m = re.search(r"SPEECH OUTPUT: '(.*?)' ?\[?\{", whole)
+    if m:
+        speech.append((stamp(l), m.group(1).strip()))
 floods = [l for l in log if "FLOOD" in l or "DELUGE" in l]
 print("FLOOD or DELUGE lines:", len(floods))
 for l in floods[:5]:
@@ -184,7 +200,8 @@ for t, what in keys:
 # What the voice got through: speech-dispatcher starts a message ("Module
 # speak!"), plays it to its end ("reporting end") or is stopped ("Module
 # stop!"). For each result: the messages started from Orca's result line until
-# the next key, and whether the last of them (the line's own words) ended.
+# the next key, whether the last of them (the line itself) ended, and whether
+# it played long enough for the result's own words, which come first.
 import datetime, glob
 def sd_stamp(line):
     m = re.match(r"\[(\w+ \w+ +\d+ [\d:]+ \d+) : (\d+)\]", line)
@@ -198,10 +215,30 @@ for path in glob.glob(sys.argv[3] + "/speech-dispatcher.log") if len(sys.argv) >
         kind = "start" if "Module speak!" in l else "end" if "reporting end" in l else "cut" if "Module stop!" in l else None
         if kind and sd_stamp(l) is not None:
             sd.append((sd_stamp(l), kind))
+# How long the voice takes to reach the end of the result's own words (all
+# that Orca put before the first "。", a role's name included): the last
+# sound of them, not the silence the voice leaves after a message.
+# speech-dispatcher runs espeak-ng at espeak-ng's own default rate, so
+# espeak-ng alone tells.
+import array, io, shutil, subprocess, wave
+def voice_seconds(words):
+    if not shutil.which("espeak-ng"):
+        return None
+    wav = subprocess.run(["espeak-ng", "-v", "ja", "--stdout", words], capture_output=True).stdout
+    try:
+        with wave.open(io.BytesIO(wav)) as w:  # a header written ahead of a stream: its size is no size
+            rate, width = w.getframerate(), w.getsampwidth()
+    except (wave.Error, EOFError):
+        return None
+    if width != 2:
+        return None
+    samples = array.array("h", wav[44:44 + (len(wav) - 44) // 2 * 2])
+    loud = [i for i in range(len(samples) - 1, -1, -1) if abs(samples[i]) > 500]  # above -36 dB
+    return (loud[0] + 1) / rate if loud else 0.0
 key_times = sorted(float(t) for t, _ in keys)
-heard_whole, heard_cut = 0, 0
+heard_whole, heard_cut, words_heard, words_cut = 0, 0, 0, 0
 for t, text in speech:
-    if not results.search(text) or text.startswith("notification コイン"):
+    if not results.search(text) or re.sub(r"^notification ", "", text).startswith("コイン"):
         continue
     next_key = next((k for k in key_times if k > t + 0.05), t + 30)
     starts = [s for s, kind in sd if kind == "start" and t - 0.05 <= s < next_key]
@@ -213,11 +250,18 @@ for t, text in speech:
         heard_whole += 1
     else:
         heard_cut += 1
-    print("result line %-40s next key after %.2f s: its words %s after %.2f s (%d messages before them)"
-          % (text[:40], next_key - t, "ENDED" if fate[1] == "end" else "CUT", (fate[0] or last) - last,
-             len(starts) - 1))
+    played = (fate[0] or last) - last
+    need = voice_seconds(text.split("。")[0])
+    heard = fate[1] == "end" or (need is not None and played >= need)
+    words_heard += heard
+    words_cut += not heard
+    print("result line %-40s next key after %.2f s: the line %s after %.2f s (%d messages before it);"
+          " the result's words (%s s) %s"
+          % (text[:40], next_key - t, "ENDED" if fate[1] == "end" else "CUT", played, len(starts) - 1,
+             "%.2f" % need if need is not None else "?", "HEARD" if heard else "CUT"))
 if sd:
     print("result lines heard to the end before the next key: %d, cut off: %d" % (heard_whole, heard_cut))
+    print("results whose own words were heard before the next key: %d, cut off: %d" % (words_heard, words_cut))
 for name, delays in (("the key as pressed", from_key), ("Orca's echo of the key", from_echo)):
     if delays:
         print("from %s to the result: median %.0f ms, worst %.0f ms, over %d games"

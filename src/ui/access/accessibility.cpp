@@ -4,6 +4,7 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QDialog>
 #include <QKeySequence>
 
@@ -65,6 +66,51 @@ private:
     CaptionLabel* label() const { return static_cast<CaptionLabel*>(widget()); }
 };
 
+// A status line: read-only text whose newest line is selected. Nothing of it
+// is on the screen, so it has no place to point at.
+class StatusLineAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit StatusLineAccessible(StatusLine* line) : QAccessibleWidget(line, QAccessible::StatusBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        return state;
+    }
+
+    using QAccessibleWidget::text;
+    QString text(int start, int end) const override { return Text().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(Text().size()); }
+    int selectionCount() const override { return line()->NewestAt() < characterCount() ? 1 : 0; }
+    void selection(int index, int* start, int* end) const override {
+        const bool newest = index == 0 && selectionCount() == 1;
+        *start = newest ? line()->NewestAt() : 0;
+        *end = newest ? characterCount() : 0;
+    }
+    int cursorPosition() const override { return characterCount(); }
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = 0;
+        *end = std::max(offset, characterCount());
+        return {};
+    }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    // What the game has said stays as it was said.
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    void setCursorPosition(int) override {}
+    void scrollToSubstring(int, int) override {}
+
+private:
+    StatusLine* line() const { return static_cast<StatusLine*>(widget()); }
+    const QString& Text() const { return line()->Text(); }
+};
+
 // A window whose decorative shapes stay out of the tree.
 class WindowAccessible : public QAccessibleWidget {
 public:
@@ -104,6 +150,7 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
     // only here. Qt's own widgets keep Qt's interfaces.
     const QMetaObject* meta = widget->metaObject();
     if (meta != &QWidget::staticMetaObject && meta != &QDialog::staticMetaObject) return nullptr;
+    if (auto* line = dynamic_cast<StatusLine*>(widget)) return new StatusLineAccessible(line);
     if (dynamic_cast<Notice*>(widget) != nullptr) return new QAccessibleWidget(widget, QAccessible::Notification);
     if (dynamic_cast<ReelCell*>(widget) != nullptr) return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (dynamic_cast<FilledRect*>(widget) != nullptr) return new QAccessibleWidget(widget, QAccessible::StaticText);
@@ -149,8 +196,51 @@ Notice::Notice(QWidget* parent) : QWidget(parent) {
     hide();
 }
 
-Announcer::Announcer(QWidget* parent) {
+StatusLine::StatusLine(QWidget* window) : QWidget(window) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 1, 1);
+    // In kana: the stock voice would call a kanji a mere "Chinese letter".
+    setAccessibleName(QStringLiteral("おしらせ"));
+    show();
+}
+
+void StatusLine::Append(const QString& line) {
+    // A long session keeps only its latest lines, the oldest going fifty at
+    // a time: a screen reader says "selection deleted" when the text that goes
+    // reads as the selected line.
+    constexpr int kKept = 100;
+    if (++lines_ > kKept) {
+        qsizetype cut = 0;
+        for (int i = 0; i < kKept / 2; ++i) cut = text_.indexOf(QLatin1Char('\n'), cut) + 1;
+        const QString gone = text_.left(cut);
+        text_.remove(0, cut);
+        lines_ -= kKept / 2;
+        QAccessibleTextRemoveEvent removed(this, 0, gone);
+        QAccessible::updateAccessibility(&removed);
+    }
+    newestAt_ = static_cast<int>(text_.size());
+    text_ += line + QLatin1Char('\n');
+    QAccessibleTextInsertEvent inserted(this, newestAt_, text_.mid(newestAt_));
+    QAccessible::updateAccessibility(&inserted);
+}
+
+Announcer::Announcer(QWidget* parent, const QList<QWidget*>& windows) {
     for (Notice*& notice : notices_) notice = new Notice(parent);
+    for (QWidget* window : windows) lines_.append(new StatusLine(window));
+}
+
+StatusLine* Announcer::FocusedLine() const {
+    // A window that has the keyboard itself has no focused control: the bus
+    // knows it as the focus, and a screen reader hears what comes from its
+    // children.
+    QWidget* window = QApplication::activeWindow();
+    QWidget* focus = QApplication::focusWidget();
+    if (window == nullptr || (focus != nullptr && focus != window)) return nullptr;
+    for (StatusLine* line : lines_) {
+        if (line->parentWidget() == window) return line;
+    }
+    return nullptr;
 }
 
 void Announcer::Say(const QString& words, bool urgent) {
@@ -163,6 +253,10 @@ void Announcer::Flush() {
     last_ = ForEar((urgent_ + pending_).join(QStringLiteral("。")));
     urgent_.clear();
     pending_.clear();
+    if (StatusLine* line = FocusedLine()) {
+        line->Append(last_);
+        return;
+    }
     Notice* notice = notices_[next_];
     next_ = (next_ + 1) % kNotices;
     // Showing a notification is what screen readers speak, whatever has the focus.

@@ -25,22 +25,51 @@ public:
     explicit Notice(QWidget* parent);
 };
 
+// A game window's status line for the ear: the lines said while the window
+// has the keyboard, newest last, as a read-only text. Each new line is
+// inserted at the end and stays selected, and a screen reader reads text
+// inserted and selected under the focus as it is, without first naming what
+// holds it (a notification costs its role's name before every line). Draws
+// nothing.
+class StatusLine : public QWidget {
+public:
+    explicit StatusLine(QWidget* window);
+    void Append(const QString& line);
+    const QString& Text() const { return text_; }
+    // Where the newest line starts; it runs to the end of the text.
+    int NewestAt() const { return newestAt_; }
+
+private:
+    QString text_;
+    int newestAt_ = 0;
+    int lines_ = 0;
+};
+
 // Tells the accessibility bus what a player should hear now. What is said
 // during one action is gathered and spoken as one line when Flush() comes,
-// the urgent first: a screen reader reads a notification's text only when it
-// gets to it, so two texts on one notification lose the first. For the same
-// reason the notifications take turns, each keeping its words until its next turn.
+// the urgent first. While a game window has the keyboard itself, the line goes
+// to that window's status line. Elsewhere (a dialog, a framed menu entry, the
+// data window) a screen reader hears only what comes from under its focus or
+// a notification, so the line is shown as one: it reads a notification's text
+// only when it gets to it, so two texts on one notification lose the first.
+// For the same reason the notifications take turns, each keeping its words
+// until its next turn.
 class Announcer {
 public:
-    explicit Announcer(QWidget* parent);
+    // `windows` are the game windows, each given a status line.
+    Announcer(QWidget* parent, const QList<QWidget*>& windows);
     void Say(const QString& words, bool urgent = false);
     void Flush();
     QString lastWords() const { return last_; }
 
 private:
+    // The status line of the window that has the keyboard itself, if one does.
+    StatusLine* FocusedLine() const;
+
     static constexpr std::size_t kNotices = 8;
     std::array<Notice*, kNotices> notices_{};
     std::size_t next_ = 0;
+    QList<StatusLine*> lines_;
     QStringList urgent_;
     QStringList pending_;
     QString last_;

@@ -45,7 +45,7 @@ GameWindows::GameWindows(Game& game) : game_(game) {
     onEnd_ = [] { QCoreApplication::exit(0); };
     keys_ = std::make_unique<GameKeys>(*this);
     winFrame_ = new WinFrame(main_.get(), [this](int reel, int row) { return main_->CellGeometry(reel, row); });
-    announcer_ = std::make_unique<Announcer>(main_.get());
+    announcer_ = std::make_unique<Announcer>(main_.get(), QList<QWidget*>{main_.get(), info_, menu_});
     outcome_ = std::make_unique<OutcomeWatch>(game_.events(), game_.counters(), game_.reels(), *announcer_, *winFrame_);
     preferences_ = std::make_unique<ViewPreferences>(info_, main_.get(), menu_);
     docking_ = std::make_unique<GroupDocking>(main_.get(), info_, menu_);

@@ -64,16 +64,32 @@ void BetAndStart(UiGame& game, int bet) {
     Click(Label(game.menu(), "Start"));
 }
 
-// What the accessibility bus is told: every line said, in order, and which
-// controls it hears of at all.
+// What the accessibility bus is told: every line said, in order, where it
+// was said (the game window whose status line took it, or nullptr for a
+// notification), and which controls it hears of at all.
 QStringList said;
+QList<QWidget*> saidIn;
 QStringList heardOf;
 void Listen(QAccessibleEvent* event) {
     if (QObject* source = event->object()) heardOf << source->objectName();
-    if (event->type() != QAccessible::ObjectShow) return;
-    if (QAccessibleInterface* source = event->accessibleInterface();
-        source != nullptr && source->role() == QAccessible::Notification)
+    QAccessibleInterface* source = event->accessibleInterface();
+    if (source == nullptr) return;
+    if (event->type() == QAccessible::ObjectShow && source->role() == QAccessible::Notification) {
         said << source->text(QAccessible::Name);
+        saidIn << nullptr;
+    }
+    // A status line's new line is heard when it is the text left selected.
+    if (event->type() == QAccessible::TextInserted && source->role() == QAccessible::StatusBar) {
+        const auto* inserted = static_cast<QAccessibleTextInsertEvent*>(event);
+        QAccessibleTextInterface* text = source->textInterface();
+        int start = 0;
+        int end = 0;
+        if (text->selectionCount() == 1) text->selection(0, &start, &end);
+        const bool selected = start == inserted->changePosition() && text->text(start, end) == inserted->textInserted();
+        said << (selected ? inserted->textInserted().trimmed()
+                          : QStringLiteral("not selected: ") + inserted->textInserted());
+        saidIn << static_cast<QWidget*>(source->object())->window();
+    }
 }
 int HeardOf(const QString& prefix) {
     return static_cast<int>(std::count_if(heardOf.begin(), heardOf.end(),
@@ -119,6 +135,7 @@ private slots:
     }
     void init() {
         said.clear();
+        saidIn.clear();
         heardOf.clear();
     }
     void keysActAsTheirClicks();
@@ -126,6 +143,7 @@ private slots:
     void tabAndSpacePressAMenuEntry();
     void aScreenReaderFindsAndPressesTheControls();
     void eachActionIsSaidOnce();
+    void aLineIsSaidWhereTheKeyboardIs();
     void whatMovesIsToldOnlyAtRest();
     void aWinIsFramedUntilTheNextBet();
     void theGameRefusesWhatItsPhaseDoesNotAllow();
@@ -406,6 +424,43 @@ void AccessTest::eachActionIsSaidOnce() {
     game.Advance(1000);
     QCOMPARE(said.size(), broke + 1);
     QCOMPARE(said.last(), QStringLiteral("コインが ありません"));
+}
+
+void AccessTest::aLineIsSaidWhereTheKeyboardIs() {
+    UiGame game;
+    // A game window that has the keyboard itself takes the line into its own
+    // status line, which a screen reader speaks without naming a role first.
+    for (QWidget* window : {game.main(), game.info(), game.menu()}) {
+        QApplication::setActiveWindow(window);
+        window->setFocus();
+        saidIn.clear();
+        QTest::keyClick(window, Qt::Key_Up);
+        QCOMPARE(saidIn, QList<QWidget*>{window});
+    }
+    QCOMPARE(said.last(), QStringLiteral("ベット 3、コイン 97"));
+
+    // A framed menu entry has the keyboard: the line comes as a notification.
+    QTest::keyClick(game.menu(), Qt::Key_Tab);
+    QTRY_VERIFY(qobject_cast<CaptionLabel*>(QApplication::focusWidget()) != nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(said.last(), QStringLiteral("ベット 2、コイン 98"));
+    QCOMPARE(saidIn.last(), nullptr);
+
+    // A long session: the oldest lines go, and each new one is still the
+    // text left selected.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QApplication::setActiveWindow(game.main());
+    game.main()->setFocus();
+    said.clear();
+    for (int i = 0; i < 150; ++i) QTest::keyClick(game.main(), i % 2 == 0 ? Qt::Key_Down : Qt::Key_Up);
+    QCOMPARE(said.size(), 150);
+    QVERIFY2(said.filter(QStringLiteral("not selected")).isEmpty(), qPrintable(said.join(QLatin1Char('\n'))));
+    const StatusLine* line = nullptr;
+    for (QObject* child : game.main()->children()) {
+        if (auto* found = dynamic_cast<StatusLine*>(child)) line = found;
+    }
+    QVERIFY(line != nullptr && line->Text().count(QLatin1Char('\n')) <= 100);
+    QVERIFY(line->Text().endsWith(said.last() + QLatin1Char('\n')));
 }
 
 void AccessTest::whatMovesIsToldOnlyAtRest() {
