@@ -84,15 +84,18 @@ say "start: $(counters)   (coins used bet run paid wins losses)"
 # (xdotool presses Num_Lock around a keypad key, toggling it, so every other
 # KP_2 is let go as KP_Down: the game knows it for the same key.)
 stop_reels() {
-  local reel key
+  local reel key run
   for reel in 1 2 3; do
     until_ "reel $reel to take a stop" stop_alive "$reel"
+    [ "$reel" = 1 ] && run=$(field 4)  # the game under way, counted once it spins
     sleep "$(printf '0.%03d' $((RANDOM % 500 + 100)))"
     key=$reel
     [ "$reel" = 2 ] && key=KP_2
     focus "$main"
     keys "$key"
-    until_ "reel $reel to stop after $key" eval '! stop_alive '"$reel"
+    # Stopped; or, the last reel, judged a replay that at once spins anew
+    # (the game count moves on) before its button was seen idle.
+    until_ "reel $reel to stop after $key" eval '! stop_alive '"$reel"' || [ "$(field 4)" != "$run" ]'
   done
 }
 
