@@ -3,6 +3,7 @@
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QDialog>
@@ -196,7 +197,7 @@ Notice::Notice(QWidget* parent) : QWidget(parent) {
     hide();
 }
 
-StatusLine::StatusLine(QWidget* window) : QWidget(window) {
+StatusLine::StatusLine(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 1, 1);
@@ -230,17 +231,27 @@ Announcer::Announcer(QWidget* parent, const QList<QWidget*>& windows) {
     for (QWidget* window : windows) lines_.append(new StatusLine(window));
 }
 
-StatusLine* Announcer::FocusedLine() const {
+StatusLine* Announcer::FocusedLine() {
+    QWidget* window = QApplication::activeWindow();
+    if (window == nullptr) return nullptr;
     // A window that has the keyboard itself has no focused control: the bus
     // knows it as the focus, and a screen reader hears what comes from its
     // children.
-    QWidget* window = QApplication::activeWindow();
     QWidget* focus = QApplication::focusWidget();
-    if (window == nullptr || (focus != nullptr && focus != window)) return nullptr;
-    for (StatusLine* line : lines_) {
-        if (line->parentWidget() == window) return line;
+    if (focus == nullptr || focus == window) {
+        for (StatusLine* line : lines_) {
+            if (line->parentWidget() == window) return line;
+        }
+        return nullptr;
     }
-    return nullptr;
+    // A control: a line under it is heard as well, unless the screen reader
+    // follows a caret or an item in it.
+    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(focus);
+    if (control == nullptr || control->textInterface() != nullptr || control->tableInterface() != nullptr ||
+        qobject_cast<QAbstractItemView*>(focus) != nullptr)
+        return nullptr;
+    auto* line = focus->findChild<StatusLine*>(QString(), Qt::FindDirectChildrenOnly);
+    return line != nullptr ? line : new StatusLine(focus);
 }
 
 void Announcer::Say(const QString& words, bool urgent) {

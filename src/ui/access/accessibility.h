@@ -25,15 +25,15 @@ public:
     explicit Notice(QWidget* parent);
 };
 
-// A game window's status line for the ear: the lines said while the window
-// has the keyboard, newest last, as a read-only text. Each new line is
-// inserted at the end and stays selected, and a screen reader reads text
-// inserted and selected under the focus as it is, without first naming what
-// holds it (a notification costs its role's name before every line). Draws
-// nothing.
+// A status line for the ear: the lines said while its parent (a game window,
+// or a control such as a button or a framed menu entry) has the keyboard,
+// newest last, as a read-only text. Each new line is inserted at the end and
+// stays selected, and a screen reader reads text inserted and selected under
+// the focus as it is, without first naming what holds it (a notification
+// costs its role's name before every line). Draws nothing.
 class StatusLine : public QWidget {
 public:
-    explicit StatusLine(QWidget* window);
+    explicit StatusLine(QWidget* parent);
     void Append(const QString& line);
     const QString& Text() const { return text_; }
     // Where the newest line starts; it runs to the end of the text.
@@ -47,13 +47,15 @@ private:
 
 // Tells the accessibility bus what a player should hear now. What is said
 // during one action is gathered and spoken as one line when Flush() comes,
-// the urgent first. While a game window has the keyboard itself, the line goes
-// to that window's status line. Elsewhere (a dialog, a framed menu entry, the
-// data window) a screen reader hears only what comes from under its focus or
-// a notification, so the line is shown as one: it reads a notification's text
-// only when it gets to it, so two texts on one notification lose the first.
-// For the same reason the notifications take turns, each keeping its words
-// until its next turn.
+// the urgent first. The line goes to the status line of what has the
+// keyboard: a game window itself, or a control that reads no text and lists
+// no items (a button, a framed menu entry). A screen reader follows the caret
+// of a text (a name field, the help) and the current item of a list, and would
+// lose them to a line said under them, so there (and where nothing has the
+// keyboard) the line is shown as a notification instead: a screen reader
+// reads a notification's text only when it gets to it, so two texts on one
+// notification lose the first. For the same reason the notifications take
+// turns, each keeping its words until its next turn.
 class Announcer {
 public:
     // `windows` are the game windows, each given a status line.
@@ -63,8 +65,9 @@ public:
     QString lastWords() const { return last_; }
 
 private:
-    // The status line of the window that has the keyboard itself, if one does.
-    StatusLine* FocusedLine() const;
+    // The status line under what has the keyboard, made the first time; null
+    // where a notification is heard instead.
+    StatusLine* FocusedLine();
 
     static constexpr std::size_t kNotices = 8;
     std::array<Notice*, kNotices> notices_{};
