@@ -132,8 +132,15 @@ key Escape; sleep 2
 xdotool windowfocus --sync "$(window "$main")"; sleep 1
 key d; sleep 8
 for _ in 1 2 3; do key Down; sleep 2.5; done
+# A view key in the data window is answered there, and the arrows read on.
+key m; sleep 2; key Down; sleep 2.5; key m; sleep 2
 key Escape; sleep 2
 key shift+F10; sleep 3; key Escape; sleep 2
+# A game played from the menu's framed entry: staked, Tab frames スタート (the
+# first entry offered), Space starts; the lines come from under the entry.
+key Up; sleep 2; key Tab; sleep 2; key space; sleep 2
+for reel in 1 2 3; do key "$reel"; sleep 2.5; done
+key Escape; sleep 2
 
 key s; sleep 4
 # Two saves: a name typed over the suggested one, Tab over the list to セーブ.

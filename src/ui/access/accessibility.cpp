@@ -244,14 +244,17 @@ StatusLine* Announcer::FocusedLine() {
         }
         return nullptr;
     }
-    // A control: a line under it is heard as well, unless the screen reader
-    // follows a caret or an item in it.
+    // A control: a line under it is heard as well. A text's next caret move
+    // takes the screen reader back to its caret; in a list the focus is the
+    // current item, which no line can stand under.
     QAccessibleInterface* control = QAccessible::queryAccessibleInterface(focus);
-    if (control == nullptr || control->textInterface() != nullptr || control->tableInterface() != nullptr ||
+    if (control == nullptr || control->tableInterface() != nullptr ||
         qobject_cast<QAbstractItemView*>(focus) != nullptr)
         return nullptr;
-    auto* line = focus->findChild<StatusLine*>(QString(), Qt::FindDirectChildrenOnly);
-    return line != nullptr ? line : new StatusLine(focus);
+    for (QObject* child : focus->children()) {
+        if (auto* line = dynamic_cast<StatusLine*>(child)) return line;
+    }
+    return new StatusLine(focus);
 }
 
 void Announcer::Say(const QString& words, bool urgent) {

@@ -48,10 +48,9 @@ private:
 // Tells the accessibility bus what a player should hear now. What is said
 // during one action is gathered and spoken as one line when Flush() comes,
 // the urgent first. The line goes to the status line of what has the
-// keyboard: a game window itself, or a control that reads no text and lists
-// no items (a button, a framed menu entry). A screen reader follows the caret
-// of a text (a name field, the help) and the current item of a list, and would
-// lose them to a line said under them, so there (and where nothing has the
+// keyboard: a game window itself, or the control in it that has the focus (a
+// button, a framed menu entry, a text). In a list the focus is the current
+// item, which no line can stand under, so there (and where nothing has the
 // keyboard) the line is shown as a notification instead: a screen reader
 // reads a notification's text only when it gets to it, so two texts on one
 // notification lose the first. For the same reason the notifications take
