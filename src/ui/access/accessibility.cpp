@@ -100,6 +100,18 @@ public:
     }
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint&) const override { return -1; }
+    // In a list a screen reader's focus is the current item: the line stands
+    // under that item, where it is heard.
+    QAccessibleInterface* parent() const override {
+        auto* view = qobject_cast<QAbstractItemView*>(line()->parentWidget());
+        QAccessibleInterface* list = view != nullptr ? QAccessible::queryAccessibleInterface(view) : nullptr;
+        if (list != nullptr && list->tableInterface() != nullptr && view->currentIndex().isValid()) {
+            const QModelIndex current = view->currentIndex();
+            if (QAccessibleInterface* item = list->tableInterface()->cellAt(current.row(), current.column()))
+                return item;
+        }
+        return QAccessibleWidget::parent();
+    }
     // What the game has said stays as it was said.
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
@@ -244,15 +256,17 @@ StatusLine* Announcer::FocusedLine() {
         }
         return nullptr;
     }
-    // A control: a line under it is heard as well. A text's next caret move
-    // takes the screen reader back to its caret; in a list the focus is the
-    // current item, which no line can stand under.
-    QAccessibleInterface* control = QAccessible::queryAccessibleInterface(focus);
-    if (control == nullptr || control->tableInterface() != nullptr ||
-        qobject_cast<QAbstractItemView*>(focus) != nullptr)
-        return nullptr;
+    // A control: a line under it is heard as well (a text's next caret move
+    // takes the screen reader back to its caret).
     for (QObject* child : focus->children()) {
-        if (auto* line = dynamic_cast<StatusLine*>(child)) return line;
+        auto* line = dynamic_cast<StatusLine*>(child);
+        if (line == nullptr) continue;
+        // In a list the line stands under the current item, which moves; a
+        // screen reader keeps the parent it first learnt of, so each line
+        // there is a new one.
+        if (qobject_cast<QAbstractItemView*>(focus) == nullptr) return line;
+        line->deleteLater();
+        line->hide();
     }
     return new StatusLine(focus);
 }

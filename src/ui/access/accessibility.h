@@ -49,12 +49,12 @@ private:
 // during one action is gathered and spoken as one line when Flush() comes,
 // the urgent first. The line goes to the status line of what has the
 // keyboard: a game window itself, or the control in it that has the focus (a
-// button, a framed menu entry, a text). In a list the focus is the current
-// item, which no line can stand under, so there (and where nothing has the
-// keyboard) the line is shown as a notification instead: a screen reader
-// reads a notification's text only when it gets to it, so two texts on one
-// notification lose the first. For the same reason the notifications take
-// turns, each keeping its words until its next turn.
+// button, a framed menu entry, a text, a list, whose line stands under its
+// current item). Where nothing has the keyboard the line is shown as a
+// notification instead: a screen reader reads a notification's text only when
+// it gets to it, so two texts on one notification lose the first. For the
+// same reason the notifications take turns, each keeping its words until
+// its next turn.
 class Announcer {
 public:
     // `windows` are the game windows, each given a status line.
