@@ -443,8 +443,8 @@ void AccessTest::aLineIsSaidWhereTheKeyboardIs() {
 
     // A framed menu entry has the keyboard: the line goes under the entry.
     QTest::keyClick(game.menu(), Qt::Key_Tab);
+    QTRY_VERIFY(qobject_cast<CaptionLabel*>(QApplication::focusWidget()) != nullptr);
     QWidget* entry = QApplication::focusWidget();
-    QTRY_VERIFY(qobject_cast<CaptionLabel*>(entry) != nullptr);
     QTest::keyClick(entry, Qt::Key_Down);
     QTest::keyClick(entry, Qt::Key_Up);
     QCOMPARE(said.last(), QStringLiteral("ベット 3、コイン 97"));
